@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Installs what Quillbox needs on Debian, builds it, and runs it or its tests.
+#   ./quillbox.sh run        build, then start the program in the current directory
+#   ./quillbox.sh test       build, then run every test
+#   ./quillbox.sh sanitize   build with ASan and UBSan, then run every test
+#   ./quillbox.sh bench      build, then run the benchmarks
+#   ./quillbox.sh fuzz [s]   build the card-file fuzzer with clang and run it s seconds
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+command=${1:-run}
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-qpa-plugins
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation
+  clang libclang-rt-dev
+)
+
+install_packages() {
+  local missing=() p
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -ne 0 ] && sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}"
+}
+
+build() {
+  local dir=$1; shift
+  cmake -S "$here" -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir"
+}
+
+run_tests() {
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j "$(nproc)"
+}
+
+install_packages
+case "$command" in
+  run)
+    build "$here/build"
+    exec "$here/build/src/quillbox" "${@:2}"
+    ;;
+  test)
+    build "$here/build"
+    run_tests "$here/build"
+    ;;
+  sanitize)
+    build "$here/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DQUILLBOX_SANITIZE=ON -DQUILLBOX_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
+    LSAN_OPTIONS=suppressions="$here/.ci/lsan.supp":print_suppressions=0 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      run_tests "$here/build-sanitize"
+    ;;
+  bench)
+    build "$here/build"
+    "$here/build/bench/quillbox_bench" "${@:2}"
+    ;;
+  fuzz)
+    build "$here/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DQUILLBOX_CORE_ONLY=ON -DQUILLBOX_FUZZ=ON \
+      -DQUILLBOX_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    mkdir -p "$here/build-fuzz/corpus"
+    "$here/build-fuzz/tests/fuzz/card_file_fuzz" -max_total_time="${2:-60}" -max_len=70000 \
+      -artifact_prefix="$here/build-fuzz/" "$here/build-fuzz/corpus" "$here/tests/fuzz/corpus"
+    ;;
+  *)
+    echo "usage: $0 run|test|sanitize|bench|fuzz [seconds]" >&2
+    exit 2
+    ;;
+esac

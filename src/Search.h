@@ -1,0 +1,35 @@
+// The search window: finds the first and the next card holding a text.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quillbox {
+struct AppContext;
+
+class TForm4 : public QWidget {
+    Q_OBJECT
+public:
+    /// Runs FormCreate, which places the window over the main window's
+    /// lower part; the main window must exist and be placed.
+    explicit TForm4(AppContext& app, QWidget* parent = nullptr);
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+
+    void FormCreate();
+    void BitBtn1Click();  // Find First
+    void BitBtn2Click();  // Find Next
+    void BitBtn3Click();  // Cancel
+
+private:
+    AppContext& m_app;
+};
+
+}  // namespace quillbox

@@ -1,0 +1,1 @@
+#include "core/cp1252.h"

@@ -1,0 +1,1 @@
+#include "core/profile_file.h"

@@ -1,0 +1,94 @@
+// The settings file quillbox.ini: typed keys, first-run defaults and the
+// write order the main window uses.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace quillbox {
+
+inline constexpr const char* SettingsFileName = "quillbox.ini";
+/// Position Top read with this default means "no settings yet".
+inline constexpr int NoSettingsTop = -640;
+/// Colour values: 0x00BBGGRR, or a system colour index with the top bit set.
+inline constexpr std::int32_t SystemColorFlag = INT32_MIN;
+/// The window-text system colour (index 8), written as -2147483640.
+inline constexpr std::int32_t WindowTextColor = SystemColorFlag | 8;
+
+enum class FontPitch { Default, Fixed, Variable };
+
+/// The card font as the settings describe it.
+struct CardFont {
+    std::string name;
+    int size = 10;       ///< points
+    int height = -13;    ///< pixels as the font reports it (negative: no internal leading)
+    std::int32_t color = WindowTextColor;
+    FontPitch pitch = FontPitch::Default;
+    bool bold = false, italic = false, underline = false, strikeout = false;
+
+    bool operator==(const CardFont&) const = default;
+};
+
+/// The design font of the card box: "System", 10 pt, height -13 at 96 dpi,
+/// window-text colour, default pitch, no style.
+CardFont designCardFont(int pixelsPerInch = 96);
+
+/// Outer frame of the main window in screen pixels.
+struct WindowPlacement {
+    int top = 0, left = 0, height = 0, width = 0;
+    bool operator==(const WindowPlacement&) const = default;
+};
+
+/// What a start with settings reads, each missing or malformed key taking
+/// the current value passed in.
+struct StoredSettings {
+    WindowPlacement placement;
+    CardFont font;
+    int lastCard = 1;
+    std::array<std::string, 4> returnAddress;
+};
+
+struct SettingsWrite {
+    bool ok = true;
+    /// "Unable to write to <path>" when ok is false.
+    std::string message;
+    /// The system's reason, for logs and tests.
+    std::string reason;
+};
+
+class SettingsFile {
+public:
+    /// The file is `startDirectory` joined with "quillbox.ini".
+    explicit SettingsFile(const std::string& startDirectory);
+
+    const std::string& path() const noexcept { return m_path; }
+
+    /// Position Top with the default NoSettingsTop.
+    int readTop() const;
+
+    /// Reads every key except Font Height, in the file's order, with the
+    /// given current values as defaults. Styles are only added to the
+    /// current ones; an unknown pitch word leaves the pitch unchanged.
+    StoredSettings read(const WindowPlacement& current, const CardFont& currentFont) const;
+
+    std::array<std::string, 4> readReturnAddress() const;
+
+    /// Writes Position, Font and Params LastCard in the order of the file's
+    /// layout (fourteen keys). Stops at the first key that fails.
+    SettingsWrite writeinifile(const WindowPlacement& placement, const CardFont& font, int lastCard) const;
+
+    /// Params LastCard alone, as written at close.
+    SettingsWrite writeLastCard(int lastCard) const;
+
+    /// Return Address Line 1..Line 4, in order; stops at the first failure.
+    SettingsWrite writeReturnAddress(const std::array<std::string, 4>& lines) const;
+
+    /// "Unable to write to <path>".
+    std::string unableToWriteMessage() const;
+
+private:
+    std::string m_path;
+};
+
+}  // namespace quillbox

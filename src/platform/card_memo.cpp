@@ -1,0 +1,1 @@
+#include "platform/card_memo.h"

@@ -1,0 +1,33 @@
+// Common dialogs, behind interfaces so tests can answer them.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace quillbox {
+
+struct FontChoice {
+    QFont font;     ///< face, size, bold, italic, underline, strike-out
+    QColor color;
+};
+
+class FontChooser {
+public:
+    virtual ~FontChooser() = default;
+    /// Runs the font dialog starting from `initial`; nullopt when cancelled.
+    virtual std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) = 0;
+};
+
+class FolderChooser {
+public:
+    virtual ~FolderChooser() = default;
+    /// Asks for an existing folder; nullopt when cancelled.
+    virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& title,
+                                                const QString& startIn) = 0;
+};
+
+}  // namespace quillbox

@@ -1,0 +1,1 @@
+#include "platform/font_dialog.h"

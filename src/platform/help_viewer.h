@@ -1,0 +1,17 @@
+// The help engine's stand-in: topics by context number, and an index.
+#pragma once
+
+class QWidget;
+
+namespace quillbox {
+
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    /// Shows the index page of the help.
+    virtual void showIndex(QWidget* owner) = 0;
+    /// Shows the topic of help context `context` (the index when unknown).
+    virtual void showContext(QWidget* owner, int context) = 0;
+};
+
+}  // namespace quillbox

@@ -1,0 +1,1 @@
+#include "platform/help_window.h"

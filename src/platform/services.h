@@ -1,0 +1,19 @@
+// The platform services the windows use. The program wires real ones; tests
+// wire fakes where a person would answer.
+#pragma once
+
+namespace quillbox {
+
+class MessageBoxes;
+class HelpViewer;
+class FontChooser;
+class FolderChooser;
+
+struct Services {
+    MessageBoxes* messages = nullptr;
+    HelpViewer* help = nullptr;
+    FontChooser* fonts = nullptr;
+    FolderChooser* folders = nullptr;
+};
+
+}  // namespace quillbox

@@ -1,0 +1,1 @@
+#include "platform/tab_strip.h"
