@@ -1,1 +1,23 @@
+#include "platform/text_codec.h"
+
 #include <gtest/gtest.h>
+
+using namespace quillbox;
+
+TEST(TextCodec, AllBytesRoundTripThroughQString)
+{
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    const QString text = toQString(all);
+    EXPECT_EQ(text.size(), 256);
+    EXPECT_EQ(text.at(0x80), QChar(0x20AC));
+    EXPECT_EQ(fromQString(text), all);
+}
+
+TEST(TextCodec, OutsideCharactersBecomeQuestionMarks)
+{
+    EXPECT_EQ(fromQString(QString::fromUtf8("Z\xC3\xBCrich \xE4\xB8\xAD\xF0\x9F\x98\x80")), "Z\xFCrich ??");
+    EXPECT_EQ(representableOnly(QString::fromUtf8("\xE2\x82\xAC \xF0\x9F\x98\x80")),
+        QString::fromUtf8("\xE2\x82\xAC ?"));
+}
