@@ -1,1 +1,160 @@
 #include "platform/message_box.h"
+
+#include "platform/help_viewer.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <vector>
+
+namespace quillbox {
+
+namespace {
+
+QMessageBox::Icon qtIcon(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Warning:
+        return QMessageBox::Warning;
+    case MsgIcon::Error:
+        return QMessageBox::Critical;
+    case MsgIcon::Question:
+        return QMessageBox::Question;
+    case MsgIcon::Information:
+        return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// The program writes its line breaks as CR LF; the box wants LF.
+QString displayText(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+// Runs a box whose buttons stand left to right in the order given and
+// returns the index of the one pressed (Escape and the close box press the
+// escape button).
+int runBox(HelpViewer* help, QWidget* parent, const QString& title, const QString& text, MsgIcon icon,
+    const QStringList& labels, int defaultIndex, int escapeIndex, int helpContext)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(title);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(displayText(text));
+    box.setIcon(qtIcon(icon));
+
+    // One role for all: QDialogButtonBox sorts buttons by role following the
+    // desktop's conventions, which would undo the program's order; action
+    // buttons keep the order they were added in under every layout.
+    std::vector<QPushButton*> buttons;
+    for (const QString& label : labels)
+        buttons.push_back(box.addButton(label, QMessageBox::ActionRole));
+    if (buttons.empty())
+        buttons.push_back(box.addButton(QMessageBox::Ok));
+    const auto pick = [&buttons](int i) { return buttons[i >= 0 && i < int(buttons.size()) ? i : 0]; };
+    box.setDefaultButton(pick(defaultIndex));
+    box.setEscapeButton(pick(escapeIndex));
+
+    if (help != nullptr && helpContext != 0) {
+        auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &box);
+        f1->setContext(Qt::WindowShortcut);
+        QObject::connect(f1, &QShortcut::activated, &box,
+            [help, &box, helpContext] { help->showContext(&box, helpContext); });
+    }
+
+    box.exec();
+    const QAbstractButton* clicked = box.clickedButton();
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i] == clicked)
+            return int(i);
+    }
+    return escapeIndex;
+}
+
+struct ButtonDef {
+    MsgButton button;
+    const char16_t* label;
+};
+
+// Left to right, with the classic box's labels and access keys.
+constexpr ButtonDef kButtons[] = {
+    {MsgYes, u"&Yes"},
+    {MsgNo, u"&No"},
+    {MsgOK, u"OK"},
+    {MsgAbort, u"&Abort"},
+};
+
+} // namespace
+
+MsgButton QtMessageBoxes::ask(const MessageRequest& request)
+{
+    unsigned set = request.buttons & (MsgYes | MsgNo | MsgOK | MsgAbort);
+    if (set == 0)
+        set = MsgOK;
+
+    QStringList labels;
+    std::vector<MsgButton> shown;
+    int defaultIndex = 0;
+    int escapeIndex = 0;
+    const MsgButton wantedDefault = (set & MsgOK) ? MsgOK : MsgYes;
+    const MsgButton wantedEscape = (set & MsgNo) ? MsgNo : MsgOK;
+    for (const ButtonDef& def : kButtons) {
+        if ((set & def.button) == 0)
+            continue;
+        if (def.button == wantedDefault)
+            defaultIndex = int(shown.size());
+        if (def.button == wantedEscape)
+            escapeIndex = int(shown.size());
+        labels.push_back(QString::fromUtf16(def.label));
+        shown.push_back(def.button);
+    }
+    // Neither No nor OK present (Yes and Abort alone): the close box answers
+    // the last button rather than nothing.
+    if ((set & (MsgNo | MsgOK)) == 0)
+        escapeIndex = int(shown.size()) - 1;
+
+    const int i = runBox(m_help, request.parent, request.title, request.text, request.icon, labels,
+        defaultIndex, escapeIndex, request.helpContext);
+    return shown[std::size_t(i)];
+}
+
+int QtMessageBoxes::choose(const ChoiceRequest& request)
+{
+    return runBox(m_help, request.parent, request.title, request.text, request.icon, request.buttons,
+        request.defaultIndex, request.escapeIndex, request.helpContext);
+}
+
+QString applicationTitle()
+{
+    return QStringLiteral("Quillbox v 2.0");
+}
+
+MsgButton warningBox(
+    MessageBoxes& boxes, QWidget* parent, const QString& text, unsigned buttons, int helpContext)
+{
+    MessageRequest request;
+    request.parent = parent;
+    request.title = QStringLiteral("Warning");
+    request.text = text;
+    request.icon = MsgIcon::Warning;
+    request.buttons = buttons;
+    request.helpContext = helpContext;
+    return boxes.ask(request);
+}
+
+void errorBox(MessageBoxes& boxes, QWidget* parent, const QString& text, int helpContext)
+{
+    MessageRequest request;
+    request.parent = parent;
+    request.title = applicationTitle();
+    request.text = text + QLatin1Char('.');
+    request.icon = MsgIcon::Error;
+    request.buttons = MsgOK;
+    request.helpContext = helpContext;
+    boxes.ask(request);
+}
+
+} // namespace quillbox
