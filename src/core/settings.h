@@ -16,13 +16,18 @@ inline constexpr std::int32_t SystemColorFlag = INT32_MIN;
 /// The window-text system colour (index 8), written as -2147483640.
 inline constexpr std::int32_t WindowTextColor = SystemColorFlag | 8;
 
+/// Font sizes a read accepts; anything outside keeps the current size, so a
+/// damaged file cannot ask for a zero, negative or gigantic card font.
+inline constexpr int CardFontSizeMin = 1;
+inline constexpr int CardFontSizeMax = 1638;
+
 enum class FontPitch { Default, Fixed, Variable };
 
 /// The card font as the settings describe it.
 struct CardFont {
     std::string name;
-    int size = 10;       ///< points
-    int height = -13;    ///< pixels as the font reports it (negative: no internal leading)
+    int size = 10; ///< points
+    int height = -13; ///< pixels as the font reports it (negative: no internal leading)
     std::int32_t color = WindowTextColor;
     FontPitch pitch = FontPitch::Default;
     bool bold = false, italic = false, underline = false, strikeout = false;
@@ -30,8 +35,9 @@ struct CardFont {
     bool operator==(const CardFont&) const = default;
 };
 
-/// The design font of the card box: "System", 10 pt, height -13 at 96 dpi,
-/// window-text colour, default pitch, no style.
+/// The design font of the card box: "System", 10 pt, height
+/// -mulDiv(10, pixelsPerInch, 72) (-13 at 96 dpi), window-text colour,
+/// default pitch, no style.
 CardFont designCardFont(int pixelsPerInch = 96);
 
 /// Outer frame of the main window in screen pixels.
@@ -59,7 +65,8 @@ struct SettingsWrite {
 
 class SettingsFile {
 public:
-    /// The file is `startDirectory` joined with "quillbox.ini".
+    /// The file is `startDirectory` joined with "quillbox.ini" by '/' (no
+    /// doubled '/' at the root; the bare name for an empty directory).
     explicit SettingsFile(const std::string& startDirectory);
 
     const std::string& path() const noexcept { return m_path; }
@@ -68,14 +75,24 @@ public:
     int readTop() const;
 
     /// Reads every key except Font Height, in the file's order, with the
-    /// given current values as defaults. Styles are only added to the
-    /// current ones; an unknown pitch word leaves the pitch unchanged.
+    /// given current values as defaults; never fails. Styles are only added
+    /// to the current ones, each word counting only under its own key; an
+    /// unknown pitch word (case matters) leaves the pitch unchanged. An empty
+    /// Name or a Size outside CardFontSizeMin..CardFontSizeMax keeps the
+    /// current value. `font.height` stays as given: the caller derives it
+    /// from the size for its screen. LastCard defaults to 1.
     StoredSettings read(const WindowPlacement& current, const CardFont& currentFont) const;
 
+    /// Return Address Line 1..Line 4, empty when missing.
     std::array<std::string, 4> readReturnAddress() const;
 
-    /// Writes Position, Font and Params LastCard in the order of the file's
-    /// layout (fourteen keys). Stops at the first key that fails.
+    /// Writes Position Top, Left, Height, Width; Font Color, Height, Name,
+    /// Pitch, Size, Style1..Style4 (an unset style as an empty value); Params
+    /// LastCard: fourteen keys in this order. Stops at the first key that
+    /// fails and returns ok false with unableToWriteMessage() and the reason.
+    /// Text values that the read would alter (surrounding blanks or quotes)
+    /// are written in quotes so they read back unchanged; a line break cuts
+    /// a text value.
     SettingsWrite writeinifile(const WindowPlacement& placement, const CardFont& font, int lastCard) const;
 
     /// Params LastCard alone, as written at close.
@@ -91,4 +108,4 @@ private:
     std::string m_path;
 };
 
-}  // namespace quillbox
+} // namespace quillbox
