@@ -20,22 +20,39 @@ public:
 
     void setChangeHandler(TabChangeHandler handler) { m_handler = std::move(handler); }
     /// Selects `index` through the change handler, as a click would.
-    /// Returns true when the selection changed. Selecting the current tab
-    /// does nothing.
+    /// Returns true when the selection changed. Selecting the current tab,
+    /// or an index that is no tab, does nothing (the handler is not called).
     bool selectTab(int index);
+    /// The tab before / after `index`, wrapping at either end.
+    int previousTab(int index) const;
+    int nextTab(int index) const;
 
 protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void tabInserted(int index) override;
+    void tabRemoved(int index) override;
 
 private:
+    // Changes that reach QTabBar::setCurrentIndex without passing selectTab
+    // (accessibility actions, QTabWidget::setCurrentIndex) are put back and
+    // then offered to the handler.
+    void onCurrentChanged(int index);
+
     TabChangeHandler m_handler;
+    bool m_settingIndex = false;
+    int m_lastIndex = -1;
+    int m_lastCount = 0;
 };
 
 /// The four-tab notebook: a tab row over a page frame; the pages are empty
 /// (the card and its controls lie above the notebook, not on its pages).
+/// Arrow keys and Ctrl+Tab step through the tabs via the change handler,
+/// wrapping at either end. Select pages with setPageIndex(), not
+/// setCurrentIndex().
 class TabbedNotebook : public QTabWidget {
     Q_OBJECT
 public:
@@ -56,4 +73,4 @@ private:
     GuardedTabBar* m_bar;
 };
 
-}  // namespace quillbox
+} // namespace quillbox

@@ -1,1 +1,181 @@
+#include "platform/tab_strip.h"
+#include "support/modal.h"
+
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
+#include <vector>
+
+using namespace quillbox;
+
+namespace {
+
+// A shown bar of `n` tabs whose handler records each call and the tab that
+// was selected while it ran.
+class TabBarTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (int i = 0; i < 4; ++i)
+            bar.addTab(QStringLiteral("Tab %1").arg(i));
+        bar.resize(400, 30);
+        bar.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+        bar.setChangeHandler([this](int newTab, bool& allow) {
+            calls.push_back({newTab, bar.currentIndex()});
+            allow = allowChanges;
+        });
+    }
+
+    void click(int tab) { QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.tabRect(tab).center()); }
+
+    struct Call {
+        int newTab;
+        int selectedDuringCall;
+    };
+    GuardedTabBar bar;
+    std::vector<Call> calls;
+    bool allowChanges = true;
+};
+
+} // namespace
+
+TEST_F(TabBarTest, ClickAsksBeforeTheChange)
+{
+    click(2);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].newTab, 2);
+    EXPECT_EQ(calls[0].selectedDuringCall, 0);
+    EXPECT_EQ(bar.currentIndex(), 2);
+}
+
+TEST_F(TabBarTest, RefusedClickKeepsTheTab)
+{
+    allowChanges = false;
+    QSignalSpy changed(&bar, &QTabBar::currentChanged);
+    click(3);
+    EXPECT_EQ(calls.size(), 1u);
+    EXPECT_EQ(bar.currentIndex(), 0);
+    EXPECT_EQ(changed.count(), 0);
+}
+
+TEST_F(TabBarTest, ChoosingTheSelectedTabDoesNothing)
+{
+    click(0);
+    EXPECT_FALSE(bar.selectTab(0));
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(TabBarTest, SelectTabFromCodeGoesThroughTheHandler)
+{
+    EXPECT_TRUE(bar.selectTab(1));
+    EXPECT_EQ(bar.currentIndex(), 1);
+    allowChanges = false;
+    EXPECT_FALSE(bar.selectTab(3));
+    EXPECT_EQ(bar.currentIndex(), 1);
+    EXPECT_FALSE(bar.selectTab(7));
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[1].newTab, 3);
+}
+
+TEST_F(TabBarTest, SetCurrentIndexBehindOurBackIsStillAsked)
+{
+    allowChanges = false;
+    bar.setCurrentIndex(2);
+    EXPECT_EQ(bar.currentIndex(), 0);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].newTab, 2);
+    EXPECT_EQ(calls[0].selectedDuringCall, 0);
+    allowChanges = true;
+    bar.setCurrentIndex(2);
+    EXPECT_EQ(bar.currentIndex(), 2);
+}
+
+TEST_F(TabBarTest, WheelDoesNotChangeTheTab)
+{
+    const QPointF at = bar.tabRect(1).center();
+    QWheelEvent wheel(at, bar.mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+        Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&bar, &wheel);
+    EXPECT_EQ(bar.currentIndex(), 0);
+    EXPECT_TRUE(calls.empty());
+}
+
+TEST_F(TabBarTest, ModalRefusalInsidePressLeavesTheBarUsable)
+{
+    bar.setChangeHandler([this](int newTab, bool& allow) {
+        calls.push_back({newTab, bar.currentIndex()});
+        if (newTab == 3) {
+            test::onNextModal([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+            QMessageBox::warning(&bar, QStringLiteral("Warning"), QStringLiteral("No."));
+            allow = false;
+        }
+    });
+    click(3);
+    EXPECT_EQ(bar.currentIndex(), 0);
+    // A later move over another tab neither drags nor selects anything.
+    QTest::mouseMove(&bar, bar.tabRect(1).center());
+    EXPECT_EQ(bar.currentIndex(), 0);
+    click(1);
+    EXPECT_EQ(bar.currentIndex(), 1);
+    EXPECT_EQ(calls.size(), 2u);
+}
+
+struct ArrowCase {
+    const char* name;
+    int from;
+    Qt::Key key;
+    int to;
+};
+
+class TabBarArrows : public TabBarTest, public ::testing::WithParamInterface<ArrowCase> { };
+
+TEST_P(TabBarArrows, StepAndWrap)
+{
+    const ArrowCase& c = GetParam();
+    bar.setCurrentIndex(c.from);
+    calls.clear();
+    QTest::keyClick(&bar, c.key);
+    EXPECT_EQ(bar.currentIndex(), c.to);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].newTab, c.to);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, TabBarArrows,
+    ::testing::Values(ArrowCase {"LeftFromFirstWrapsToLast", 0, Qt::Key_Left, 3},
+        ArrowCase {"UpFromFirstWrapsToLast", 0, Qt::Key_Up, 3},
+        ArrowCase {"RightFromLastWrapsToFirst", 3, Qt::Key_Right, 0},
+        ArrowCase {"DownFromLastWrapsToFirst", 3, Qt::Key_Down, 0},
+        ArrowCase {"LeftSteps", 2, Qt::Key_Left, 1}, ArrowCase {"DownSteps", 1, Qt::Key_Down, 2}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(TabbedNotebook, PagesAndKeysGoThroughTheHandler)
+{
+    TabbedNotebook book(4);
+    book.resize(454, 292);
+    book.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&book));
+    ASSERT_EQ(book.count(), 4);
+    EXPECT_EQ(book.PageIndex(), 0);
+
+    std::vector<int> asked;
+    bool allow = true;
+    book.setChangeHandler([&](int newTab, bool& allowChange) {
+        asked.push_back(newTab);
+        allowChange = allow;
+    });
+    book.setPageCaption(0, QStringLiteral("1-Adams"));
+    EXPECT_EQ(book.tabText(0), QStringLiteral("1-Adams"));
+
+    QTest::keyClick(&book, Qt::Key_Left);
+    EXPECT_EQ(book.PageIndex(), 3);
+    QTest::keyClick(&book, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(book.PageIndex(), 0);
+    allow = false;
+    EXPECT_FALSE(book.setPageIndex(2));
+    book.setCurrentIndex(1);
+    EXPECT_EQ(book.PageIndex(), 0);
+    EXPECT_EQ(asked, (std::vector<int> {3, 0, 2, 1}));
+}
