@@ -28,12 +28,16 @@ public:
     bool modified() const;
     void setModified(bool on);
 
-    /// Typing and pasting are limited to this many characters of text()
-    /// (a line break counts two); 0 means no limit.
+    /// Typing, Enter, paste, drop and input-method text are limited to this
+    /// many characters of text() (a line break counts two); 0 means no limit.
+    /// A keystroke that does not fit is refused with a beep; longer inserted
+    /// text is cut to fit, never inside a line break.
     int maxLength() const noexcept { return m_maxLength; }
     void setMaxLength(int n) noexcept { m_maxLength = n; }
 
-    /// Selection in text() positions.
+    /// Selection in text() positions. A position between the CR and the LF
+    /// of a line break counts as before the break for the start and after it
+    /// for the end; positions are clamped to the text.
     int selStart() const;
     int selLength() const;
     void setSelection(int start, int length);
@@ -51,9 +55,12 @@ public:
     void copyToClipboard();
     void pasteFromClipboard();
 
-    /// Help topic for F1 on this box.
+    /// Help topic for F1 on this box. The box does not open help itself:
+    /// setHelpContext() also stores the number in the dynamic property
+    /// "helpContext", where the window's F1 handler finds it on the focus
+    /// widget.
     int helpContext() const noexcept { return m_helpContext; }
-    void setHelpContext(int c) noexcept { m_helpContext = c; }
+    void setHelpContext(int c);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -66,9 +73,19 @@ private:
     /// Inserts `text` at the caret, replacing the selection, cut to the room
     /// left under maxLength(). Returns false when nothing fitted.
     bool insertLimited(const QString& text);
+    /// Characters of text() that the selection would leave room for.
+    int room() const;
+    /// The document's characters with a paragraph separator between blocks:
+    /// index i is document position i.
+    QString rawText() const;
+    int textPosition(int documentPosition) const;
+    int documentPosition(int textPosition, bool roundUp) const;
+    /// Makes sure the document is laid out at the box's current width,
+    /// also before the box is first shown.
+    void ensureLaidOut() const;
 
     int m_maxLength = 0;
     int m_helpContext = 0;
 };
 
-}  // namespace quillbox
+} // namespace quillbox
