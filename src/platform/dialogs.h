@@ -11,7 +11,7 @@ class QWidget;
 namespace quillbox {
 
 struct FontChoice {
-    QFont font;     ///< face, size, bold, italic, underline, strike-out
+    QFont font; ///< face, size, bold, italic, underline, strike-out
     QColor color;
 };
 
@@ -26,8 +26,17 @@ class FolderChooser {
 public:
     virtual ~FolderChooser() = default;
     /// Asks for an existing folder; nullopt when cancelled.
-    virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& title,
-                                                const QString& startIn) = 0;
+    virtual std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& startIn)
+        = 0;
 };
 
-}  // namespace quillbox
+/// The real folder chooser: the desktop's "choose a directory" dialog.
+class QtFolderChooser final : public FolderChooser {
+public:
+    /// Returns the chosen folder's absolute path in native form; nullopt
+    /// when cancelled. `startIn` may be empty (the current directory).
+    std::optional<QString> chooseFolder(
+        QWidget* parent, const QString& title, const QString& startIn) override;
+};
+
+} // namespace quillbox
