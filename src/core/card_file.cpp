@@ -9,6 +9,7 @@
 #include <system_error>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace quillbox {
 
@@ -243,6 +244,9 @@ CardFileParse parseCardRecords(std::string_view bytes, CardCollection& cards)
 {
     CardFileParse result;
     const std::size_t size = bytes.size();
+    const std::size_t room = static_cast<std::size_t>(MaxCards - std::min(cards.CardCount, MaxCards));
+    std::vector<std::string_view> texts;
+    texts.reserve(std::min(room, size / 3));
     std::size_t pos = 0;
     while (pos < size) {
         if (size - pos < 2) {
@@ -256,7 +260,7 @@ CardFileParse parseCardRecords(std::string_view bytes, CardCollection& cards)
         if (length <= 0)
             continue;
 
-        if (cards.CardCount >= MaxCards) {
+        if (texts.size() >= room) {
             // The box is full: keep the rest of the file as it stands so a
             // save writes it back unchanged, and count what it holds.
             result.heldBackRecords.assign(bytes.substr(recordStart));
@@ -291,9 +295,26 @@ CardFileParse parseCardRecords(std::string_view bytes, CardCollection& cards)
         // written by something else) ends at the field's end.
         if (const auto nul = field.find('\0'); nul != std::string_view::npos)
             field = field.substr(0, nul);
-        cards.CardTable[StagingSlot].assign(field);
+        texts.push_back(field);
+    }
+    if (texts.empty())
+        return result;
+
+    // Filing the records in file order would shift up to 2000 table entries
+    // per record. Filed in ascending order (equal texts in file order) each
+    // lands at the end, or just before its equals, and the table ends up
+    // exactly as filing in file order leaves it: equal texts in reverse file
+    // order.
+    std::vector<std::string_view> ordered = texts;
+    std::stable_sort(ordered.begin(), ordered.end(),
+        [](std::string_view a, std::string_view b) { return compareCardTexts(a, b) < 0; });
+    for (const std::string_view text : ordered) {
+        cards.CardTable[StagingSlot].assign(text);
         cards.InsertCard();
     }
+    // The last record of the file would have been filed last, before any
+    // card equal to it; that is where it is now.
+    cards.CurrentCard = cards.insertionSlot(texts.back());
     return result;
 }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
+#include <random>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -96,6 +97,29 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParseRecords,
         ParseCase {"LengthWithNoTextIsDamageOnly", record("A\r\n") + length(4), {"A\r\n"}, true},
         ParseCase {"HighBytesKept", record("\xC4rger & S\xF6hne\r\n"), {"\xC4rger & S\xF6hne\r\n"}, false}),
     [](const auto& row) { return std::string(row.param.name); });
+
+TEST(ParseRecords, SameTableAsFilingEachRecordInFileOrder)
+{
+    // Many equal texts (ASCII case apart) and prefixes, in random file order.
+    const std::vector<std::string> pool {"smith\r\n", "Smith\r\n", "SMITH\r\n", "Smith, J\r\n", "Adams\r\n",
+        "adams\r\n", "", "_Zoe\r\n", "\xC4rger\r\n", "Smith"};
+    std::mt19937 rng(42);
+    for (int round = 0; round < 50; ++round) {
+        std::string bytes;
+        auto reference = makeBox();
+        const int count = static_cast<int>(rng() % 40) + 1;
+        for (int i = 0; i < count; ++i) {
+            const std::string& text = pool[rng() % pool.size()];
+            bytes += record(text);
+            reference->CardTable[StagingSlot] = text;
+            reference->InsertCard();
+        }
+        auto box = makeBox();
+        parseCardRecords(bytes, *box);
+        ASSERT_EQ(cardsOf(*box), cardsOf(*reference)) << "round " << round;
+        ASSERT_EQ(box->CurrentCard, reference->CurrentCard) << "round " << round;
+    }
+}
 
 TEST(SerialiseRecords, ThreeCardsAsThreeRecords)
 {

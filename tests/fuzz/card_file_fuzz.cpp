@@ -44,6 +44,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             check(compareCardTexts(first->CardTable[i - 1], first->CardTable[i]) <= 0, "cards sorted");
     }
 
+    // The same bytes filed the plain way, record by record in file order,
+    // must give the very same table and current card.
+    second->clear();
+    std::size_t pos = 0;
+    while (pos + 2 <= size && second->CardCount < MaxCards) {
+        const auto length = static_cast<std::int16_t>(data[pos] | data[pos + 1] << 8);
+        pos += 2;
+        if (length <= 0)
+            continue;
+        if (pos >= size)
+            break;
+        const std::string_view field = bytes.substr(pos, static_cast<std::size_t>(length));
+        pos += field.size();
+        second->CardTable[StagingSlot].assign(field.substr(0, field.find('\0')));
+        second->InsertCard();
+    }
+    check(second->CardCount == first->CardCount, "same count as filing in file order");
+    check(second->CurrentCard == first->CurrentCard, "same current card as filing in file order");
+    for (int i = 1; i <= first->CardCount; ++i)
+        check(second->CardTable[i] == first->CardTable[i], "same table as filing in file order");
+    second->clear();
+
     // What a save writes must load back as the same cards and the same
     // held-back tail.
     const std::string saved = serialiseCardRecords(*first, parsed.heldBackRecords);
