@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QMimeData>
 #include <QTest>
@@ -145,6 +146,23 @@ TEST_F(CardMemoTest, LongPasteIsCutToFit)
     paste(QString(1000, QLatin1Char('z')));
     EXPECT_EQ(memo.textLength(), 498);
     EXPECT_TRUE(memo.modified());
+}
+
+TEST_F(CardMemoTest, DropObeysTheLimitAndCodePage)
+{
+    memo.setMaxLength(6);
+    memo.setText("ab");
+    QMimeData dropped;
+    dropped.setText(QString::fromUtf8("\xE4\xB8\xAD") + QString(10, QLatin1Char('c')));
+    const QPointF at = memo.cursorRect(memo.textCursor()).center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo.viewport(), &enter);
+    QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo.viewport(), &move);
+    QDropEvent drop(at, Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(memo.viewport(), &drop);
+    EXPECT_EQ(memo.textLength(), 6);
+    EXPECT_NE(memo.text().find("?ccc"), std::string::npos);
 }
 
 TEST_F(CardMemoTest, PasteNeverSplitsALineBreak)
