@@ -1,1 +1,1179 @@
 #include "Main.h"
+
+#include "Aboutbox.h"
+#include "Retnaddr.h"
+#include "Search.h"
+#include "core/numbers.h"
+#include "list.h"
+#include "platform/card_memo.h"
+#include "platform/dialogs.h"
+#include "platform/help_viewer.h"
+#include "platform/message_box.h"
+#include "platform/screen_metrics.h"
+#include "platform/tab_strip.h"
+#include "platform/text_codec.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QWindow>
+
+namespace quillbox {
+
+namespace {
+
+/// Characters a card may hold as typed; the stored text adds CR LF.
+constexpr std::size_t MaxTypedChars = 498;
+/// Characters of a first line shown in a notebook caption.
+constexpr std::size_t CaptionChars = 15;
+constexpr int AlphabetTabs = 27;
+
+// Help topics of the message boxes.
+constexpr int HelpMainWindow = 1;
+constexpr int HelpCardFile = 13;
+constexpr int HelpDelete = 15;
+constexpr int HelpMaxRecords = 16;
+constexpr int HelpNewCard = 17;
+constexpr int HelpNotEntering = 18;
+
+// The window's designed client area and the first-run outer size.
+constexpr int DesignClientWidth = 457;
+constexpr int DesignClientHeight = 292;
+constexpr int FirstRunWidth = 465;
+constexpr int FirstRunHeight = 338;
+
+const char* const NewCardRefusal = "You must complete editing the new card before taking this action.\r\n"
+                                   "Either complete the entry (Book Button) or abort (Menu Cards\\Abort).";
+
+/// File names and paths are in the file system's encoding, not the code
+/// page of the card texts.
+QString pathText(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string pathBytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+/// The text as a card is stored: at most the typed limit, ending in CR LF.
+std::string storedCardText(std::string text)
+{
+    if (text.size() > MaxTypedChars) {
+        text.resize(MaxTypedChars);
+        // A cut between CR and LF would leave a lone CR before the new break.
+        if (text.back() == '\r')
+            text.pop_back();
+    }
+    if (!text.ends_with("\r\n"))
+        text += "\r\n";
+    return text;
+}
+
+unsigned char upperAscii(unsigned char c)
+{
+    return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
+}
+
+QColor colorFromSetting(std::int32_t value)
+{
+    if (value & SystemColorFlag)
+        return QApplication::palette().color(QPalette::WindowText);
+    const auto v = static_cast<std::uint32_t>(value);
+    return QColor(
+        static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF));
+}
+
+std::int32_t settingFromColor(const QColor& c)
+{
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(c.red())
+        | (static_cast<std::uint32_t>(c.green()) << 8) | (static_cast<std::uint32_t>(c.blue()) << 16));
+}
+
+/// Pixel height of a point size on this screen, as the classic font height
+/// (negative: character height without internal leading).
+int heightForSize(int points)
+{
+    return -mulDiv(points, screenPixelsPerInch(), 72);
+}
+
+QFont qfontFromCardFont(const CardFont& f)
+{
+    QFont font = fontByHeight(toQString(f.name), f.height, f.bold);
+    font.setItalic(f.italic);
+    font.setUnderline(f.underline);
+    font.setStrikeOut(f.strikeout);
+    switch (f.pitch) {
+    case FontPitch::Fixed:
+        font.setFixedPitch(true);
+        font.setStyleHint(QFont::TypeWriter);
+        break;
+    case FontPitch::Variable:
+        font.setFixedPitch(false);
+        break;
+    case FontPitch::Default:
+        break;
+    }
+    return font;
+}
+
+} // namespace
+
+TForm1::TForm1(AppContext& app, QWidget* parent)
+    : QMainWindow(parent)
+    , m_app(app)
+    , m_cardFile(app.StartDirectory)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quillbox v 2.0"));
+    setProperty("helpContext", HelpMainWindow);
+    m_cardFont = designCardFont(screenPixelsPerInch());
+
+    createWidgets();
+    createMenus();
+    createToolButtons();
+    connectHandlers();
+    placeAsDesigned();
+
+    FormCreate();
+    m_lastResizeSize = size();
+}
+
+TForm1::~TForm1() = default;
+
+// ---------------------------------------------------------------------------
+// Building the window
+
+void TForm1::createWidgets()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setMinimumSize(DesignClientWidth, DesignClientHeight);
+    client->setFont(fontByHeight(QStringLiteral("System"), 13));
+    setCentralWidget(client);
+
+    // Created first so that everything else lies above it.
+    TabbedNotebook1 = new TabbedNotebook(4, client);
+    TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
+    TabbedNotebook1->setGeometry(0, 0, 454, 292);
+    TabbedNotebook1->guardedTabBar()->setFont(fontByHeight(QStringLiteral("Arial Narrow"), 11));
+    TabbedNotebook1->setProperty("helpContext", HelpMainWindow);
+    TabbedNotebook1->setAccessibleName(QStringLiteral("Card notebook"));
+    TabbedNotebook1->setAccessibleDescription(
+        QStringLiteral("Four consecutive cards; the selected tab is the card shown"));
+
+    Panel2 = new QFrame(client);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setGeometry(16, 32, 337, 225);
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel2->setLineWidth(2);
+    Panel2->setAutoFillBackground(true);
+    {
+        QPalette pal = Panel2->palette();
+        pal.setColor(QPalette::Window, pal.color(QPalette::Base));
+        Panel2->setPalette(pal);
+    }
+
+    Memo1 = new CardMemo(client);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setGeometry(32, 48, 317, 193);
+    Memo1->setFrameStyle(QFrame::NoFrame);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setLineWrapMode(QTextEdit::WidgetWidth);
+    Memo1->setMaxLength(static_cast<int>(MaxTypedChars));
+    Memo1->setHelpContext(HelpMainWindow);
+    Memo1->setProperty("helpContext", HelpMainWindow);
+    Memo1->setAccessibleName(QStringLiteral("Card"));
+    Memo1->setAccessibleDescription(
+        QStringLiteral("The text of the card shown; its first line is its title"));
+    applyCardFont();
+
+    TabSet1 = new GuardedTabBar(client);
+    TabSet1->setObjectName(QStringLiteral("TabSet1"));
+    TabSet1->setShape(QTabBar::RoundedSouth);
+    TabSet1->setDrawBase(false);
+    TabSet1->setExpanding(false);
+    TabSet1->setUsesScrollButtons(false);
+    TabSet1->setElideMode(Qt::ElideNone);
+    TabSet1->setFont(fontByHeight(QStringLiteral("Arial"), 8, true));
+    TabSet1->addTab(QStringLiteral("#"));
+    for (char c = 'A'; c <= 'Z'; ++c)
+        TabSet1->addTab(QString(QLatin1Char(c)));
+    TabSet1->setCurrentIndex(0);
+    TabSet1->setGeometry(2, 270, 449, 21);
+    TabSet1->setAutoFillBackground(true);
+    {
+        // The application-workspace grey behind the tabs, black letters.
+        QPalette pal = TabSet1->palette();
+        pal.setColor(QPalette::Window, QColor(0xAB, 0xAB, 0xAB));
+        pal.setColor(QPalette::WindowText, Qt::black);
+        pal.setColor(QPalette::ButtonText, Qt::black);
+        TabSet1->setPalette(pal);
+    }
+    TabSet1->setProperty("helpContext", HelpMainWindow);
+    TabSet1->setAccessibleName(QStringLiteral("Alphabet tabs"));
+    TabSet1->setAccessibleDescription(QStringLiteral("Shows the first card filed under a letter"));
+
+    Panel1 = new QFrame(client);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(360, 80, 73, 185);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(1);
+    Panel1->setAccessibleName(QStringLiteral("Tool buttons"));
+
+    Panel3 = new QFrame(client);
+    Panel3->setObjectName(QStringLiteral("Panel3"));
+    Panel3->setGeometry(360, 24, 89, 49);
+    Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel3->setLineWidth(1);
+    Panel3->setAccessibleName(QStringLiteral("Card counter"));
+
+    const QFont labelFont = fontByHeight(QStringLiteral("Arial"), 13, true);
+    auto makeLabel = [&](const QString& name, int x, int y, const QString& text, bool blue) {
+        auto* label = new QLabel(text, Panel3);
+        label->setObjectName(name);
+        label->setFont(labelFont);
+        label->move(x, y);
+        if (blue) {
+            QPalette pal = label->palette();
+            pal.setColor(QPalette::WindowText, Qt::blue);
+            label->setPalette(pal);
+        }
+        label->adjustSize();
+        return label;
+    };
+    Label1 = makeLabel(QStringLiteral("Label1"), 8, 8, QString(), false);
+    Label1->setAccessibleName(QStringLiteral("Number of cards"));
+    Label2 = makeLabel(QStringLiteral("Label2"), 8, 24, QStringLiteral("Card"), true);
+    Label2->setAccessibleName(QStringLiteral("Card"));
+    Label3 = makeLabel(QStringLiteral("Label3"), 48, 24, QString(), true);
+    Label3->setAccessibleName(QStringLiteral("Number of the card shown"));
+
+    Memo1->raise();
+    setFocusProxy(Memo1);
+}
+
+void TForm1::createMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto addMenu = [&](const QString& name, const QString& caption) {
+        QMenu* menu = bar->addMenu(caption);
+        menu->setObjectName(name);
+        menu->menuAction()->setObjectName(name);
+        return menu;
+    };
+    auto addAction = [](QMenu* menu, const QString& name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    auto addSeparator = [](QMenu* menu, const QString& name) { menu->addSeparator()->setObjectName(name); };
+
+    Main1 = addMenu(QStringLiteral("Main1"), QStringLiteral("&Main"));
+    Setfont1 = addAction(Main1, QStringLiteral("Setfont1"), QStringLiteral("Set &Font"));
+    addSeparator(Main1, QStringLiteral("N3"));
+    Print1 = addAction(Main1, QStringLiteral("Print1"), QStringLiteral("&Print"));
+    PrintSetup1 = addAction(Main1, QStringLiteral("PrintSetup1"), QStringLiteral("Print &Setup"));
+    addSeparator(Main1, QStringLiteral("N1"));
+    AlwaysonTop1 = addAction(Main1, QStringLiteral("AlwaysonTop1"), QStringLiteral("&Always on Top"));
+    addSeparator(Main1, QStringLiteral("N5"));
+    Exit1 = addAction(Main1, QStringLiteral("Exit1"), QStringLiteral("E&xit"));
+
+    Cards1 = addMenu(QStringLiteral("Cards1"), QStringLiteral("&Cards"));
+    Add1 = addAction(Cards1, QStringLiteral("Add1"), QStringLiteral("&Add"));
+    Delete1 = addAction(Cards1, QStringLiteral("Delete1"), QStringLiteral("&Delete"));
+    CompleteEntry1 = addAction(Cards1, QStringLiteral("CompleteEntry1"), QStringLiteral("&Complete Entry"));
+    Abort1 = addAction(Cards1, QStringLiteral("Abort1"), QStringLiteral("A&bort"));
+    addSeparator(Cards1, QStringLiteral("N2"));
+    Search1 = addAction(Cards1, QStringLiteral("Search1"), QStringLiteral("&Search "));
+    List1 = addAction(Cards1, QStringLiteral("List1"), QStringLiteral("&List"));
+
+    Edit1 = addMenu(QStringLiteral("Edit1"), QStringLiteral("&Edit"));
+    Cut1 = addAction(Edit1, QStringLiteral("Cut1"), QStringLiteral("Cu&t"));
+    Copy1 = addAction(Edit1, QStringLiteral("Copy1"), QStringLiteral("&Copy"));
+    Paste1 = addAction(Edit1, QStringLiteral("Paste1"), QStringLiteral("&Paste"));
+
+    Print2 = addMenu(QStringLiteral("Print2"), QStringLiteral("&Print"));
+    Setup1 = addAction(Print2, QStringLiteral("Setup1"), QStringLiteral("Print &Setup"));
+    PrintEnvelope1 = addAction(Print2, QStringLiteral("PrintEnvelope1"), QStringLiteral("&Print Envelope"));
+    PrintEnvelope1->setStatusTip(QStringLiteral("Do printer setup for envelope"));
+    PrintEnvelope1->setToolTip(QStringLiteral("Do printer setup for envelope"));
+    PrintLabel1 = addAction(Print2, QStringLiteral("PrintLabel1"), QStringLiteral("Print &Label"));
+    PrintAddressBook1
+        = addAction(Print2, QStringLiteral("PrintAddressBook1"), QStringLiteral("Print &Address  Book"));
+    PrintCard1 = addAction(Print2, QStringLiteral("PrintCard1"), QStringLiteral("Print &Card"));
+    addSeparator(Print2, QStringLiteral("N4"));
+    PrintaLabel1 = addAction(Print2, QStringLiteral("PrintaLabel1"), QStringLiteral("Print a La&bel"));
+    PrintanEnvelope1
+        = addAction(Print2, QStringLiteral("PrintanEnvelope1"), QStringLiteral("Print an &Envelope"));
+    addSeparator(Print2, QStringLiteral("N6"));
+    ReturnAddress1 = addAction(Print2, QStringLiteral("ReturnAddress1"), QStringLiteral("&Return Address"));
+
+    Help1 = addMenu(QStringLiteral("Help1"), QStringLiteral("&Help"));
+    Index1 = addAction(Help1, QStringLiteral("Index1"), QStringLiteral("&Index"));
+    About1 = addAction(Help1, QStringLiteral("About1"), QStringLiteral("&About"));
+}
+
+void TForm1::createToolButtons()
+{
+    struct ButtonDesign {
+        QToolButton* TForm1::*member;
+        const char* name;
+        int left, top;
+        const char* hint;
+        const char* picture;
+        bool hasDisabledLook;
+    };
+    static const ButtonDesign designs[] = {
+        {&TForm1::SpeedButton4, "SpeedButton4", 8, 5, "Move back", "move_back", true},
+        {&TForm1::SpeedButton5, "SpeedButton5", 40, 4, "Move forward", "move_forward", true},
+        {&TForm1::SpeedButton2, "SpeedButton2", 8, 30, "Page back", "page_back", true},
+        {&TForm1::SpeedButton3, "SpeedButton3", 40, 29, "Page forward", "page_forward", true},
+        {&TForm1::SpeedButton6, "SpeedButton6", 8, 55, "Cut", "cut", true},
+        {&TForm1::SpeedButton10, "SpeedButton10", 40, 54, "Print envelope/label", "envelope", false},
+        {&TForm1::SpeedButton7, "SpeedButton7", 8, 80, "Copy", "copy", true},
+        {&TForm1::SpeedButton9, "SpeedButton9", 40, 80, "Print card", "print_card", true},
+        {&TForm1::SpeedButton8, "SpeedButton8", 8, 105, "Paste", "paste", true},
+        {&TForm1::SpeedButton12, "SpeedButton12", 40, 105, "End new card entry", "end_entry", true},
+        {&TForm1::SpeedButton13, "SpeedButton13", 8, 130, "New card", "new_card", true},
+        {&TForm1::SpeedButton14, "SpeedButton14", 40, 130, "Delete card", "delete_card", true},
+        {&TForm1::SpeedButton1, "SpeedButton1", 40, 155, "Exit", "exit", true},
+    };
+    for (const ButtonDesign& d : designs) {
+        auto* button = new QToolButton(Panel1);
+        const QString hint = QString::fromLatin1(d.hint);
+        const QString picture = QStringLiteral(":/resources/pictures/%1").arg(QLatin1String(d.picture));
+        button->setObjectName(QString::fromLatin1(d.name));
+        button->setGeometry(d.left, d.top, 25, 25);
+        button->setAutoRaise(false);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setToolTip(hint);
+        button->setAccessibleName(hint);
+        QIcon icon;
+        icon.addPixmap(QPixmap(picture + QStringLiteral(".xpm")), QIcon::Normal);
+        if (d.hasDisabledLook)
+            icon.addPixmap(QPixmap(picture + QStringLiteral("_disabled.xpm")), QIcon::Disabled);
+        button->setIcon(icon);
+        button->setIconSize(QSize(16, 16));
+        this->*d.member = button;
+    }
+}
+
+void TForm1::connectHandlers()
+{
+    auto onTrigger = [this](QAction* action, void (TForm1::*handler)()) {
+        connect(action, &QAction::triggered, this, handler);
+    };
+    onTrigger(Setfont1, &TForm1::Setfont1Click);
+    onTrigger(Print1, &TForm1::Print1Click);
+    onTrigger(PrintSetup1, &TForm1::Setup1Click);
+    onTrigger(AlwaysonTop1, &TForm1::AlwaysonTop1Click);
+    onTrigger(Exit1, &TForm1::Exit1Click);
+    onTrigger(Add1, &TForm1::Add1Click);
+    onTrigger(Delete1, &TForm1::Delete1Click);
+    onTrigger(CompleteEntry1, &TForm1::CompleteEntry1Click);
+    onTrigger(Abort1, &TForm1::Abort1Click);
+    onTrigger(Search1, &TForm1::Search1Click);
+    onTrigger(List1, &TForm1::List1Click);
+    onTrigger(Cut1, &TForm1::SpeedButton6Click);
+    onTrigger(Copy1, &TForm1::SpeedButton7Click);
+    onTrigger(Paste1, &TForm1::SpeedButton8Click);
+    onTrigger(Setup1, &TForm1::Setup1Click);
+    onTrigger(PrintEnvelope1, &TForm1::PrintEnvelope1Click);
+    onTrigger(PrintLabel1, &TForm1::PrintLabel1Click);
+    onTrigger(PrintAddressBook1, &TForm1::PrintAddressBook1Click);
+    onTrigger(PrintCard1, &TForm1::PrintCard1Click);
+    onTrigger(PrintaLabel1, &TForm1::PrintaLabel1Click);
+    onTrigger(PrintanEnvelope1, &TForm1::PrintanEnvelope1Click);
+    onTrigger(ReturnAddress1, &TForm1::ReturnAddress1Click);
+    onTrigger(Index1, &TForm1::Index1Click);
+    onTrigger(About1, &TForm1::About1Click);
+
+    auto onClick = [this](QToolButton* button, void (TForm1::*handler)()) {
+        connect(button, &QToolButton::clicked, this, handler);
+    };
+    onClick(SpeedButton4, &TForm1::SpeedButton4Click);
+    onClick(SpeedButton5, &TForm1::SpeedButton5Click);
+    onClick(SpeedButton2, &TForm1::SpeedButton2Click);
+    onClick(SpeedButton3, &TForm1::SpeedButton3Click);
+    onClick(SpeedButton6, &TForm1::SpeedButton6Click);
+    onClick(SpeedButton10, &TForm1::PrintEnvelope1Click);
+    onClick(SpeedButton7, &TForm1::SpeedButton7Click);
+    onClick(SpeedButton9, &TForm1::PrintCard1Click);
+    onClick(SpeedButton8, &TForm1::SpeedButton8Click);
+    onClick(SpeedButton12, &TForm1::CompleteEntry1Click);
+    onClick(SpeedButton13, &TForm1::Add1Click);
+    onClick(SpeedButton14, &TForm1::Delete1Click);
+    onClick(SpeedButton1, &TForm1::Exit1Click);
+
+    TabbedNotebook1->setChangeHandler(
+        [this](int newTab, bool& allowChange) { TabbedNotebook1Change(newTab, allowChange); });
+    TabSet1->setChangeHandler([this](int newTab, bool& allowChange) { TabSet1Change(newTab, allowChange); });
+
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TForm1::focusWindowChanged);
+}
+
+void TForm1::placeAsDesigned()
+{
+    resize(DesignClientWidth, DesignClientHeight + menuBar()->sizeHint().height());
+    const QSize area = fullScreenClientArea();
+    move((area.width() - width()) / 2, (area.height() - height()) / 2);
+}
+
+void TForm1::setNewCardMenus(bool enabled)
+{
+    Main1->menuAction()->setEnabled(enabled);
+    Print2->menuAction()->setEnabled(enabled);
+    Add1->setEnabled(enabled);
+    Delete1->setEnabled(enabled);
+    Search1->setEnabled(enabled);
+    List1->setEnabled(enabled);
+}
+
+// ---------------------------------------------------------------------------
+// Window placement and the card font
+
+WindowPlacement TForm1::framePlacement() const
+{
+    const QRect frame = frameGeometry();
+    return WindowPlacement {frame.top(), frame.left(), frame.height(), frame.width()};
+}
+
+void TForm1::applyFramePlacement(const WindowPlacement& p)
+{
+    m_wantedFrameSize = QSize(p.width, p.height);
+    const QSize margins = frameGeometry().size() - geometry().size();
+    // move() places the frame; resize() sizes the client area inside it.
+    move(p.left, p.top);
+    resize(std::max(1, p.width - margins.width()), std::max(1, p.height - margins.height()));
+    // On X11 the frame is only known once the window manager has framed the
+    // window; the size is corrected then.
+    m_frameCorrectionPending = margins.isNull();
+}
+
+void TForm1::correctFrameSize()
+{
+    if (!m_frameCorrectionPending || !m_wantedFrameSize.isValid())
+        return;
+    const QSize margins = frameGeometry().size() - geometry().size();
+    if (margins.isNull())
+        return;
+    m_frameCorrectionPending = false;
+    const QSize client(std::max(1, m_wantedFrameSize.width() - margins.width()),
+        std::max(1, m_wantedFrameSize.height() - margins.height()));
+    // Making the frame the size already asked for is no change of the user's.
+    m_lastResizeSize = client;
+    resize(client);
+}
+
+void TForm1::applyCardFont()
+{
+    Memo1->setFont(qfontFromCardFont(m_cardFont));
+    QPalette pal = Memo1->palette();
+    pal.setColor(QPalette::Text, colorFromSetting(m_cardFont.color));
+    Memo1->setPalette(pal);
+}
+
+QColor TForm1::cardFontColor() const
+{
+    return colorFromSetting(m_cardFont.color);
+}
+
+// ---------------------------------------------------------------------------
+// Life cycle
+
+void TForm1::FormCreate()
+{
+    PendingPageIndex = -1;
+
+    const CardFileLoad load = m_cardFile.LoadCardFile(Cards);
+    reportCardFileLoad(load);
+
+    const QSize area = fullScreenClientArea();
+    const SettingsFile settings = m_app.settingsFile();
+    int lastCard = 1;
+    if (settings.readTop() == NoSettingsTop) {
+        applyFramePlacement(
+            WindowPlacement {area.height() / 2 - 169, area.width() / 2 - 232, FirstRunHeight, FirstRunWidth});
+        const SettingsWrite written = settings.writeinifile(framePlacementWanted(), m_cardFont, 1);
+        // An unwritable settings file must not keep the window from coming up.
+        if (!written.ok)
+            errorBox(*m_app.services.messages, this, pathText(written.message));
+    } else {
+        const StoredSettings stored = settings.read(framePlacement(), m_cardFont);
+        applyFramePlacement(stored.placement);
+        m_cardFont = stored.font;
+        m_cardFont.height = heightForSize(m_cardFont.size);
+        applyCardFont();
+        lastCard = stored.lastCard;
+        m_app.ReturnAddressLines = stored.returnAddress;
+    }
+
+    if (Cards.CardCount == 0 || Cards.CardCount < lastCard || lastCard < 1)
+        Cards.CurrentCard = 1;
+    else
+        Cards.CurrentCard = lastCard;
+    showcard();
+    litealpha();
+    Cards.CardsChanged = false;
+    NotOnTop = true;
+    showCount();
+}
+
+WindowPlacement TForm1::framePlacementWanted() const
+{
+    WindowPlacement p = framePlacement();
+    if (m_wantedFrameSize.isValid()) {
+        p.width = m_wantedFrameSize.width();
+        p.height = m_wantedFrameSize.height();
+    }
+    return p;
+}
+
+void TForm1::reportCardFileLoad(const CardFileLoad& load)
+{
+    MessageBoxes& boxes = *m_app.services.messages;
+    if (!load.present) {
+        if (load.error.empty()) {
+            warningBox(boxes, this,
+                QStringLiteral("Quillbox file not present. Program will run without a current file"), MsgOK,
+                HelpCardFile);
+        } else {
+            warningBox(boxes, this,
+                QStringLiteral("The card file %1 could not be read: %2\r\n"
+                               "Program will run without a current file")
+                    .arg(pathText(m_cardFile.cardFilePath()), pathText(load.error)),
+                MsgOK, HelpCardFile);
+        }
+        return;
+    }
+    if (load.heldBack > 0) {
+        warningBox(boxes, this,
+            QStringLiteral("The card file holds %1 more cards than the %2 this program can show.\r\n"
+                           "They stay in the file and are saved back unchanged.")
+                .arg(load.heldBack)
+                .arg(MaxCards),
+            MsgOK, HelpCardFile);
+    }
+    if (load.damagedEnd) {
+        warningBox(boxes, this,
+            QStringLiteral("The end of the card file is damaged: its last card may be incomplete.\r\n"
+                           "Please check that card."),
+            MsgOK, HelpCardFile);
+    }
+}
+
+void TForm1::FormActivate()
+{
+    Memo1->setFocus();
+    if (Cards.CardCount == 0)
+        Add1Click();
+    AlphaTabArmed = true;
+}
+
+void TForm1::FormResize()
+{
+    writeinifile();
+}
+
+void TForm1::FormClose()
+{
+    textchange();
+    if (Cards.CardsChanged)
+        saveCardsAtClose();
+    const SettingsWrite written = m_app.settingsFile().writeLastCard(Cards.CurrentCard);
+    if (!written.ok)
+        errorBox(*m_app.services.messages, this, pathText(written.message));
+}
+
+void TForm1::saveCardsAtClose()
+{
+    MessageBoxes& boxes = *m_app.services.messages;
+    FolderChooser* const folders = m_app.services.folders;
+    CardFileSave result = m_cardFile.SaveCardFile(Cards);
+    QString failedPath = pathText(m_cardFile.cardFilePath());
+    while (!result.ok) {
+        ChoiceRequest request;
+        request.parent = this;
+        request.title = applicationTitle();
+        request.icon = MsgIcon::Error;
+        request.text = QStringLiteral("The cards could not be saved to %1.\r\n%2\r\n\r\n"
+                                      "Try again, save them in another folder, or discard the changes "
+                                      "made since the program started?")
+                           .arg(failedPath, pathText(result.error));
+        const int tryAgain = 0;
+        request.buttons.append(QStringLiteral("&Try Again"));
+        int elsewhere = -1;
+        if (folders) {
+            elsewhere = int(request.buttons.size());
+            request.buttons.append(QStringLiteral("&Save Elsewhere..."));
+        }
+        const int discard = int(request.buttons.size());
+        request.buttons.append(QStringLiteral("&Discard Changes"));
+        request.defaultIndex = tryAgain;
+        // Escape and the close box must never throw the cards away.
+        request.escapeIndex = tryAgain;
+        request.helpContext = HelpCardFile;
+
+        const int answer = boxes.choose(request);
+        if (answer == discard)
+            return;
+        if (answer != elsewhere) {
+            result = m_cardFile.SaveCardFile(Cards);
+            failedPath = pathText(m_cardFile.cardFilePath());
+            continue;
+        }
+        const std::optional<QString> folder = folders->chooseFolder(
+            this, QStringLiteral("Save the Cards in Folder"), pathText(m_app.StartDirectory));
+        if (!folder)
+            continue;
+        const CardFile elsewhereFile(pathBytes(*folder));
+        result = m_cardFile.SaveCardFileTo(Cards, elsewhereFile.directory());
+        failedPath = pathText(elsewhereFile.cardFilePath());
+        if (result.ok) {
+            MessageRequest done;
+            done.parent = this;
+            done.title = applicationTitle();
+            done.icon = MsgIcon::Information;
+            done.text = QStringLiteral("The cards were saved to %1.\r\n"
+                                       "Copy that file into %2 to use it at the next start.")
+                            .arg(failedPath, pathText(m_app.StartDirectory));
+            done.buttons = MsgOK;
+            done.helpContext = HelpCardFile;
+            boxes.ask(done);
+        }
+    }
+}
+
+void TForm1::Exit1Click()
+{
+    close();
+}
+
+void TForm1::focusWindowChanged(QWindow* now)
+{
+    QWindow* const before = m_focusWindow;
+    m_focusWindow = now;
+    if (!now || now != windowHandle() || !m_activatedOnce)
+        return;
+    // Only a return from the program's own modeless windows counts; modal
+    // boxes and other programs do not re-run the activation.
+    auto wasFocused = [before](QWidget* w) { return w && before && w->windowHandle() == before; };
+    if (wasFocused(m_app.Form4) || wasFocused(m_app.Form2))
+        FormActivate();
+}
+
+bool TForm1::event(QEvent* e)
+{
+    const bool handled = QMainWindow::event(e);
+    switch (e->type()) {
+    case QEvent::Show:
+        correctFrameSize();
+        if (!m_activatedOnce) {
+            m_activatedOnce = true;
+            FormActivate();
+        }
+        break;
+    case QEvent::Move:
+        correctFrameSize();
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+void TForm1::changeEvent(QEvent* e)
+{
+    QMainWindow::changeEvent(e);
+}
+
+void TForm1::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    // Showing delivers the size set while hidden once more; only real
+    // changes count.
+    if (e->size() == m_lastResizeSize)
+        return;
+    m_lastResizeSize = e->size();
+    FormResize();
+}
+
+void TForm1::closeEvent(QCloseEvent* e)
+{
+    if (!m_closed) {
+        m_closed = true;
+        FormClose();
+        // The program ends with its main window, whatever else is open.
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w != this && w->isVisible())
+                w->hide();
+        }
+    }
+    e->accept();
+}
+
+// ---------------------------------------------------------------------------
+// Settings
+
+bool TForm1::writeinifile()
+{
+    if (m_app.StartingUp)
+        return true;
+    const SettingsWrite written
+        = m_app.settingsFile().writeinifile(framePlacement(), m_cardFont, Cards.CurrentCard);
+    if (!written.ok) {
+        errorBox(*m_app.services.messages, this, pathText(written.message));
+        return false;
+    }
+    return true;
+}
+
+void TForm1::showCount()
+{
+    Label1->setText(QStringLiteral("%1 cards").arg(Cards.CardCount));
+    Label1->adjustSize();
+}
+
+// ---------------------------------------------------------------------------
+// The view
+
+std::string TForm1::firstline(int index, bool full) const
+{
+    if (index < 1 || index > Cards.CardCount)
+        return {};
+    const std::string_view text = Cards.card(index);
+    std::string line;
+    for (const char c : text) {
+        if (c == '\r' || c == '\0')
+            break;
+        if (c != '\n')
+            line += c;
+    }
+    if (!full && line.size() > CaptionChars)
+        line.resize(CaptionChars);
+    return line;
+}
+
+void TForm1::showcard()
+{
+    Memo1->setText(Cards.card(Cards.CurrentCard));
+
+    const int p = PendingPageIndex != -1 ? PendingPageIndex : TabbedNotebook1->PageIndex();
+    PendingPageIndex = -1;
+    const int count = Cards.CardCount;
+    for (int i = 0; i < 4; ++i) {
+        if (i >= count) {
+            TabbedNotebook1->setPageCaption(i, QString());
+            continue;
+        }
+        int b = Cards.CurrentCard + i - p;
+        if (b > count)
+            b -= count;
+        if (b < 1)
+            b += count;
+        TabbedNotebook1->setPageCaption(i, QStringLiteral("%1-").arg(b) + toQString(firstline(b, false)));
+    }
+    Label3->setText(QString::number(Cards.CurrentCard));
+    Label3->adjustSize();
+}
+
+void TForm1::litealpha()
+{
+    const std::string text = Memo1->text();
+    if (text.empty())
+        return;
+    // Every character below "A" (a digit, a blank, the CR of an empty first
+    // line) is filed under "#"; one above "Z" has no tab of its own.
+    const unsigned char c = upperAscii(static_cast<unsigned char>(text.front()));
+    int tab = -1;
+    if (c < 'A')
+        tab = 0;
+    else if (c <= 'Z')
+        tab = c - 'A' + 1;
+    if (tab < 0)
+        return;
+    AlphaTabArmed = false;
+    TabSet1->selectTab(tab);
+    AlphaTabArmed = true;
+}
+
+void TForm1::TabbedNotebook1Change(int NewTab, bool& AllowChange)
+{
+    if (Cards.EnteringNewCard()) {
+        newcarderror();
+        AllowChange = false;
+        return;
+    }
+    textchange();
+    const int count = Cards.CardCount;
+    int c = Cards.CurrentCard + NewTab - TabbedNotebook1->PageIndex();
+    if (c > count)
+        c -= count;
+    if (c < 1)
+        c += count;
+    if (NewTab + 1 > count || c > count || c < 1) {
+        AllowChange = false;
+        return;
+    }
+    Cards.CurrentCard = c;
+    PendingPageIndex = NewTab;
+    showcard();
+    litealpha();
+    Memo1->setFocus();
+    AllowChange = true;
+}
+
+void TForm1::TabSet1Change(int NewTab, bool& AllowChange)
+{
+    if (Cards.EnteringNewCard()) {
+        newcarderror();
+        AllowChange = false;
+        return;
+    }
+    if (!AlphaTabArmed) {
+        AlphaTabArmed = true;
+        AllowChange = true;
+        return;
+    }
+    textchange();
+    int target = 1;
+    if (NewTab > 0) {
+        const unsigned char letter = static_cast<unsigned char>('A' + NewTab - 1);
+        for (int i = 1; i <= Cards.CardCount; ++i) {
+            const std::string line = firstline(i, false);
+            const unsigned char first
+                = line.empty() ? 0 : upperAscii(static_cast<unsigned char>(line.front()));
+            if (first >= letter) {
+                target = i;
+                break;
+            }
+        }
+    }
+    Cards.CurrentCard = target;
+    showcard();
+    AlphaTabArmed = true;
+    AllowChange = true;
+}
+
+void TForm1::moveBy(int step, int minimumCards)
+{
+    if (Cards.EnteringNewCard()) {
+        newcarderror();
+        return;
+    }
+    textchange();
+    const int count = Cards.CardCount;
+    if (count < minimumCards)
+        return;
+    int c = Cards.CurrentCard + step;
+    if (c < 1)
+        c += count;
+    if (c > count)
+        c -= count;
+    Cards.CurrentCard = c;
+    showcard();
+    litealpha();
+    Memo1->setFocus();
+}
+
+void TForm1::SpeedButton2Click()
+{
+    moveBy(-4, 5);
+}
+
+void TForm1::SpeedButton3Click()
+{
+    moveBy(4, 5);
+}
+
+void TForm1::SpeedButton4Click()
+{
+    moveBy(-1, 6);
+}
+
+void TForm1::SpeedButton5Click()
+{
+    moveBy(1, 6);
+}
+
+// ---------------------------------------------------------------------------
+// Editing
+
+void TForm1::InsertCard()
+{
+    Cards.InsertCard();
+    showCount();
+}
+
+void TForm1::textchange()
+{
+    std::string text = Memo1->text();
+    if (text.empty())
+        return;
+    const bool entering = Cards.EnteringNewCard();
+    if (!entering && !Memo1->modified())
+        return;
+    const bool replacing = !entering && Cards.CurrentCard >= 1 && Cards.CurrentCard <= Cards.CardCount;
+    // Text typed into the empty view (no cards, nothing being entered) is a
+    // new card: there is no card to replace.
+    if (!replacing && Cards.CardCount >= MaxCards)
+        return;
+    if (replacing)
+        Cards.RemoveCard(Cards.CurrentCard);
+    Cards.CardTable[StagingSlot] = storedCardText(std::move(text));
+    InsertCard();
+    Cards.CardsChanged = true;
+}
+
+void TForm1::newcarderror()
+{
+    warningBox(*m_app.services.messages, this, QString::fromLatin1(NewCardRefusal), MsgOK, HelpNewCard);
+}
+
+void TForm1::Add1Click()
+{
+    if (Cards.CardCount >= MaxCards) {
+        warningBox(*m_app.services.messages, this,
+            QStringLiteral("The maximum number of records for this file has been reached."), MsgOK,
+            HelpMaxRecords);
+        return;
+    }
+    if (Cards.EnteringNewCard()) {
+        newcarderror();
+        return;
+    }
+    // The shown card's pending edit is kept, as every move keeps it.
+    textchange();
+    setNewCardMenus(false);
+    Cards.CardBeforeNew = Cards.CurrentCard;
+    Cards.CurrentCard = 0;
+    Memo1->setText({});
+    Memo1->setFocus();
+    Label1->setText(QStringLiteral("New card"));
+    Label1->adjustSize();
+}
+
+void TForm1::CompleteEntry1Click()
+{
+    MessageBoxes& boxes = *m_app.services.messages;
+    const std::string text = Memo1->text();
+    if (text.empty()) {
+        if (warningBox(boxes, this, QStringLiteral("There is no data in the card to add. Continue edit?"),
+                MsgOK | MsgAbort, HelpNewCard)
+            == MsgAbort) {
+            Abort1Click();
+            setNewCardMenus(true);
+        }
+        return;
+    }
+    if (!Cards.EnteringNewCard()) {
+        warningBox(
+            boxes, this, QStringLiteral("You are not currently entering a card."), MsgOK, HelpNotEntering);
+        return;
+    }
+    Cards.CardTable[StagingSlot] = storedCardText(text);
+    InsertCard();
+    showcard();
+    litealpha();
+    setNewCardMenus(true);
+    Cards.CardsChanged = true;
+}
+
+void TForm1::Abort1Click()
+{
+    if (!Cards.EnteringNewCard()) {
+        warningBox(*m_app.services.messages, this, QStringLiteral("You are not currently entering a card."),
+            MsgOK, HelpNotEntering);
+        return;
+    }
+    Cards.CurrentCard = Cards.CardBeforeNew;
+    showcard();
+    litealpha();
+    showCount();
+    Memo1->setFocus();
+    setNewCardMenus(true);
+}
+
+void TForm1::Delete1Click()
+{
+    MessageBoxes& boxes = *m_app.services.messages;
+    if (Cards.EnteringNewCard()) {
+        newcarderror();
+        return;
+    }
+    if (Cards.CardCount == 0) {
+        warningBox(boxes, this,
+            QStringLiteral("You either have no cards to delete or you are currently entering a card. "
+                           "If you are entering a card that you do not want to enter select abort from "
+                           "the Cards menu."),
+            MsgOK, HelpDelete);
+    } else if (warningBox(boxes, this,
+                   QStringLiteral("Are you sure you want to delete this card:\r\n")
+                       + toQString(firstline(Cards.CurrentCard, true)),
+                   MsgYes | MsgNo, HelpDelete)
+        == MsgYes) {
+        Cards.CardsChanged = true;
+        Cards.RemoveCard(Cards.CurrentCard);
+        if (Cards.CurrentCard > Cards.CardCount)
+            Cards.CurrentCard = Cards.CardCount;
+        if (Cards.CardCount > 0) {
+            showcard();
+            litealpha();
+            Memo1->setFocus();
+            showCount();
+            // With fewer cards than tabs up to the selected one, step back to
+            // the last tab that shows a card; this moves like a click would.
+            if (Cards.CardCount < TabbedNotebook1->PageIndex() + 1)
+                TabbedNotebook1->setPageIndex(Cards.CardCount - 1);
+        }
+    }
+    if (Cards.CardCount == 0) {
+        Cards.CurrentCard = 1;
+        showcard();
+        Add1Click();
+    }
+}
+
+void TForm1::SpeedButton6Click()
+{
+    Memo1->cutToClipboard();
+}
+
+void TForm1::SpeedButton7Click()
+{
+    Memo1->copyToClipboard();
+}
+
+void TForm1::SpeedButton8Click()
+{
+    Memo1->pasteFromClipboard();
+}
+
+// ---------------------------------------------------------------------------
+// Windows and options
+
+void TForm1::Setfont1Click()
+{
+    if (FontChooser* chooser = m_app.services.fonts) {
+        const FontChoice initial {Memo1->font(), cardFontColor()};
+        if (const std::optional<FontChoice> chosen = chooser->chooseFont(this, initial)) {
+            CardFont f = m_cardFont;
+            f.name = fromQString(chosen->font.family());
+            int points = chosen->font.pointSize();
+            if (points <= 0 && chosen->font.pixelSize() > 0)
+                points = mulDiv(chosen->font.pixelSize(), 72, screenPixelsPerInch());
+            if (points > 0)
+                f.size = points;
+            f.height = heightForSize(f.size);
+            f.bold = chosen->font.bold();
+            f.italic = chosen->font.italic();
+            f.underline = chosen->font.underline();
+            f.strikeout = chosen->font.strikeOut();
+            // The window-text colour stays a system colour, so it follows the theme.
+            if (chosen->color.isValid() && chosen->color != cardFontColor())
+                f.color = settingFromColor(chosen->color);
+            m_cardFont = f;
+            applyCardFont();
+        }
+    }
+    writeinifile();
+}
+
+void TForm1::AlwaysonTop1Click()
+{
+    const bool wasVisible = isVisible();
+    if (NotOnTop) {
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
+        AlwaysonTop1->setText(QStringLiteral("Resume &Normal Pos."));
+        NotOnTop = false;
+    } else {
+        setWindowFlag(Qt::WindowStaysOnTopHint, false);
+        AlwaysonTop1->setText(QStringLiteral("&Always on Top"));
+        NotOnTop = true;
+    }
+    // Changing the window flags hides the window.
+    if (wasVisible) {
+        show();
+        activateWindow();
+    }
+}
+
+void TForm1::Search1Click()
+{
+    if (!m_app.Form4)
+        return;
+    m_app.Form4->show();
+    m_app.Form4->raise();
+    m_app.Form4->activateWindow();
+}
+
+void TForm1::List1Click()
+{
+    if (!m_app.Form2)
+        return;
+    QListWidget* list = m_app.Form2->ListBox1;
+    if (list) {
+        QStringList rows;
+        rows.reserve(Cards.CardCount);
+        for (int i = 1; i <= Cards.CardCount; ++i)
+            rows.append(toQString(firstline(i, true)));
+        // Selecting the shown card's row is not a choice of the user's.
+        const QSignalBlocker quiet(list);
+        list->clear();
+        list->addItems(rows);
+        list->setCurrentRow(Cards.CurrentCard - 1);
+    }
+    m_app.Form2->show();
+    m_app.Form2->raise();
+    m_app.Form2->activateWindow();
+}
+
+void TForm1::ReturnAddress1Click()
+{
+    if (m_app.Form5)
+        m_app.Form5->exec();
+}
+
+void TForm1::Index1Click()
+{
+    if (m_app.services.help)
+        m_app.services.help->showIndex(this);
+}
+
+void TForm1::About1Click()
+{
+    if (m_app.AboutBox1)
+        m_app.AboutBox1->exec();
+}
+
+void TForm1::PrintEnvelope1Click()
+{
+    if (Cards.EnteringNewCard()) {
+        newcarderror();
+        return;
+    }
+    // Envelope and label printing is not built yet.
+}
+
+// Printing is not built yet.
+void TForm1::Print1Click() { }
+void TForm1::Setup1Click() { }
+void TForm1::PrintLabel1Click() { }
+void TForm1::PrintAddressBook1Click() { }
+void TForm1::PrintCard1Click() { }
+void TForm1::PrintaLabel1Click() { }
+void TForm1::PrintanEnvelope1Click() { }
+
+} // namespace quillbox

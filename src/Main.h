@@ -5,8 +5,12 @@
 #include "AppContext.h"
 #include "core/card_file.h"
 #include "core/card_table.h"
+#include "core/settings.h"
 
+#include <QColor>
 #include <QMainWindow>
+#include <QPointer>
+#include <QWindow>
 #include <string>
 
 class QAction;
@@ -112,6 +116,8 @@ public:
 
     AppContext& app() const noexcept { return m_app; }
     CardFile& cardFile() noexcept { return m_cardFile; }
+    /// The card box's font as the settings describe it.
+    const CardFont& cardFont() const noexcept { return m_cardFont; }
 
 public Q_SLOTS:
     // --- Handlers, in menu order ---
@@ -126,9 +132,9 @@ public Q_SLOTS:
     void Abort1Click();
     void Search1Click();
     void List1Click();
-    void SpeedButton6Click();  // cut
-    void SpeedButton7Click();  // copy
-    void SpeedButton8Click();  // paste
+    void SpeedButton6Click(); // cut
+    void SpeedButton7Click(); // copy
+    void SpeedButton8Click(); // paste
     void PrintEnvelope1Click();
     void PrintLabel1Click();
     void PrintAddressBook1Click();
@@ -138,10 +144,10 @@ public Q_SLOTS:
     void ReturnAddress1Click();
     void Index1Click();
     void About1Click();
-    void SpeedButton2Click();  // page back
-    void SpeedButton3Click();  // page forward
-    void SpeedButton4Click();  // move back
-    void SpeedButton5Click();  // move forward
+    void SpeedButton2Click(); // page back
+    void SpeedButton3Click(); // page forward
+    void SpeedButton4Click(); // move back
+    void SpeedButton5Click(); // move forward
 
 public:
     void TabbedNotebook1Change(int NewTab, bool& AllowChange);
@@ -164,9 +170,36 @@ private:
     void createToolButtons();
     void connectHandlers();
     void setNewCardMenus(bool enabled);
+    void placeAsDesigned();
+
+    /// The outer frame's position and size as the settings store them.
+    WindowPlacement framePlacement() const;
+    /// framePlacement() with the frame size last asked for, before the
+    /// window manager has framed the window.
+    WindowPlacement framePlacementWanted() const;
+    void applyFramePlacement(const WindowPlacement& placement);
+    void correctFrameSize();
+    void applyCardFont();
+    QColor cardFontColor() const;
+
+    void reportCardFileLoad(const CardFileLoad& load);
+    /// Saves the cards; on failure offers to retry, to save elsewhere or to
+    /// discard, until one of them has happened.
+    void saveCardsAtClose();
+    /// Stores the pending edit, then moves `step` cards with wrap-around
+    /// when at least `minimumCards` are held.
+    void moveBy(int step, int minimumCards);
+    void focusWindowChanged(QWindow* window);
 
     AppContext& m_app;
     CardFile m_cardFile;
+    CardFont m_cardFont;
+    QSize m_wantedFrameSize;
+    bool m_frameCorrectionPending = false;
+    QSize m_lastResizeSize;
+    bool m_activatedOnce = false;
+    bool m_closed = false;
+    QPointer<QWindow> m_focusWindow;
 };
 
-}  // namespace quillbox
+} // namespace quillbox
