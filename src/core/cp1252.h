@@ -27,4 +27,4 @@ std::string fromUtf16(std::u16string_view text);
 std::string toUtf8(std::string_view bytes);
 std::string fromUtf8(std::string_view utf8);
 
-}  // namespace quillbox::cp1252
+} // namespace quillbox::cp1252

@@ -60,7 +60,10 @@ public:
 /// Real boxes on QMessageBox; F1 opens the request's help topic.
 class QtMessageBoxes final : public MessageBoxes {
 public:
-    explicit QtMessageBoxes(HelpViewer* help = nullptr) : m_help(help) {}
+    explicit QtMessageBoxes(HelpViewer* help = nullptr)
+        : m_help(help)
+    {
+    }
     void setHelpViewer(HelpViewer* help) { m_help = help; }
     MsgButton ask(const MessageRequest& request) override;
     int choose(const ChoiceRequest& request) override;
@@ -73,10 +76,10 @@ private:
 QString applicationTitle();
 
 /// A warning box titled "Warning" with the exclamation icon.
-MsgButton warningBox(MessageBoxes& boxes, QWidget* parent, const QString& text, unsigned buttons,
-                     int helpContext);
+MsgButton warningBox(
+    MessageBoxes& boxes, QWidget* parent, const QString& text, unsigned buttons, int helpContext);
 /// The application's error box: titled with the application title, error
 /// icon, OK, the text followed by a full stop.
 void errorBox(MessageBoxes& boxes, QWidget* parent, const QString& text, int helpContext = 0);
 
-}  // namespace quillbox
+} // namespace quillbox

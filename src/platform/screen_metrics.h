@@ -23,4 +23,4 @@ QFont fontByHeight(const QString& face, int height, bool bold = false);
 /// Dots per inch of the primary screen (96 when there is none).
 int screenPixelsPerInch();
 
-}  // namespace quillbox
+} // namespace quillbox

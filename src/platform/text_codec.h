@@ -16,4 +16,4 @@ std::string fromQString(const QString& text);
 /// would be stored.
 QString representableOnly(const QString& text);
 
-}  // namespace quillbox
+} // namespace quillbox
