@@ -369,16 +369,21 @@ std::string GetPrivateProfileString(
 ProfileWrite WritePrivateProfileString(
     std::string_view section, std::string_view key, std::string_view value, const std::string& path)
 {
-    section = trim(section);
-    key = trim(key);
-    // A line break (or a NUL, where the C interface would stop) inside the
-    // value would split the line and plant a stray key or section.
-    value = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
+    const ProfileEntry entry {section, key, value};
+    return WritePrivateProfileStrings(std::span(&entry, 1), path);
+}
 
-    // Names that would break the line structure cannot be written safely.
-    if (section.empty() || key.empty() || section.find_first_of("]\r\n") != std::string_view::npos
-        || key.find_first_of("=\r\n") != std::string_view::npos || key.front() == ';' || key.front() == '[')
-        return {false, systemReason(EINVAL)};
+ProfileWrite WritePrivateProfileStrings(std::span<const ProfileEntry> entries, const std::string& path)
+{
+    for (const ProfileEntry& entry : entries) {
+        const std::string_view section = trim(entry.section);
+        const std::string_view key = trim(entry.key);
+        // Names that would break the line structure cannot be written safely.
+        if (section.empty() || key.empty() || section.find_first_of("]\r\n") != std::string_view::npos
+            || key.find_first_of("=\r\n") != std::string_view::npos || key.front() == ';'
+            || key.front() == '[')
+            return {false, systemReason(EINVAL)};
+    }
 
     const std::string target = replacementTarget(path);
     std::string old;
@@ -395,7 +400,14 @@ ProfileWrite WritePrivateProfileString(
         return {false, systemReason(readError)};
     }
 
-    const std::string text = updatedText(old, section, key, value);
+    std::string text = old;
+    for (const ProfileEntry& entry : entries) {
+        // A line break (or a NUL, where the C interface would stop) inside the
+        // value would split the line and plant a stray key or section.
+        const std::string_view value
+            = entry.value.substr(0, entry.value.find_first_of(std::string_view("\r\n\0", 3)));
+        text = updatedText(text, trim(entry.section), trim(entry.key), value);
+    }
     if (readError == 0 && text == old)
         return {};
     if (const int error = replaceFile(target, text, keepMode); error != 0)

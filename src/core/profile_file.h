@@ -2,6 +2,7 @@
 // of the private-profile functions the settings were designed around.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,8 +42,23 @@ struct ProfileWrite {
 /// its target. A write that changes nothing leaves the file untouched.
 /// Fails (ok false, the system's reason in `error`) when the file or its
 /// directory cannot be written, the path is a directory or the parent is
-/// missing; the file is then unchanged.
+/// missing, or when a name would break the file's lines (an empty section or
+/// key, ']' or a line break in the section, '=' or a line break in the key,
+/// a key starting with ';' or '['); the file is then unchanged.
 ProfileWrite WritePrivateProfileString(
     std::string_view section, std::string_view key, std::string_view value, const std::string& path);
+
+struct ProfileEntry {
+    std::string_view section;
+    std::string_view key;
+    std::string_view value;
+};
+
+/// Several WritePrivateProfileString calls at the cost of one: the file is
+/// read once, the entries are applied in order, and the result (the same
+/// bytes as writing them one by one) replaces the file once. All or
+/// nothing: on failure (or an invalid name in any entry) the file is
+/// unchanged.
+ProfileWrite WritePrivateProfileStrings(std::span<const ProfileEntry> entries, const std::string& path);
 
 } // namespace quillbox

@@ -142,12 +142,15 @@ namespace {
 template<std::size_t N>
 SettingsWrite writeEntries(const SettingsFile& file, const std::array<Entry, N>& entries)
 {
-    for (const Entry& entry : entries) {
-        const ProfileWrite written
-            = WritePrivateProfileString(entry.section, entry.key, entry.value, file.path());
-        if (!written.ok)
-            return {false, file.unableToWriteMessage(), written.error};
-    }
+    // One read and one replacement of the file for all keys: per-key
+    // replacements cost a file-system round trip each, too slow for a write
+    // on every resize step, and a failure cannot leave half the keys new.
+    std::array<ProfileEntry, N> profileEntries;
+    for (std::size_t i = 0; i < N; ++i)
+        profileEntries[i] = {entries[i].section, entries[i].key, entries[i].value};
+    const ProfileWrite written = WritePrivateProfileStrings(profileEntries, file.path());
+    if (!written.ok)
+        return {false, file.unableToWriteMessage(), written.error};
     return {};
 }
 

@@ -88,17 +88,19 @@ public:
 
     /// Writes Position Top, Left, Height, Width; Font Color, Height, Name,
     /// Pitch, Size, Style1..Style4 (an unset style as an empty value); Params
-    /// LastCard: fourteen keys in this order. Stops at the first key that
-    /// fails and returns ok false with unableToWriteMessage() and the reason.
+    /// LastCard: fourteen keys in this order, applied to the file as one
+    /// replacement, so a failure leaves the file as it was and returns ok
+    /// false with unableToWriteMessage() and the reason.
     /// Text values that the read would alter (surrounding blanks or quotes)
     /// are written in quotes so they read back unchanged; a line break cuts
     /// a text value.
     SettingsWrite writeinifile(const WindowPlacement& placement, const CardFont& font, int lastCard) const;
 
-    /// Params LastCard alone, as written at close.
+    /// Params LastCard alone, as written at close; fails like writeinifile.
     SettingsWrite writeLastCard(int lastCard) const;
 
-    /// Return Address Line 1..Line 4, in order; stops at the first failure.
+    /// Return Address Line 1..Line 4, in order, text values as writeinifile
+    /// writes them, all four in one replacement; fails like writeinifile.
     SettingsWrite writeReturnAddress(const std::array<std::string, 4>& lines) const;
 
     /// "Unable to write to <path>".

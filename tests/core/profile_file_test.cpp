@@ -235,6 +235,28 @@ TEST_F(ProfileWriteFile, RejectsNamesThatWouldBreakTheFile)
     EXPECT_EQ(m_dir.read(IniName), "[S]\r\nk=1\r\n");
 }
 
+TEST_F(ProfileWriteFile, BatchGivesTheSameBytesAsOneByOne)
+{
+    const std::string_view start = "; c\r\n[B]\nx=1\n\n[A]\r\ny=2\r\n";
+    const ProfileEntry entries[] = {{"A", "y", "3"}, {"C", "k", "v"}, {"b", "new", ""}, {"C", "k", "w"},
+        {"A", "z", "q\r\nr"}, {"c", "k2", "x"}};
+    TempDir oneByOne;
+    oneByOne.write(IniName, start);
+    for (const ProfileEntry& e : entries)
+        ASSERT_TRUE(WritePrivateProfileString(e.section, e.key, e.value, oneByOne.file(IniName).string()).ok);
+    m_dir.write(IniName, start);
+    ASSERT_TRUE(WritePrivateProfileStrings(entries, iniPath()).ok);
+    EXPECT_EQ(m_dir.read(IniName), oneByOne.read(IniName));
+}
+
+TEST_F(ProfileWriteFile, BatchIsAllOrNothing)
+{
+    m_dir.write(IniName, "[S]\r\nk=1\r\n");
+    const ProfileEntry entries[] = {{"S", "k", "2"}, {"S", "bad=key", "3"}};
+    EXPECT_FALSE(WritePrivateProfileStrings(entries, iniPath()).ok);
+    EXPECT_EQ(m_dir.read(IniName), "[S]\r\nk=1\r\n");
+}
+
 // Permission bits do not stop root; those cases only mean something for others.
 bool permissionsBite()
 {
