@@ -84,9 +84,13 @@ CardMemo::CardMemo(QWidget* parent)
     setProperty("helpContext", 0);
 }
 
+int CardMemo::helpContext() const
+{
+    return property("helpContext").toInt();
+}
+
 void CardMemo::setHelpContext(int c)
 {
-    m_helpContext = c;
     setProperty("helpContext", c);
 }
 

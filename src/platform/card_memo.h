@@ -55,11 +55,11 @@ public:
     void copyToClipboard();
     void pasteFromClipboard();
 
-    /// Help topic for F1 on this box. The box does not open help itself:
-    /// setHelpContext() also stores the number in the dynamic property
-    /// "helpContext", where the window's F1 handler finds it on the focus
-    /// widget.
-    int helpContext() const noexcept { return m_helpContext; }
+    /// Help topic for F1 on this box, kept in the dynamic property
+    /// "helpContext" where the window's F1 handler finds it on the focus
+    /// widget (the box does not open help itself). Setting the property
+    /// directly is the same as setHelpContext().
+    int helpContext() const;
     void setHelpContext(int c);
 
 protected:
@@ -85,7 +85,6 @@ private:
     void ensureLaidOut() const;
 
     int m_maxLength = 0;
-    int m_helpContext = 0;
 };
 
 } // namespace quillbox

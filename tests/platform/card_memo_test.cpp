@@ -218,6 +218,8 @@ TEST_F(CardMemoTest, HelpContextIsAPropertyToo)
     memo.setHelpContext(1);
     EXPECT_EQ(memo.helpContext(), 1);
     EXPECT_EQ(memo.property("helpContext").toInt(), 1);
+    memo.setProperty("helpContext", 17);
+    EXPECT_EQ(memo.helpContext(), 17);
 }
 
 TEST_F(CardMemoTest, LineCountIgnoresTheFinalEmptyLine)
