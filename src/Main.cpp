@@ -206,6 +206,9 @@ void TForm1::createWidgets()
     TabSet1->setUsesScrollButtons(false);
     TabSet1->setElideMode(Qt::ElideNone);
     TabSet1->setFont(fontByHeight(QStringLiteral("Arial"), 8, true));
+    // All 27 letters must fit the strip's width, as narrow tabs of one size.
+    TabSet1->setStyleSheet(
+        QStringLiteral("QTabBar::tab { width: 16px; height: 18px; padding: 0px; margin: 0px; }"));
     TabSet1->addTab(QStringLiteral("#"));
     for (char c = 'A'; c <= 'Z'; ++c)
         TabSet1->addTab(QString(QLatin1Char(c)));
