@@ -2,6 +2,8 @@
 // then wires the real platform services and runs the program.
 #include "Program.h"
 #include "platform/dialogs.h"
+#include "platform/font_dialog.h"
+#include "platform/help_window.h"
 #include "platform/message_box.h"
 #include "platform/screen_metrics.h"
 
@@ -57,17 +59,18 @@ int main(int argc, char** argv)
         parser.process(app); // rejects unknown options
     }
     quillbox::installFontSubstitutions();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/quillbox.svg")));
+    // The drawn sizes stand in where Qt has no SVG image support installed.
+    QIcon icon(QStringLiteral(":/resources/quillbox.svg"));
+    icon.addFile(QStringLiteral(":/resources/pictures/quillbox_32.png"));
+    icon.addFile(QStringLiteral(":/resources/pictures/quillbox_48.png"));
+    QApplication::setWindowIcon(icon);
 
-    quillbox::QtMessageBoxes messages;
-    quillbox::Services services;
-    services.messages = &messages;
-    // Not wired yet: the help window and the font dialog (the commands that
-    // use them do nothing without them), and the folder chooser (a failed
-    // save at close then offers only to retry or discard).
-    services.help = nullptr;
-    services.fonts = nullptr;
-    services.folders = nullptr;
+    quillbox::HelpWindow help;
+    quillbox::QtMessageBoxes messages(&help);
+    quillbox::QtFontChooser fonts;
+    quillbox::QtFolderChooser folders;
+    quillbox::installContextHelp(help);
+    const quillbox::Services services {&messages, &help, &fonts, &folders};
 
     quillbox::Program program(QFile::encodeName(QDir::currentPath()).toStdString(), services);
     program.showMainWindow();

@@ -5,6 +5,9 @@ Each picture is drawn below as ASCII art in the 16-colour palette; '.' is
 transparent. Every picture but the envelope also gets a disabled look (grey
 with a white shadow). Run from anywhere:
     python3 tools/make_pictures.py
+The program icon's PNG sizes are drawn from src/resources/quillbox.svg:
+    convert -background none -density 300 src/resources/quillbox.svg \
+        -resize 48x48 -strip src/resources/pictures/quillbox_48.png   (and 32x32)
 """
 import pathlib
 
