@@ -19,10 +19,7 @@ using quillbox::CardCollection;
 
 std::unique_ptr<CardCollection> makeSet(int count, int seed)
 {
-    static const char* const Streets[] = {"Main St", "Church Rd",
-        "Hauptstra\xDF"
-        "e",
-        "Rue de l'\xC9glise"};
+    static const char* const Streets[] = {"Main St", "Church Rd", "Hauptstra\xDF\x65", "Rue de l'\xC9glise"};
     static const char* const Towns[] = {"Springfield", "M\xFCnchen", "Riverton", "Fairview"};
     auto box = std::make_unique<CardCollection>();
     for (int i = 0; i < count; ++i) {
