@@ -1,4 +1,5 @@
-// The about box.
+// The about box: the program's name and icon, closed by OK. Modal, centred
+// on the screen; F1 on it opens help context 6.
 #pragma once
 
 #include <QDialog>
@@ -19,8 +20,12 @@ public:
     QLabel* Comments = nullptr;
     QPushButton* OKButton = nullptr;
 
+protected:
+    /// Centres the box on the screen at each opening.
+    void showEvent(QShowEvent* event) override;
+
 private:
-    AppContext& m_app;
+    [[maybe_unused]] AppContext& m_app;
 };
 
-}  // namespace quillbox
+} // namespace quillbox

@@ -14,15 +14,25 @@ class TForm5 : public QDialog {
 public:
     explicit TForm5(AppContext& app, QWidget* parent = nullptr);
 
-    CardMemo* Memo1 = nullptr;  // instructions
-    CardMemo* Memo2 = nullptr;  // the address
+    CardMemo* Memo1 = nullptr; // instructions
+    CardMemo* Memo2 = nullptr; // the address
     QToolButton* SpeedButton1 = nullptr;
 
+    /// Runs at each opening: the entry box gets the four kept lines, joined
+    /// by CR LF, replacing whatever an earlier opening left there.
     void FormActivate();
+    /// Keeps the entry box's first four display lines (wrapped pieces count
+    /// as lines; missing lines are empty) in ReturnAddressLines, then writes
+    /// them to the settings file. On success the dialog closes; on failure
+    /// the error is shown and the dialog stays open, the lines already kept
+    /// in memory.
     void SpeedButton1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     AppContext& m_app;
 };
 
-}  // namespace quillbox
+} // namespace quillbox

@@ -1,1 +1,206 @@
 #include "Search.h"
+
+#include "Main.h"
+#include "platform/card_memo.h"
+#include "platform/message_box.h"
+#include "platform/screen_metrics.h"
+#include "platform/text_codec.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+namespace quillbox {
+
+namespace {
+
+// The longest search text the box takes.
+constexpr int MaxSearchText = 100;
+constexpr int NotFoundHelpContext = 6;
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& accessible,
+    const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(accessible);
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+std::optional<SearchHit> findCardContaining(const CardCollection& cards, std::string_view text, int first)
+{
+    if (text.empty())
+        return std::nullopt;
+    for (int i = std::max(first, 1); i <= cards.CardCount; ++i) {
+        const std::string_view card = cards.card(i);
+        const auto at = card.find(text);
+        if (at != std::string_view::npos)
+            return SearchHit {i, static_cast<int>(at)};
+    }
+    return std::nullopt;
+}
+
+int memoPosition(std::string_view stored, int offset)
+{
+    int position = 0;
+    const auto end = std::min(static_cast<std::size_t>(std::max(offset, 0)), stored.size());
+    for (std::size_t i = 0; i < end; ++i) {
+        const char c = stored[i];
+        if (c == '\r' && i + 1 < stored.size() && stored[i + 1] == '\n') {
+            position += 2;
+            ++i;
+        } else if (c == '\r' || c == '\n') {
+            position += 2;
+        } else {
+            ++position;
+        }
+    }
+    return position;
+}
+
+TForm4::TForm4(AppContext& app, QWidget* parent)
+    : QWidget(parent)
+    , m_app(app)
+{
+    setObjectName(QStringLiteral("Form4"));
+    // Modeless and above every window, so it can stay open while cards are
+    // read and edited.
+    setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
+    setWindowTitle(QStringLiteral("Search for:"));
+    setFont(fontByHeight(QStringLiteral("MS Sans Serif"), -11));
+    setFixedSize(351, 88);
+
+    Label1 = new QLabel(QStringLiteral("Data to search for:"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->move(8, 8);
+    Label1->adjustSize();
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setGeometry(16, 24, 321, 21);
+    Edit1->setMaxLength(MaxSearchText);
+    Edit1->setAccessibleName(QStringLiteral("Data to search for"));
+    Label1->setBuddy(Edit1);
+
+    BitBtn1 = makeButton(
+        this, "BitBtn1", QStringLiteral("&Find First"), QStringLiteral("Find First"), QRect(48, 56, 75, 25));
+    BitBtn2 = makeButton(
+        this, "BitBtn2", QStringLiteral("Find &Next"), QStringLiteral("Find Next"), QRect(144, 56, 75, 25));
+    BitBtn3 = makeButton(
+        this, "BitBtn3", QStringLiteral("&Cancel"), QStringLiteral("Cancel"), QRect(240, 56, 75, 25));
+    // The default button: drawn as such; Enter reaches it through keyPressEvent.
+    BitBtn1->setDefault(true);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm4::BitBtn2Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TForm4::BitBtn3Click);
+
+    setTabOrder(Edit1, BitBtn1);
+    setTabOrder(BitBtn1, BitBtn2);
+    setTabOrder(BitBtn2, BitBtn3);
+
+    FormCreate();
+}
+
+void TForm4::FormCreate()
+{
+    if (!m_app.Form1)
+        return;
+    const QRect main = m_app.Form1->frameGeometry();
+    move(main.left(), main.top() + main.height() - 115);
+}
+
+void TForm4::BitBtn1Click()
+{
+    find(false);
+}
+
+void TForm4::BitBtn2Click()
+{
+    find(true);
+}
+
+void TForm4::BitBtn3Click()
+{
+    close();
+}
+
+void TForm4::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget()))
+            button->click();
+        else
+            BitBtn1->click();
+        return;
+    case Qt::Key_Escape:
+        BitBtn3->click();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void TForm4::find(bool next)
+{
+    TForm1& main = *m_app.Form1;
+    CardCollection& cards = main.Cards;
+    // A search would leave the new card's entry without filing or ending it.
+    if (cards.EnteringNewCard()) {
+        main.newcarderror();
+        return;
+    }
+    const std::string text = fromQString(Edit1->text());
+    if (cards.CardCount == 0 || text.empty()) {
+        notFound();
+        return;
+    }
+
+    // Store the pending edit first, so that it is neither lost when the
+    // hit replaces the box's text nor left out of the search; the search
+    // then goes on from the stored card's (possibly new) number.
+    CardMemo& memo = *main.Memo1;
+    const bool pending = memo.modified() && memo.textLength() > 0;
+    const int caret = memo.selStart();
+    const int selected = memo.selLength();
+    main.textchange();
+
+    const auto hit = findCardContaining(cards, text, next ? cards.CurrentCard + 1 : 1);
+    if (!hit) {
+        if (pending) {
+            // The stored card may have a new number: bring the view in line,
+            // leaving the caret where the user had it.
+            main.showcard();
+            main.litealpha();
+            memo.setSelection(caret, selected);
+        }
+        notFound();
+        return;
+    }
+
+    cards.CurrentCard = hit->card;
+    main.showcard();
+    main.litealpha();
+    const std::string_view stored = cards.card(hit->card);
+    const int start = memoPosition(stored, hit->offset);
+    const int end = memoPosition(stored, hit->offset + static_cast<int>(text.size()));
+    memo.setSelection(start, end - start);
+    main.activateWindow();
+    memo.setFocus();
+}
+
+void TForm4::notFound()
+{
+    warningBox(*m_app.services.messages, this, QStringLiteral("The specified string was not found."), MsgOK,
+        NotFoundHelpContext);
+}
+
+} // namespace quillbox

@@ -1,1 +1,255 @@
 #include "list.h"
+
+#include "AppContext.h"
+#include "Main.h"
+#include "platform/card_memo.h"
+#include "platform/screen_metrics.h"
+#include "platform/text_codec.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStringList>
+#include <QStyledItemDelegate>
+#include <QTimer>
+#include <QToolButton>
+#include <QWindow>
+#include <algorithm>
+
+namespace quillbox {
+
+namespace {
+
+constexpr int RowHeight = 13;
+
+/// A list box that tells a change of the selected row made by the user
+/// (click, drag or key) from one the program makes.
+class CardListBox final : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+    bool userInput() const noexcept { return m_userInput; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        asUser([&] { QListWidget::keyPressEvent(event); });
+    }
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        asUser([&] { QListWidget::mousePressEvent(event); });
+    }
+    void mouseMoveEvent(QMouseEvent* event) override
+    {
+        asUser([&] { QListWidget::mouseMoveEvent(event); });
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override
+    {
+        asUser([&] { QListWidget::mouseReleaseEvent(event); });
+    }
+
+private:
+    template<class F> void asUser(F&& handle)
+    {
+        const bool outer = m_userInput;
+        m_userInput = true;
+        handle();
+        m_userInput = outer;
+    }
+    bool m_userInput = false;
+};
+
+/// Rows of the classic list box's height, whatever the style would make them.
+class FixedRowDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), RowHeight);
+    }
+};
+
+/// A tool-button picture: the normal look on the left half, the disabled
+/// look on the right.
+QIcon twoStatePicture(const QString& resource)
+{
+    const QPixmap both(resource);
+    QIcon icon;
+    if (both.isNull())
+        return icon;
+    const int half = both.width() / 2;
+    icon.addPixmap(both.copy(0, 0, half, both.height()), QIcon::Normal);
+    icon.addPixmap(both.copy(half, 0, half, both.height()), QIcon::Disabled);
+    return icon;
+}
+
+} // namespace
+
+TForm2::TForm2(AppContext& app, QWidget* parent)
+    : QWidget(parent)
+    , m_app(app)
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowFlags(Qt::Window);
+    setWindowTitle(QStringLiteral("Card List"));
+    setFont(fontByHeight(QStringLiteral("MS Sans Serif"), -11));
+    setFixedSize(348, 273);
+
+    Label1 = new QLabel(QStringLiteral("List of All Cards"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->move(8, 8);
+    Label1->adjustSize();
+
+    SpeedButton1 = new QToolButton(this);
+    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+    SpeedButton1->setGeometry(312, 19, 25, 25);
+    SpeedButton1->setIcon(twoStatePicture(QStringLiteral(":/resources/pictures/list_close.xpm")));
+    SpeedButton1->setIconSize(QSize(16, 16));
+    SpeedButton1->setFocusPolicy(Qt::NoFocus);
+    SpeedButton1->setAccessibleName(QStringLiteral("Close"));
+
+    auto* box = new CardListBox(this);
+    ListBox1 = box;
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setGeometry(10, 28, 297, 241);
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->setSortingEnabled(false);
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->setItemDelegate(new FixedRowDelegate(ListBox1));
+    // A long first line shows whole, clipped at the right edge.
+    ListBox1->setTextElideMode(Qt::ElideNone);
+    ListBox1->setWordWrap(false);
+    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ListBox1->setAccessibleName(QStringLiteral("List of All Cards"));
+    Label1->setBuddy(ListBox1);
+
+    connect(ListBox1, &QListWidget::currentRowChanged, this, [this, box] {
+        if (box->userInput())
+            ListBox1Click();
+    });
+    connect(SpeedButton1, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TForm2::focusWindowChanged);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(0, 0), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void TForm2::fill()
+{
+    const TForm1& main = *m_app.Form1;
+    const CardCollection& cards = main.Cards;
+    const QSignalBlocker quiet(ListBox1);
+    ListBox1->clear();
+    QStringList rows;
+    rows.reserve(cards.CardCount);
+    for (int i = 1; i <= cards.CardCount; ++i)
+        rows.append(toQString(main.firstline(i, true)));
+    ListBox1->addItems(rows);
+    if (cards.CurrentCard >= 1 && cards.CurrentCard <= cards.CardCount)
+        ListBox1->setCurrentRow(cards.CurrentCard - 1);
+}
+
+void TForm2::ListBox1Click()
+{
+    TForm1& main = *m_app.Form1;
+    CardCollection& cards = main.Cards;
+    const int row = ListBox1->currentRow();
+    if (row < 0 || row >= cards.CardCount)
+        return;
+    if (cards.EnteringNewCard()) {
+        main.newcarderror();
+        return;
+    }
+
+    // Store the pending edit rather than drop it. Storing removes the shown
+    // card and files it again, which shifts the cards between its old and
+    // new places by one; the chosen card's number shifts with them.
+    const int before = cards.CurrentCard;
+    main.textchange();
+    const int after = cards.CurrentCard;
+    int target = row + 1;
+    if (after != before) {
+        if (target == before) {
+            target = after;
+        } else {
+            if (target > before)
+                --target;
+            if (target >= after)
+                ++target;
+        }
+    }
+
+    cards.CurrentCard = target;
+    refreshRows(std::min(before, after), std::max(before, after));
+    main.showcard();
+    main.litealpha();
+    if (target != row + 1) {
+        selectRow(target - 1);
+        // A mouse press goes on to select the row under the pointer after
+        // this handler; select the chosen card again once it is done.
+        QTimer::singleShot(0, this, [this, target] {
+            if (isVisible() && m_app.Form1->Cards.CurrentCard == target)
+                selectRow(target - 1);
+        });
+    }
+}
+
+void TForm2::refreshRows(int first, int last)
+{
+    const TForm1& main = *m_app.Form1;
+    for (int i = std::max(first, 1); i <= last; ++i) {
+        if (QListWidgetItem* item = ListBox1->item(i - 1))
+            item->setText(toQString(main.firstline(i, true)));
+    }
+}
+
+void TForm2::selectRow(int row)
+{
+    const QSignalBlocker quiet(ListBox1);
+    ListBox1->setCurrentRow(row);
+}
+
+void TForm2::FormDeactivate()
+{
+    ListBox1->clear();
+    close();
+}
+
+void TForm2::SpeedButton1Click()
+{
+    TForm1& main = *m_app.Form1;
+    main.activateWindow();
+    main.Memo1->setFocus();
+    close();
+}
+
+void TForm2::hideEvent(QHideEvent* event)
+{
+    // The rows are filled afresh at each opening.
+    ListBox1->clear();
+    m_hadFocus = false;
+    QWidget::hideEvent(event);
+}
+
+void TForm2::focusWindowChanged(QWindow* now)
+{
+    if (!isVisible())
+        return;
+    if (now == windowHandle()) {
+        m_hadFocus = true;
+        return;
+    }
+    // Focus leaving for another program (no window of ours has it) keeps
+    // the list open; turning to another window of ours closes it.
+    if (now && m_hadFocus)
+        FormDeactivate();
+}
+
+} // namespace quillbox

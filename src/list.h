@@ -6,6 +6,7 @@
 class QLabel;
 class QListWidget;
 class QToolButton;
+class QWindow;
 
 namespace quillbox {
 struct AppContext;
@@ -19,12 +20,34 @@ public:
     QToolButton* SpeedButton1 = nullptr;
     QListWidget* ListBox1 = nullptr;
 
+    /// Empties ListBox1, adds a row with the whole first line of every card
+    /// in collection order and selects the shown card's row (none when there
+    /// are no cards). Selecting from here does not run ListBox1Click.
+    void fill();
+
+    /// Shows the card of the selected row in the main window. The pending
+    /// edit of the shown card is stored first; when that re-files it, the
+    /// rows it moved are rewritten and the chosen card, under its new
+    /// number, is shown and selected.
     void ListBox1Click();
+    /// Empties the list and closes the window.
     void FormDeactivate();
+    /// Gives the main window's card box the focus and closes the window.
     void SpeedButton1Click();
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
+    void focusWindowChanged(QWindow* now);
+    /// Rewrites the rows of cards first..last from the collection.
+    void refreshRows(int first, int last);
+    /// Selects a row without running ListBox1Click.
+    void selectRow(int row);
+
     AppContext& m_app;
+    /// True once the list has had the focus since it was shown.
+    bool m_hadFocus = false;
 };
 
-}  // namespace quillbox
+} // namespace quillbox

@@ -1,1 +1,153 @@
+#include "Main.h"
+#include "Retnaddr.h"
+#include "core/settings.h"
+#include "platform/card_memo.h"
+#include "ui_test_util.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QToolButton>
+#include <array>
 #include <gtest/gtest.h>
+
+namespace quillbox {
+namespace {
+
+using test::TestProgram;
+using Lines = std::array<std::string, 4>;
+
+class ReturnAddress : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_program.writeCards({"Able\r\n"});
+        m_program.startAndShow();
+        m_program.messages().clear();
+    }
+    TForm5& dialog() { return *m_program.app().Form5; }
+    Lines& kept() { return m_program.app().ReturnAddressLines; }
+    Lines onDisk() { return SettingsFile(m_program.dir().str()).readReturnAddress(); }
+    /// Opens the dialog (modeless, so the test can act on it).
+    void open()
+    {
+        dialog().show();
+        QApplication::processEvents();
+    }
+    void typeAndExit(const std::string& text)
+    {
+        dialog().Memo2->setText(text);
+        test::clickButton(dialog().SpeedButton1);
+    }
+
+    TestProgram m_program;
+};
+
+TEST_F(ReturnAddress, OpensWithFourLinesEvenWhenAllAreEmpty)
+{
+    open();
+    EXPECT_EQ(dialog().Memo2->text(), "\r\n\r\n\r\n");
+    dialog().reject();
+    kept() = {"Ann Smith", "", "1 Elm St", "Springfield"};
+    open();
+    EXPECT_EQ(dialog().Memo2->text(), "Ann Smith\r\n\r\n1 Elm St\r\nSpringfield");
+}
+
+struct Typed {
+    const char* name;
+    const char* text;
+    Lines expected;
+};
+
+class ReturnAddressExit : public ReturnAddress, public ::testing::WithParamInterface<Typed> { };
+
+TEST_P(ReturnAddressExit, KeepsTheBoxsFirstFourLinesInMemoryAndOnDisk)
+{
+    open();
+    typeAndExit(GetParam().text);
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(dialog().result(), QDialog::Accepted);
+    EXPECT_EQ(kept(), GetParam().expected);
+    EXPECT_EQ(onDisk(), GetParam().expected);
+    EXPECT_TRUE(m_program.messages().texts().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReturnAddressExit,
+    ::testing::Values(
+        Typed {"FiveLines", "One\r\nTwo\r\nThree\r\nFour\r\nFive", {"One", "Two", "Three", "Four"}},
+        Typed {"TwoLines", "Ann Smith\r\n1 Elm St", {"Ann Smith", "1 Elm St", "", ""}},
+        Typed {"EmptyFirstLine", "\r\n1 Elm St", {"", "1 Elm St", "", ""}},
+        Typed {"Empty", "", {"", "", "", ""}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(ReturnAddress, AWrappedFirstLineCountsAsTwoLines)
+{
+    const std::string first = "The Honourable Society of Card Index Keepers";
+    open();
+    dialog().Memo2->setText(first + "\r\nTwo\r\nThree\r\nFour");
+    const auto shown = dialog().Memo2->displayLines();
+    ASSERT_EQ(shown.size(), 5u) << "the first line should wrap exactly once at this width";
+    test::clickButton(dialog().SpeedButton1);
+    EXPECT_EQ(kept()[0] + kept()[1], first);
+    EXPECT_FALSE(kept()[1].empty());
+    EXPECT_EQ(kept()[2], "Two");
+    EXPECT_EQ(kept()[3], "Three");
+    EXPECT_EQ(onDisk(), kept());
+}
+
+TEST_F(ReturnAddress, TheNextOpeningShowsWhatWasKept)
+{
+    open();
+    typeAndExit("One\r\nTwo\r\nThree\r\nFour\r\nFive");
+    open();
+    EXPECT_EQ(dialog().Memo2->text(), "One\r\nTwo\r\nThree\r\nFour");
+}
+
+TEST_F(ReturnAddress, TheCloseBoxKeepsNothing)
+{
+    kept() = {"Old", "Lines", "", ""};
+    open();
+    dialog().Memo2->setText("New\r\nAddress");
+    dialog().close();
+    EXPECT_FALSE(dialog().isVisible());
+    EXPECT_EQ(kept(), (Lines {"Old", "Lines", "", ""}));
+    EXPECT_EQ(onDisk(), (Lines {"", "", "", ""}));
+    open();
+    EXPECT_EQ(dialog().Memo2->text(), "Old\r\nLines\r\n\r\n");
+}
+
+TEST_F(ReturnAddress, AFailedWriteIsReportedAndTheDialogStaysOpen)
+{
+    // The settings file's directory is gone.
+    m_program.app().StartDirectory = (m_program.dir().path() / "gone").string();
+    open();
+    typeAndExit("Ann Smith\r\n1 Elm St");
+    const auto shown = m_program.messages().texts();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(shown[0].startsWith(QStringLiteral("Unable to write to "))) << shown[0].toStdString();
+    EXPECT_TRUE(dialog().isVisible());
+    // Kept in memory all the same, for the envelope printing.
+    EXPECT_EQ(kept(), (Lines {"Ann Smith", "1 Elm St", "", ""}));
+    dialog().reject();
+}
+
+TEST_F(ReturnAddress, WindowLayout)
+{
+    TForm5& d = dialog();
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Enter Return Address"));
+    EXPECT_EQ(d.size(), QSize(350, 198));
+    EXPECT_EQ(d.Memo1->text(),
+        "Enter up to four lines of Return Address \r\ninformation. If you enter more than four \r\n"
+        "lines only the first four will be used.");
+    EXPECT_FALSE(d.Memo1->isEnabled());
+    EXPECT_EQ(d.Memo1->geometry(), QRect(32, 24, 265, 57));
+    EXPECT_EQ(d.Memo2->geometry(), QRect(32, 96, 265, 89));
+    EXPECT_EQ(d.Memo2->maxLength(), 0);
+    EXPECT_EQ(d.SpeedButton1->geometry(), QRect(312, 24, 25, 25));
+    EXPECT_EQ(d.SpeedButton1->toolTip(), QStringLiteral("Exit"));
+    EXPECT_EQ(d.SpeedButton1->accessibleName(), QStringLiteral("Exit"));
+    EXPECT_EQ(d.SpeedButton1->focusPolicy(), Qt::NoFocus);
+    EXPECT_FALSE(d.SpeedButton1->icon().isNull());
+}
+
+} // namespace
+} // namespace quillbox

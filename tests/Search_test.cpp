@@ -1,1 +1,258 @@
+#include "Main.h"
+#include "Search.h"
+#include "platform/card_memo.h"
+#include "ui_test_util.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
+
+namespace quillbox {
+namespace {
+
+using test::TestProgram;
+
+const QString NotFound = QStringLiteral("The specified string was not found.");
+
+class SearchWindow : public ::testing::Test {
+protected:
+    void start(const std::vector<std::string>& cards, int lastCard = 1)
+    {
+        m_program.writeCards(cards);
+        m_program.writeSettings(test::settingsWithLastCard(lastCard));
+        m_program.startAndShow();
+        m_program.messages().clear();
+        m_program.main().Search1Click();
+    }
+    TForm1& main() { return m_program.main(); }
+    TForm4& search() { return *m_program.app().Form4; }
+    CardCollection& cards() { return main().Cards; }
+    void findFirst(const QString& text)
+    {
+        search().Edit1->setText(text);
+        test::clickButton(search().BitBtn1);
+    }
+    void findNext() { test::clickButton(search().BitBtn2); }
+    std::vector<QString> boxes() { return m_program.messages().texts(); }
+
+    TestProgram m_program;
+};
+
+const std::vector<std::string> AbleBaker {"Able\r\n5 Baker Rd\r\n", "Baker\r\n1 Main St\r\n"};
+
+TEST_F(SearchWindow, FindFirstThenNextStepsThroughTheCardsHoldingTheText)
+{
+    start(AbleBaker);
+    findFirst(QStringLiteral("Baker"));
+    EXPECT_EQ(cards().CurrentCard, 1);
+    EXPECT_EQ(main().Memo1->selStart(), 8); // after "Able" CR LF "5 "
+    EXPECT_EQ(main().Memo1->selLength(), 5);
+
+    findNext();
+    EXPECT_EQ(cards().CurrentCard, 2);
+    EXPECT_EQ(main().Memo1->selStart(), 0);
+    EXPECT_EQ(main().Memo1->selLength(), 5);
+    EXPECT_TRUE(boxes().empty());
+
+    findNext();
+    EXPECT_EQ(cards().CurrentCard, 2);
+    ASSERT_EQ(m_program.messages().asked.size(), 1u);
+    EXPECT_EQ(m_program.messages().asked[0].text, NotFound);
+    EXPECT_EQ(m_program.messages().asked[0].helpContext, 6);
+    EXPECT_EQ(m_program.messages().asked[0].buttons, unsigned(MsgOK));
+}
+
+struct Miss {
+    const char* name;
+    const char* text;
+    bool next;
+    int startCard;
+};
+
+class SearchMiss : public SearchWindow, public ::testing::WithParamInterface<Miss> { };
+
+TEST_P(SearchMiss, ReportsNotFoundAndChangesNothing)
+{
+    const Miss& miss = GetParam();
+    start({"Able\r\nAble Road 5\r\n", "Baker\r\n1 Main St\r\n", "Carter\r\n"}, miss.startCard);
+    const std::string shown = main().Memo1->text();
+    search().Edit1->setText(QString::fromUtf8(miss.text));
+    test::clickButton(miss.next ? search().BitBtn2 : search().BitBtn1);
+
+    EXPECT_EQ(boxes(), std::vector<QString> {NotFound});
+    EXPECT_EQ(cards().CurrentCard, miss.startCard);
+    EXPECT_EQ(main().Memo1->text(), shown);
+    EXPECT_FALSE(cards().CardsChanged);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SearchMiss,
+    ::testing::Values(Miss {"CaseMatters", "baker", false, 1}, Miss {"EmptyText", "", false, 1},
+        Miss {"EmptyTextNext", "", true, 1}, Miss {"NoCardHoldsIt", "Zebra", false, 2},
+        Miss {"NextFromTheLastCard", "Carter", true, 3},
+        // Find Next never looks further inside the shown card.
+        Miss {"SecondOccurrenceInTheShownCard", "Able", true, 1},
+        Miss {"OnlyEarlierCardsHoldIt", "Main", true, 3},
+        Miss {"AcrossALineBreakWithoutCrLf", "Able Able", false, 1}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(SearchWindow, FindFirstOnAnEmptyCollectionReportsNotFound)
+{
+    m_program.startAndShow();
+    m_program.main().Abort1Click(); // leave the new card begun at start
+    m_program.messages().clear();
+    findFirst(QStringLiteral("x"));
+    EXPECT_EQ(boxes(), std::vector<QString> {NotFound});
+    EXPECT_EQ(cards().CardCount, 0);
+}
+
+TEST_F(SearchWindow, RefusedWhileANewCardIsBeingEntered)
+{
+    start(AbleBaker);
+    main().Add1Click();
+    m_program.messages().clear();
+
+    findFirst(QStringLiteral("Baker"));
+    findNext();
+    const std::vector<QString> shown = boxes();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_TRUE(shown[0].startsWith(QStringLiteral("You must complete editing the new card")));
+    EXPECT_EQ(shown[1], shown[0]);
+    EXPECT_TRUE(cards().EnteringNewCard());
+    EXPECT_EQ(cards().CardCount, 2);
+}
+
+TEST_F(SearchWindow, APendingEditIsStoredBeforeTheSearchMoves)
+{
+    start(AbleBaker);
+    main().Memo1->setText("Zed\r\n5 Baker Rd");
+    main().Memo1->setModified(true);
+
+    findFirst(QStringLiteral("Main"));
+    // The edit was filed (and re-sorted last) before Baker's card was shown.
+    EXPECT_EQ(cards().CardCount, 2);
+    EXPECT_EQ(cards().card(1), "Baker\r\n1 Main St\r\n");
+    EXPECT_EQ(cards().card(2), "Zed\r\n5 Baker Rd\r\n");
+    EXPECT_TRUE(cards().CardsChanged);
+    EXPECT_EQ(cards().CurrentCard, 1);
+    EXPECT_EQ(main().Memo1->selStart(), 9);
+}
+
+TEST_F(SearchWindow, FindNextGoesOnFromTheStoredCardsNewNumber)
+{
+    start(AbleBaker);
+    // Card 1 becomes Zed and is filed last, so no card follows it.
+    main().Memo1->setText("Zed\r\n5 Baker Rd\r\n");
+    main().Memo1->setModified(true);
+
+    findNext();
+    search().Edit1->setText(QStringLiteral("Baker"));
+    findNext();
+    EXPECT_EQ(boxes(), (std::vector<QString> {NotFound, NotFound}));
+    EXPECT_EQ(cards().CurrentCard, 2);
+    EXPECT_EQ(cards().card(2), "Zed\r\n5 Baker Rd\r\n");
+    // The view follows the stored card.
+    EXPECT_EQ(main().Label3->text(), QStringLiteral("2"));
+    EXPECT_EQ(main().Memo1->text(), "Zed\r\n5 Baker Rd\r\n");
+}
+
+TEST_F(SearchWindow, TheSearchTextIsFoundInTheStoredEdit)
+{
+    start(AbleBaker);
+    main().Memo1->setText("Able\r\n7 Quince Lane\r\n");
+    main().Memo1->setModified(true);
+    findFirst(QStringLiteral("Quince"));
+    EXPECT_TRUE(boxes().empty());
+    EXPECT_EQ(cards().CurrentCard, 1);
+    EXPECT_EQ(main().Memo1->selStart(), 8);
+}
+
+TEST_F(SearchWindow, EnterInTheTextBoxFindsFirst)
+{
+    start(AbleBaker, 2);
+    search().Edit1->setText(QStringLiteral("Rd"));
+    QTest::keyClick(search().Edit1, Qt::Key_Return);
+    EXPECT_EQ(cards().CurrentCard, 1);
+    EXPECT_EQ(main().Memo1->selStart(), 14);
+}
+
+TEST_F(SearchWindow, CancelHidesAndKeepsTheText)
+{
+    start(AbleBaker);
+    search().Edit1->setText(QStringLiteral("Baker"));
+    test::clickButton(search().BitBtn3);
+    EXPECT_FALSE(search().isVisible());
+    main().Search1Click();
+    EXPECT_TRUE(search().isVisible());
+    EXPECT_EQ(search().Edit1->text(), QStringLiteral("Baker"));
+}
+
+TEST_F(SearchWindow, WindowLayout)
+{
+    start(AbleBaker);
+    TForm4& s = search();
+    EXPECT_EQ(s.windowTitle(), QStringLiteral("Search for:"));
+    EXPECT_EQ(s.size(), QSize(351, 88));
+    EXPECT_TRUE(s.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(s.Edit1->maxLength(), 100);
+    EXPECT_EQ(s.Edit1->geometry(), QRect(16, 24, 321, 21));
+    EXPECT_EQ(s.BitBtn1->geometry(), QRect(48, 56, 75, 25));
+    EXPECT_EQ(s.BitBtn2->geometry(), QRect(144, 56, 75, 25));
+    EXPECT_EQ(s.BitBtn3->geometry(), QRect(240, 56, 75, 25));
+    EXPECT_EQ(s.BitBtn1->text(), QStringLiteral("&Find First"));
+    EXPECT_EQ(s.BitBtn2->text(), QStringLiteral("Find &Next"));
+    EXPECT_EQ(s.BitBtn3->text(), QStringLiteral("&Cancel"));
+    EXPECT_TRUE(s.BitBtn1->isDefault());
+    for (QWidget* w : {static_cast<QWidget*>(s.Edit1), static_cast<QWidget*>(s.BitBtn1),
+             static_cast<QWidget*>(s.BitBtn2), static_cast<QWidget*>(s.BitBtn3)})
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();
+}
+
+TEST_F(SearchWindow, FormCreatePlacesItOverTheMainWindowsLowerPart)
+{
+    start(AbleBaker);
+    main().move(40, 60);
+    search().FormCreate();
+    const QRect frame = main().frameGeometry();
+    EXPECT_EQ(search().frameGeometry().topLeft(), QPoint(frame.left(), frame.top() + frame.height() - 115));
+}
+
+struct Position {
+    const char* name;
+    const char* stored;
+    int offset;
+    int expected;
+};
+
+class MemoPosition : public ::testing::TestWithParam<Position> { };
+
+TEST_P(MemoPosition, CountsEveryLineBreakAsTwo)
+{
+    EXPECT_EQ(memoPosition(GetParam().stored, GetParam().offset), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, MemoPosition,
+    ::testing::Values(Position {"CrLf", "ab\r\ncd", 4, 4}, Position {"LoneLf", "ab\ncd", 3, 4},
+        Position {"LoneCr", "ab\rcd", 3, 4}, Position {"LfCrIsTwoBreaks", "a\n\rb", 3, 5},
+        Position {"PastTheEnd", "ab", 9, 2}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(FindCardContaining, ScansFromTheGivenCard)
+{
+    CardCollection cards;
+    for (const char* text : {"Able\r\nx\r\n", "Baker\r\nx y\r\n", "Carter\r\n"}) {
+        cards.CardTable[StagingSlot] = text;
+        cards.InsertCard();
+    }
+    EXPECT_EQ(findCardContaining(cards, "x", 1)->card, 1);
+    EXPECT_EQ(findCardContaining(cards, "x", 2)->card, 2);
+    EXPECT_EQ(findCardContaining(cards, "y", 0)->offset, 9);
+    EXPECT_FALSE(findCardContaining(cards, "x", 3));
+    EXPECT_FALSE(findCardContaining(cards, "", 1));
+    EXPECT_EQ(findCardContaining(cards, "r\r\nx", 1)->card, 2);
+}
+
+} // namespace
+} // namespace quillbox

@@ -1,1 +1,183 @@
+#include "Main.h"
+#include "list.h"
+#include "platform/card_memo.h"
+#include "ui_test_util.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QWindow>
 #include <gtest/gtest.h>
+
+namespace quillbox {
+namespace {
+
+using test::TestProgram;
+
+const std::vector<std::string> AbleBakerCarter {
+    "Able\r\n1 Elm St\r\n", "Baker\r\n2 Oak St\r\n", "Carter\r\n3 Ash St\r\n"};
+
+class CardList : public ::testing::Test {
+protected:
+    void start(const std::vector<std::string>& cards, int lastCard = 1)
+    {
+        m_program.writeCards(cards);
+        m_program.writeSettings(test::settingsWithLastCard(lastCard));
+        m_program.startAndShow();
+        m_program.messages().clear();
+    }
+    /// Opens the list as Cards, List does and waits until it has the focus.
+    void open()
+    {
+        main().List1Click();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&list()));
+        list().ListBox1->setFocus();
+    }
+    TForm1& main() { return m_program.main(); }
+    TForm2& list() { return *m_program.app().Form2; }
+    CardCollection& cards() { return main().Cards; }
+    QStringList rows()
+    {
+        QStringList texts;
+        for (int i = 0; i < list().ListBox1->count(); ++i)
+            texts << list().ListBox1->item(i)->text();
+        return texts;
+    }
+
+    TestProgram m_program;
+};
+
+TEST_F(CardList, TheDownArrowShowsTheNextCardAtOnce)
+{
+    start(AbleBakerCarter, 2);
+    open();
+    EXPECT_EQ(
+        rows(), (QStringList {QStringLiteral("Able"), QStringLiteral("Baker"), QStringLiteral("Carter")}));
+    EXPECT_EQ(list().ListBox1->currentRow(), 1);
+    // Selecting the shown card's row is the program's doing, not a choice.
+    EXPECT_EQ(cards().CurrentCard, 2);
+
+    QTest::keyClick(list().ListBox1, Qt::Key_Down);
+    EXPECT_EQ(cards().CurrentCard, 3);
+    EXPECT_EQ(main().Memo1->text(), "Carter\r\n3 Ash St\r\n");
+    EXPECT_EQ(main().Label3->text(), QStringLiteral("3"));
+    EXPECT_TRUE(list().isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), list().ListBox1);
+
+    QTest::keyClick(list().ListBox1, Qt::Key_Up);
+    QTest::keyClick(list().ListBox1, Qt::Key_Up);
+    EXPECT_EQ(cards().CurrentCard, 1);
+    EXPECT_TRUE(m_program.messages().texts().empty());
+}
+
+TEST_F(CardList, AClickOnARowShowsItsCard)
+{
+    start(AbleBakerCarter, 1);
+    open();
+    QListWidget* box = list().ListBox1;
+    QTest::mouseClick(
+        box->viewport(), Qt::LeftButton, Qt::NoModifier, box->visualItemRect(box->item(2)).center());
+    EXPECT_EQ(cards().CurrentCard, 3);
+    EXPECT_EQ(main().Memo1->text(), "Carter\r\n3 Ash St\r\n");
+}
+
+TEST_F(CardList, RowsShowWholeFirstLinesAndEmptyOnes)
+{
+    const std::string longLine = "Bartholomew-Fitzwilliam Featherstonehaugh and Partners, Solicitors at Law";
+    start({"\r\nno first line\r\n", longLine + "\r\n", "Carter\r\n"});
+    open();
+    EXPECT_EQ(rows(), (QStringList {QString(), QString::fromLatin1(longLine), QStringLiteral("Carter")}));
+    EXPECT_EQ(list().ListBox1->visualItemRect(list().ListBox1->item(0)).height(), 13);
+}
+
+TEST_F(CardList, APendingEditIsStoredAndTheChosenCardFollowsItsNewNumber)
+{
+    start(AbleBakerCarter, 1);
+    main().Memo1->setText("Zed\r\n1 Elm St\r\n");
+    main().Memo1->setModified(true);
+    open();
+    EXPECT_EQ(list().ListBox1->currentRow(), 0);
+
+    // Row 1 was Baker; storing Zed files it last and Baker becomes card 1.
+    QTest::keyClick(list().ListBox1, Qt::Key_Down);
+    EXPECT_EQ(cards().card(3), "Zed\r\n1 Elm St\r\n");
+    EXPECT_TRUE(cards().CardsChanged);
+    EXPECT_EQ(cards().CurrentCard, 1);
+    EXPECT_EQ(main().Memo1->text(), "Baker\r\n2 Oak St\r\n");
+    EXPECT_EQ(
+        rows(), (QStringList {QStringLiteral("Baker"), QStringLiteral("Carter"), QStringLiteral("Zed")}));
+    EXPECT_EQ(list().ListBox1->currentRow(), 0);
+}
+
+TEST_F(CardList, AnEditThatKeepsItsPlaceUpdatesItsRow)
+{
+    start(AbleBakerCarter, 1);
+    main().Memo1->setText("Abel\r\n1 Elm St\r\n");
+    main().Memo1->setModified(true);
+    open();
+    QTest::keyClick(list().ListBox1, Qt::Key_Down);
+    EXPECT_EQ(cards().card(1), "Abel\r\n1 Elm St\r\n");
+    EXPECT_EQ(cards().CurrentCard, 2);
+    EXPECT_EQ(
+        rows(), (QStringList {QStringLiteral("Abel"), QStringLiteral("Baker"), QStringLiteral("Carter")}));
+}
+
+TEST_F(CardList, TurningToTheMainWindowClosesItAndReopeningFillsAfresh)
+{
+    start(AbleBakerCarter, 1);
+    open();
+    main().activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !list().isVisible(); }));
+    EXPECT_EQ(list().ListBox1->count(), 0);
+
+    cards().CurrentCard = 3;
+    main().showcard();
+    open();
+    EXPECT_EQ(rows().size(), 3);
+    EXPECT_EQ(list().ListBox1->currentRow(), 2);
+}
+
+TEST_F(CardList, FocusLeavingTheProgramKeepsItOpen)
+{
+    start(AbleBakerCarter, 1);
+    open();
+    // No window of ours has the focus: another program has it.
+    QWindow* const other = nullptr;
+    Q_EMIT qApp->focusWindowChanged(other);
+    EXPECT_TRUE(list().isVisible());
+    EXPECT_EQ(list().ListBox1->count(), 3);
+}
+
+TEST_F(CardList, TheCloseButtonFocusesTheCardAndCloses)
+{
+    start(AbleBakerCarter, 2);
+    open();
+    EXPECT_TRUE(list().SpeedButton1->toolTip().isEmpty());
+    EXPECT_EQ(list().SpeedButton1->accessibleName(), QStringLiteral("Close"));
+    EXPECT_FALSE(list().SpeedButton1->icon().isNull());
+    test::clickButton(list().SpeedButton1);
+    EXPECT_FALSE(list().isVisible());
+    EXPECT_EQ(list().ListBox1->count(), 0);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    EXPECT_EQ(QApplication::focusWidget(), main().Memo1);
+    EXPECT_EQ(cards().CurrentCard, 2);
+}
+
+TEST_F(CardList, WindowLayout)
+{
+    start(AbleBakerCarter);
+    TForm2& l = list();
+    EXPECT_EQ(l.windowTitle(), QStringLiteral("Card List"));
+    EXPECT_EQ(l.size(), QSize(348, 273));
+    EXPECT_EQ(l.Label1->text(), QStringLiteral("List of All Cards"));
+    EXPECT_EQ(l.ListBox1->geometry(), QRect(10, 28, 297, 241));
+    EXPECT_EQ(l.SpeedButton1->geometry(), QRect(312, 19, 25, 25));
+    EXPECT_EQ(l.ListBox1->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_FALSE(l.ListBox1->isSortingEnabled());
+    EXPECT_FALSE(l.ListBox1->accessibleName().isEmpty());
+}
+
+} // namespace
+} // namespace quillbox

@@ -3,5 +3,44 @@
 
 #include "platform/dialogs.h"
 
+#include <QDialog>
+
+class QComboBox;
+class QDialogButtonBox;
+class QFontDialog;
+
 namespace quillbox {
-}  // namespace quillbox
+
+/// One dialog for face, style, size, underline, strike-out and colour:
+/// Qt's own font chooser (embedded, without its buttons) above a colour
+/// box with the sixteen classic colours, and OK / Cancel.
+class FontColorDialog final : public QDialog {
+    Q_OBJECT
+public:
+    /// Starts from `initial`; a colour outside the sixteen is offered as an
+    /// extra entry so that OK without a change keeps it.
+    explicit FontColorDialog(const FontChoice& initial, QWidget* parent = nullptr);
+
+    /// What the dialog holds now (the answer after OK).
+    FontChoice choice() const;
+
+    QFontDialog* fontPane() const noexcept { return m_fonts; }
+    QComboBox* colorBox() const noexcept { return m_colors; }
+    QDialogButtonBox* buttonBox() const noexcept { return m_buttons; }
+
+private:
+    void selectColor(const QColor& color);
+
+    QFontDialog* m_fonts = nullptr;
+    QComboBox* m_colors = nullptr;
+    QDialogButtonBox* m_buttons = nullptr;
+};
+
+/// The real font chooser: runs a FontColorDialog modally.
+class QtFontChooser final : public FontChooser {
+public:
+    /// The dialog's choice after OK; nullopt after Cancel or the close box.
+    std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice& initial) override;
+};
+
+} // namespace quillbox

@@ -1,1 +1,204 @@
 #include "platform/help_window.h"
+
+#include "platform/card_memo.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <array>
+#include <utility>
+
+namespace quillbox {
+
+namespace {
+
+// Pages live in the resources under /resources/help (see src/CMakeLists.txt).
+constexpr std::array<std::pair<int, const char*>, 11> contextPages {{
+    {1, "main.html"},
+    {6, "search.html"},
+    {13, "cardfile.html"},
+    {14, "printcards.html"},
+    {15, "delete.html"},
+    {16, "maxcards.html"},
+    {17, "newcard.html"},
+    {18, "notentering.html"},
+    {19, "labels.html"},
+    {20, "retaddr.html"},
+    {21, "cardlist.html"},
+}};
+
+QString helpResource(const char* file)
+{
+    return QStringLiteral("qrc:/resources/help/") + QLatin1String(file);
+}
+
+class ContextHelpFilter final : public QObject {
+public:
+    ContextHelpFilter(HelpViewer& help, QObject* parent)
+        : QObject(parent)
+        , m_help(help)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier)
+            return false;
+        // Keys go to the focus widget, or to the active window when nothing
+        // has the focus: the receiver is where the walk starts.
+        auto* from = static_cast<QWidget*>(watched);
+        // Message boxes carry their own topic and answer F1 themselves.
+        if (qobject_cast<QMessageBox*>(from->window()))
+            return false;
+        const int context = helpContextOf(from);
+        if (context <= 0)
+            return false;
+        m_help.showContext(from->window(), context);
+        return true;
+    }
+
+private:
+    HelpViewer& m_help;
+};
+
+} // namespace
+
+QString helpIndexPage()
+{
+    return helpResource("index.html");
+}
+
+QString helpPageFor(int context)
+{
+    for (const auto& [number, file] : contextPages) {
+        if (number == context)
+            return helpResource(file);
+    }
+    return helpIndexPage();
+}
+
+std::vector<int> knownHelpContexts()
+{
+    std::vector<int> all;
+    for (const auto& entry : contextPages)
+        all.push_back(entry.first);
+    return all;
+}
+
+int helpContextOf(const QWidget* widget)
+{
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        if (const auto* memo = qobject_cast<const CardMemo*>(w); memo && memo->helpContext() > 0)
+            return memo->helpContext();
+        const QVariant value = w->property("helpContext");
+        if (value.isValid() && value.toInt() > 0)
+            return value.toInt();
+        // A window's topic is its own; an owner's topic does not reach into it.
+        if (w->isWindow())
+            break;
+    }
+    return 0;
+}
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setWindowTitle(QStringLiteral("Quillbox Help"));
+    resize(560, 460);
+
+    m_back = new QPushButton(QStringLiteral("&Back"), this);
+    m_forward = new QPushButton(QStringLiteral("&Forward"), this);
+    m_index = new QPushButton(QStringLiteral("&Index"), this);
+    m_back->setObjectName(QStringLiteral("backButton"));
+    m_forward->setObjectName(QStringLiteral("forwardButton"));
+    m_index->setObjectName(QStringLiteral("indexButton"));
+    m_back->setAccessibleName(QStringLiteral("Back"));
+    m_forward->setAccessibleName(QStringLiteral("Forward"));
+    m_index->setAccessibleName(QStringLiteral("Index"));
+    m_back->setEnabled(false);
+    m_forward->setEnabled(false);
+
+    m_browser = new QTextBrowser(this);
+    m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_browser->setAccessibleName(QStringLiteral("Help topic"));
+    m_browser->setOpenLinks(true);
+    m_browser->setOpenExternalLinks(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_back);
+    buttons->addWidget(m_forward);
+    buttons->addWidget(m_index);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(m_browser);
+
+    connect(m_back, &QPushButton::clicked, m_browser, &QTextBrowser::backward);
+    connect(m_forward, &QPushButton::clicked, m_browser, &QTextBrowser::forward);
+    connect(m_index, &QPushButton::clicked, this, [this] { m_browser->setSource(QUrl(helpIndexPage())); });
+    connect(m_browser, &QTextBrowser::backwardAvailable, m_back, &QPushButton::setEnabled);
+    connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QPushButton::setEnabled);
+    connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = m_browser->documentTitle();
+        setWindowTitle(
+            title.isEmpty() ? QStringLiteral("Quillbox Help") : QStringLiteral("Quillbox Help - ") + title);
+    });
+}
+
+void HelpWindow::showIndex(QWidget* owner)
+{
+    showPage(owner, helpIndexPage());
+}
+
+void HelpWindow::showContext(QWidget* owner, int context)
+{
+    showPage(owner, helpPageFor(context));
+}
+
+QUrl HelpWindow::currentPage() const
+{
+    return m_browser->source();
+}
+
+void HelpWindow::showPage(QWidget* owner, const QString& page)
+{
+    m_browser->setSource(QUrl(page));
+    if (!m_placed) {
+        // First opening: beside the owner when there is room, else centred.
+        m_placed = true;
+        const QScreen* screen = owner ? owner->screen() : QApplication::primaryScreen();
+        const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+        QRect frame(QPoint(0, 0), size());
+        frame.moveCenter(area.center());
+        if (owner) {
+            const QRect ownerFrame = owner->window()->frameGeometry();
+            if (ownerFrame.right() + 8 + width() <= area.right())
+                frame.moveTopLeft(QPoint(ownerFrame.right() + 8, ownerFrame.top()));
+        }
+        move(frame.topLeft());
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+QObject* installContextHelp(HelpViewer& help)
+{
+    auto* filter = new ContextHelpFilter(help, qApp);
+    qApp->installEventFilter(filter);
+    return filter;
+}
+
+} // namespace quillbox

@@ -3,5 +3,63 @@
 
 #include "platform/help_viewer.h"
 
+#include <QString>
+#include <QUrl>
+#include <QWidget>
+#include <vector>
+
+class QObject;
+class QPushButton;
+class QTextBrowser;
+
 namespace quillbox {
-}  // namespace quillbox
+
+/// Resource address of the help index page.
+QString helpIndexPage();
+/// Resource address of the page for help context `context`; the index page
+/// when the context is unknown (0 and negative numbers included).
+QString helpPageFor(int context);
+/// Every help context number the program hands out, ascending.
+std::vector<int> knownHelpContexts();
+
+/// A top-level window with a browser and Back, Forward and Index buttons.
+/// Created hidden; each request shows, raises and activates it.
+class HelpWindow final : public QWidget, public HelpViewer {
+    Q_OBJECT
+public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+
+    void showIndex(QWidget* owner) override;
+    void showContext(QWidget* owner, int context) override;
+
+    /// The page shown now (a qrc: address), empty before the first request.
+    QUrl currentPage() const;
+    QTextBrowser* browser() const noexcept { return m_browser; }
+    QPushButton* backButton() const noexcept { return m_back; }
+    QPushButton* forwardButton() const noexcept { return m_forward; }
+    QPushButton* indexButton() const noexcept { return m_index; }
+
+private:
+    void showPage(QWidget* owner, const QString& page);
+
+    QTextBrowser* m_browser = nullptr;
+    QPushButton* m_back = nullptr;
+    QPushButton* m_forward = nullptr;
+    QPushButton* m_index = nullptr;
+    bool m_placed = false;
+};
+
+/// Makes F1 open context help anywhere in the program: walks from the widget
+/// receiving the key (the focus widget, else the active window) up to its
+/// window and asks `help` for the first context found, a dynamic property
+/// "helpContext" > 0 or a card box's own help context. When none is found
+/// the key goes on as usual, so message boxes answer F1 themselves.
+/// Returns the filter, owned by the application; delete it to uninstall.
+/// `help` must outlive the filter.
+QObject* installContextHelp(HelpViewer& help);
+
+/// The help context that F1 on `widget` opens: the first one found from
+/// `widget` up to its window, or 0.
+int helpContextOf(const QWidget* widget);
+
+} // namespace quillbox
