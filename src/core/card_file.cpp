@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
+#include <new>
 #include <random>
 #include <sys/stat.h>
 #include <system_error>
@@ -104,7 +105,8 @@ int writeAll(int fd, std::string_view bytes) noexcept
 int readAll(int fd, std::string& out, std::size_t sizeHint)
 {
     out.clear();
-    out.reserve(sizeHint);
+    // The size is only a hint: the file may change while it is read.
+    out.reserve(std::min<std::size_t>(sizeHint, std::size_t {1} << 26));
     char buffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -368,26 +370,33 @@ CardFileLoad CardFile::LoadCardFile(CardCollection& cards)
     Fd fd(openRetrying(path.c_str(), O_RDONLY | O_NONBLOCK));
     if (!fd.valid()) {
         if (errno != ENOENT)
-            result.error = "Cannot open " + path + ": " + reason(errno);
+            result.error = reason(errno);
         return result;
     }
     struct stat st { };
     if (::fstat(fd.get(), &st) != 0) {
-        result.error = "Cannot open " + path + ": " + reason(errno);
+        result.error = reason(errno);
         return result;
     }
     if (!S_ISREG(st.st_mode)) {
-        result.error = "Cannot open " + path + ": " + reason(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
+        result.error = reason(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
         return result;
     }
     std::string bytes;
-    if (const int e = readAll(fd.get(), bytes, static_cast<std::size_t>(st.st_size))) {
-        result.error = "Cannot read " + path + ": " + reason(e);
+    CardFileParse parsed;
+    try {
+        if (const int e = readAll(fd.get(), bytes, static_cast<std::size_t>(st.st_size))) {
+            result.error = reason(e);
+            return result;
+        }
+        fd.close();
+        parsed = parseCardRecords(bytes, cards);
+    } catch (const std::bad_alloc&) {
+        // Only a file far beyond any card box gets here.
+        cards.clear();
+        result.error = reason(ENOMEM);
         return result;
     }
-    fd.close();
-
-    CardFileParse parsed = parseCardRecords(bytes, cards);
     result.present = true;
     result.heldBack = parsed.heldBack;
     result.damagedEnd = parsed.damagedEnd;

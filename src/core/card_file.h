@@ -21,17 +21,22 @@ struct CardFileParse {
     /// Number of records in heldBackRecords.
     int heldBack = 0;
     /// The file ended inside a record (a lone length byte, or fewer text
-    /// bytes than the length says); the bytes there became a card.
+    /// bytes than the length says). Text bytes that were there became a
+    /// card (or stay in heldBackRecords when the box was full).
     bool damagedEnd = false;
 };
 
 /// Files every record of `bytes` into the (empty) collection through
-/// InsertCard, up to MaxCards; the rest is held back. Never reads out of
-/// bounds, whatever the input. Leaves CardsChanged false.
+/// InsertCard, up to MaxCards; the rest is held back. Records with a length
+/// of 0 or below are skipped; a text ends at its first NUL or at the end of
+/// its field. The table and CurrentCard end exactly as filing the records
+/// one by one in file order leaves them. Never reads out of bounds, whatever
+/// the input. Leaves CardsChanged false.
 CardFileParse parseCardRecords(std::string_view bytes, CardCollection& cards);
 
 /// The bytes a save writes: cards 1..CardCount as records, then
-/// `heldBackRecords` unchanged.
+/// `heldBackRecords` unchanged. A text is written up to its first NUL and at
+/// most 32766 bytes long, the most a length field can say.
 std::string serialiseCardRecords(const CardCollection& cards, std::string_view heldBackRecords);
 
 struct CardFileLoad {
@@ -61,14 +66,20 @@ public:
     std::string cardFilePath() const;
     std::string backupFilePath() const;
 
-    /// Fills the empty collection from quillbox.db. Never throws.
+    /// Empties the collection and fills it from quillbox.db; remembers any
+    /// held-back records for the next save (and forgets earlier ones). On
+    /// failure the collection stays empty. Never throws.
     CardFileLoad LoadCardFile(CardCollection& cards);
 
     /// Writes the collection (and any held-back records) crash-safely: a
     /// temporary file is written and synced, the current quillbox.db becomes
     /// quillbox.bak, and the temporary file is renamed over quillbox.db. On
     /// any failure quillbox.db is left as it was. With no cards and nothing
-    /// held back, quillbox.db is deleted and quillbox.bak left alone.
+    /// held back, quillbox.db is deleted (a missing one is no error) and
+    /// quillbox.bak left alone. On success quillbox.bak holds the previous
+    /// quillbox.db byte for byte (unchanged when there was none). The error
+    /// reads "<what failed> <path>: <system reason>". No temporary file is
+    /// left behind unless the process dies during the save.
     CardFileSave SaveCardFile(const CardCollection& cards);
 
     /// Saves into another directory (used when the home directory refuses
@@ -82,4 +93,4 @@ private:
     std::string m_heldBack;
 };
 
-}  // namespace quillbox
+} // namespace quillbox
