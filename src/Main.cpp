@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFrame>
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -106,6 +107,29 @@ int heightForSize(int points)
     return -mulDiv(points, screenPixelsPerInch(), 72);
 }
 
+/// fontByHeight() measures candidate sizes; the fonts of the window's fixed
+/// widgets are the same on every start, so each is measured once.
+QFont designFont(const QString& face, int height, bool bold = false)
+{
+    static QHash<QString, QFont> made;
+    const QString key = QStringLiteral("%1/%2/%3").arg(face).arg(height).arg(bold);
+    auto it = made.find(key);
+    if (it == made.end())
+        it = made.insert(key, fontByHeight(face, height, bold));
+    return *it;
+}
+
+/// The alphabet strip: 27 narrow tabs of one size, so that all letters fit
+/// its width.
+class AlphabetTabBar final : public GuardedTabBar {
+public:
+    using GuardedTabBar::GuardedTabBar;
+
+protected:
+    QSize tabSizeHint(int) const override { return QSize(16, 18); }
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+};
+
 QFont qfontFromCardFont(const CardFont& f)
 {
     QFont font = fontByHeight(toQString(f.name), f.height, f.bold);
@@ -158,14 +182,14 @@ void TForm1::createWidgets()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setMinimumSize(DesignClientWidth, DesignClientHeight);
-    client->setFont(fontByHeight(QStringLiteral("System"), 13));
+    client->setFont(designFont(QStringLiteral("System"), 13));
     setCentralWidget(client);
 
     // Created first so that everything else lies above it.
     TabbedNotebook1 = new TabbedNotebook(4, client);
     TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
     TabbedNotebook1->setGeometry(0, 0, 454, 292);
-    TabbedNotebook1->guardedTabBar()->setFont(fontByHeight(QStringLiteral("Arial Narrow"), 11));
+    TabbedNotebook1->guardedTabBar()->setFont(designFont(QStringLiteral("Arial Narrow"), 11));
     TabbedNotebook1->setProperty("helpContext", HelpMainWindow);
     TabbedNotebook1->setAccessibleName(QStringLiteral("Card notebook"));
     TabbedNotebook1->setAccessibleDescription(
@@ -198,17 +222,14 @@ void TForm1::createWidgets()
         QStringLiteral("The text of the card shown; its first line is its title"));
     applyCardFont();
 
-    TabSet1 = new GuardedTabBar(client);
+    TabSet1 = new AlphabetTabBar(client);
     TabSet1->setObjectName(QStringLiteral("TabSet1"));
     TabSet1->setShape(QTabBar::RoundedSouth);
     TabSet1->setDrawBase(false);
     TabSet1->setExpanding(false);
     TabSet1->setUsesScrollButtons(false);
     TabSet1->setElideMode(Qt::ElideNone);
-    TabSet1->setFont(fontByHeight(QStringLiteral("Arial"), 8, true));
-    // All 27 letters must fit the strip's width, as narrow tabs of one size.
-    TabSet1->setStyleSheet(
-        QStringLiteral("QTabBar::tab { width: 16px; height: 18px; padding: 0px; margin: 0px; }"));
+    TabSet1->setFont(designFont(QStringLiteral("Arial"), 8, true));
     TabSet1->addTab(QStringLiteral("#"));
     for (char c = 'A'; c <= 'Z'; ++c)
         TabSet1->addTab(QString(QLatin1Char(c)));
@@ -241,7 +262,7 @@ void TForm1::createWidgets()
     Panel3->setLineWidth(1);
     Panel3->setAccessibleName(QStringLiteral("Card counter"));
 
-    const QFont labelFont = fontByHeight(QStringLiteral("Arial"), 13, true);
+    const QFont labelFont = designFont(QStringLiteral("Arial"), 13, true);
     auto makeLabel = [&](const QString& name, int x, int y, const QString& text, bool blue) {
         auto* label = new QLabel(text, Panel3);
         label->setObjectName(name);
