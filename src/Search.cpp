@@ -18,7 +18,9 @@ namespace {
 
 // The longest search text the box takes.
 constexpr int MaxSearchText = 100;
+// The search topic, which also explains the not-found message.
 constexpr int NotFoundHelpContext = 6;
+constexpr int SearchHelpContext = 6;
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& accessible,
     const QRect& geometry)
@@ -73,6 +75,7 @@ TForm4::TForm4(AppContext& app, QWidget* parent)
     // read and edited.
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("Search for:"));
+    setProperty("helpContext", SearchHelpContext);
     setFont(fontByHeight(QStringLiteral("MS Sans Serif"), -11));
     setFixedSize(351, 88);
 

@@ -26,6 +26,7 @@ namespace quillbox {
 namespace {
 
 constexpr int RowHeight = 13;
+constexpr int CardListHelpContext = 21;
 
 /// A list box that tells a change of the selected row made by the user
 /// (click, drag or key) from one the program makes.
@@ -96,6 +97,7 @@ TForm2::TForm2(AppContext& app, QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowFlags(Qt::Window);
     setWindowTitle(QStringLiteral("Card List"));
+    setProperty("helpContext", CardListHelpContext);
     setFont(fontByHeight(QStringLiteral("MS Sans Serif"), -11));
     setFixedSize(348, 273);
 

@@ -2,6 +2,7 @@
 #include "Retnaddr.h"
 #include "core/settings.h"
 #include "platform/card_memo.h"
+#include "platform/help_window.h"
 #include "ui_test_util.h"
 
 #include <QApplication>
@@ -139,6 +140,7 @@ TEST_F(ReturnAddress, WindowLayout)
         "Enter up to four lines of Return Address \r\ninformation. If you enter more than four \r\n"
         "lines only the first four will be used.");
     EXPECT_FALSE(d.Memo1->isEnabled());
+    EXPECT_EQ(helpContextOf(d.Memo2), 20);
     EXPECT_EQ(d.Memo1->geometry(), QRect(32, 24, 265, 57));
     EXPECT_EQ(d.Memo2->geometry(), QRect(32, 96, 265, 89));
     EXPECT_EQ(d.Memo2->maxLength(), 0);

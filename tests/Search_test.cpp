@@ -1,6 +1,7 @@
 #include "Main.h"
 #include "Search.h"
 #include "platform/card_memo.h"
+#include "platform/help_window.h"
 #include "ui_test_util.h"
 
 #include <QApplication>
@@ -205,6 +206,7 @@ TEST_F(SearchWindow, WindowLayout)
     EXPECT_EQ(s.BitBtn2->text(), QStringLiteral("Find &Next"));
     EXPECT_EQ(s.BitBtn3->text(), QStringLiteral("&Cancel"));
     EXPECT_TRUE(s.BitBtn1->isDefault());
+    EXPECT_EQ(helpContextOf(s.Edit1), 6);
     for (QWidget* w : {static_cast<QWidget*>(s.Edit1), static_cast<QWidget*>(s.BitBtn1),
              static_cast<QWidget*>(s.BitBtn2), static_cast<QWidget*>(s.BitBtn3)})
         EXPECT_FALSE(w->accessibleName().isEmpty()) << w->objectName().toStdString();

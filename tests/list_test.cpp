@@ -1,6 +1,7 @@
 #include "Main.h"
 #include "list.h"
 #include "platform/card_memo.h"
+#include "platform/help_window.h"
 #include "ui_test_util.h"
 
 #include <QApplication>
@@ -176,6 +177,7 @@ TEST_F(CardList, WindowLayout)
     EXPECT_EQ(l.SpeedButton1->geometry(), QRect(312, 19, 25, 25));
     EXPECT_EQ(l.ListBox1->selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_FALSE(l.ListBox1->isSortingEnabled());
+    EXPECT_EQ(helpContextOf(l.ListBox1), 21);
     EXPECT_FALSE(l.ListBox1->accessibleName().isEmpty());
 }
 

@@ -3,8 +3,11 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QFontInfo>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
@@ -63,7 +66,18 @@ FontColorDialog::FontColorDialog(const FontChoice& initial, QWidget* parent)
     m_fonts = new QFontDialog(this);
     m_fonts->setWindowFlags(Qt::Widget);
     m_fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
-    m_fonts->setCurrentFont(initial.font);
+    // A face the program names through a substitute ("System", "MS Sans
+    // Serif") is not in the list: the dialog shows the face that draws it,
+    // and unless the user picks another face the answer keeps the name.
+    m_initialFamily = initial.font.family();
+    m_shownFamily = QFontInfo(initial.font).family();
+    QFont shown = initial.font;
+    shown.setFamily(m_shownFamily);
+    m_fonts->setCurrentFont(shown);
+    for (QGroupBox* group : m_fonts->findChildren<QGroupBox*>()) {
+        if (auto* sample = group->findChild<QLineEdit*>())
+            m_sample = sample;
+    }
     m_fonts->setAccessibleName(QStringLiteral("Font"));
 
     m_colors = new QComboBox(this);
@@ -74,6 +88,8 @@ FontColorDialog::FontColorDialog(const FontChoice& initial, QWidget* parent)
         m_colors->addItem(swatch(color), QLatin1String(c.name), color);
     }
     selectColor(initial.color.isValid() ? initial.color : QColor(Qt::black));
+    connect(m_colors, &QComboBox::currentIndexChanged, this, &FontColorDialog::showColorInSample);
+    showColorInSample();
     auto* colorLabel = new QLabel(QStringLiteral("&Color:"), this);
     colorLabel->setBuddy(m_colors);
 
@@ -108,7 +124,19 @@ void FontColorDialog::selectColor(const QColor& color)
 
 FontChoice FontColorDialog::choice() const
 {
-    return FontChoice {m_fonts->currentFont(), m_colors->currentData().value<QColor>()};
+    QFont font = m_fonts->currentFont();
+    if (font.family() == m_shownFamily)
+        font.setFamily(m_initialFamily);
+    return FontChoice {font, m_colors->currentData().value<QColor>()};
+}
+
+void FontColorDialog::showColorInSample()
+{
+    if (!m_sample)
+        return;
+    QPalette palette = m_sample->palette();
+    palette.setColor(QPalette::Text, m_colors->currentData().value<QColor>());
+    m_sample->setPalette(palette);
 }
 
 std::optional<FontChoice> QtFontChooser::chooseFont(QWidget* parent, const FontChoice& initial)

@@ -8,6 +8,7 @@
 class QComboBox;
 class QDialogButtonBox;
 class QFontDialog;
+class QLineEdit;
 
 namespace quillbox {
 
@@ -21,7 +22,8 @@ public:
     /// extra entry so that OK without a change keeps it.
     explicit FontColorDialog(const FontChoice& initial, QWidget* parent = nullptr);
 
-    /// What the dialog holds now (the answer after OK).
+    /// What the dialog holds now (the answer after OK). The face keeps the
+    /// initial font's family name unless the user chose another face.
     FontChoice choice() const;
 
     QFontDialog* fontPane() const noexcept { return m_fonts; }
@@ -30,10 +32,14 @@ public:
 
 private:
     void selectColor(const QColor& color);
+    void showColorInSample();
 
     QFontDialog* m_fonts = nullptr;
     QComboBox* m_colors = nullptr;
     QDialogButtonBox* m_buttons = nullptr;
+    QLineEdit* m_sample = nullptr;
+    QString m_initialFamily;
+    QString m_shownFamily;
 };
 
 /// The real font chooser: runs a FontColorDialog modally.

@@ -5,12 +5,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <array>
 #include <utility>
@@ -135,6 +137,9 @@ HelpWindow::HelpWindow(QWidget* parent)
     m_browser->setAccessibleName(QStringLiteral("Help topic"));
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(false);
+    // The pages' shared look; rich text does not load linked style sheets.
+    if (QFile css(QStringLiteral(":/resources/help/help.css")); css.open(QIODevice::ReadOnly))
+        m_browser->document()->setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_back);

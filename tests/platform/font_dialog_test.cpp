@@ -79,6 +79,16 @@ TEST(FontColorDialog, KeepsAColourOutsideTheSixteen)
     EXPECT_EQ(dialog.choice().color, initial.color);
 }
 
+TEST(FontColorDialog, AFaceNamedThroughASubstituteKeepsItsName)
+{
+    FontChoice initial = plainInitial();
+    initial.font.setFamily(QStringLiteral("System"));
+    FontColorDialog dialog(initial);
+    effectBox(dialog, QStringLiteral("Strikeout"))->click();
+    EXPECT_EQ(dialog.choice().font.family(), QStringLiteral("System"));
+    EXPECT_TRUE(dialog.choice().font.strikeOut());
+}
+
 // Runs `act` on the modal font dialog once the chooser has opened it.
 std::optional<FontChoice> chooseWith(const FontChoice& initial, std::function<void(FontColorDialog&)> act)
 {
