@@ -2,7 +2,6 @@
 #include "Retnaddr.h"
 #include "core/settings.h"
 #include "platform/card_memo.h"
-#include "platform/help_window.h"
 #include "ui_test_util.h"
 
 #include <QApplication>
@@ -129,26 +128,6 @@ TEST_F(ReturnAddress, AFailedWriteIsReportedAndTheDialogStaysOpen)
     // Kept in memory all the same, for the envelope printing.
     EXPECT_EQ(kept(), (Lines {"Ann Smith", "1 Elm St", "", ""}));
     dialog().reject();
-}
-
-TEST_F(ReturnAddress, WindowLayout)
-{
-    TForm5& d = dialog();
-    EXPECT_EQ(d.windowTitle(), QStringLiteral("Enter Return Address"));
-    EXPECT_EQ(d.size(), QSize(350, 198));
-    EXPECT_EQ(d.Memo1->text(),
-        "Enter up to four lines of Return Address \r\ninformation. If you enter more than four \r\n"
-        "lines only the first four will be used.");
-    EXPECT_FALSE(d.Memo1->isEnabled());
-    EXPECT_EQ(helpContextOf(d.Memo2), 20);
-    EXPECT_EQ(d.Memo1->geometry(), QRect(32, 24, 265, 57));
-    EXPECT_EQ(d.Memo2->geometry(), QRect(32, 96, 265, 89));
-    EXPECT_EQ(d.Memo2->maxLength(), 0);
-    EXPECT_EQ(d.SpeedButton1->geometry(), QRect(312, 24, 25, 25));
-    EXPECT_EQ(d.SpeedButton1->toolTip(), QStringLiteral("Exit"));
-    EXPECT_EQ(d.SpeedButton1->accessibleName(), QStringLiteral("Exit"));
-    EXPECT_EQ(d.SpeedButton1->focusPolicy(), Qt::NoFocus);
-    EXPECT_FALSE(d.SpeedButton1->icon().isNull());
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #include "Main.h"
 #include "list.h"
 #include "platform/card_memo.h"
-#include "platform/help_window.h"
 #include "ui_test_util.h"
 
 #include <QApplication>
@@ -164,21 +163,6 @@ TEST_F(CardList, TheCloseButtonFocusesTheCardAndCloses)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
     EXPECT_EQ(QApplication::focusWidget(), main().Memo1);
     EXPECT_EQ(cards().CurrentCard, 2);
-}
-
-TEST_F(CardList, WindowLayout)
-{
-    start(AbleBakerCarter);
-    TForm2& l = list();
-    EXPECT_EQ(l.windowTitle(), QStringLiteral("Card List"));
-    EXPECT_EQ(l.size(), QSize(348, 273));
-    EXPECT_EQ(l.Label1->text(), QStringLiteral("List of All Cards"));
-    EXPECT_EQ(l.ListBox1->geometry(), QRect(10, 28, 297, 241));
-    EXPECT_EQ(l.SpeedButton1->geometry(), QRect(312, 19, 25, 25));
-    EXPECT_EQ(l.ListBox1->selectionMode(), QAbstractItemView::SingleSelection);
-    EXPECT_FALSE(l.ListBox1->isSortingEnabled());
-    EXPECT_EQ(helpContextOf(l.ListBox1), 21);
-    EXPECT_FALSE(l.ListBox1->accessibleName().isEmpty());
 }
 
 } // namespace
