@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,9 +19,56 @@ inline constexpr int StagingSlot = 0;
 /// whole text; a text that is a prefix of the other sorts first (its
 /// terminator, 0, is below every byte). Returns <0, 0 or >0.
 int compareCardTexts(std::string_view a, std::string_view b) noexcept;
+/// The same order for NUL-terminated texts, compared up to the terminator
+/// without measuring them first.
+int compareCardTexts(const char* a, const char* b) noexcept;
 
-/// A card text: Windows-1252 bytes, lines separated by CR LF, no NUL inside.
-using CardText = std::string;
+/// A card text: Windows-1252 bytes, lines separated by CR LF, no NUL inside,
+/// held in its own heap block of exactly its length plus a terminator.
+/// A single pointer, and relocatable: the table shifts slots with a plain
+/// memory move of 8 bytes each, which keeps filing cheap.
+class CardText {
+public:
+    CardText() noexcept = default;
+    /// Copies `text`; a NUL inside it ends the text there.
+    CardText(std::string_view text) { assign(text); }  // NOLINT: implicit by design
+    CardText(const CardText& other) { assign(other.view()); }
+    CardText(CardText&& other) noexcept : m_data(other.m_data) { other.m_data = nullptr; }
+    CardText& operator=(const CardText& other)
+    {
+        if (this != &other)
+            assign(other.view());
+        return *this;
+    }
+    CardText& operator=(CardText&& other) noexcept;
+    CardText& operator=(std::string_view text)
+    {
+        assign(text);
+        return *this;
+    }
+    ~CardText() { delete[] m_data; }
+
+    void assign(std::string_view text);
+    void clear() noexcept;
+
+    std::size_t size() const noexcept { return m_data ? std::char_traits<char>::length(m_data) : 0; }
+    bool empty() const noexcept { return m_data == nullptr; }
+    /// NUL-terminated bytes; "" when empty.
+    const char* c_str() const noexcept { return m_data ? m_data : ""; }
+    const char* data() const noexcept { return c_str(); }
+    std::string_view view() const noexcept { return c_str(); }
+    operator std::string_view() const noexcept { return view(); }  // NOLINT: implicit by design
+    std::string str() const { return std::string(view()); }
+
+    std::size_t find(std::string_view what, std::size_t pos = 0) const noexcept { return view().find(what, pos); }
+    std::size_t find(char c, std::size_t pos = 0) const noexcept { return view().find(c, pos); }
+
+    friend bool operator==(const CardText& a, std::string_view b) noexcept { return a.view() == b; }
+
+private:
+    /// Null for the empty text; never points at an empty block.
+    char* m_data = nullptr;
+};
 
 class CardCollection {
 public:
@@ -46,19 +94,27 @@ public:
     /// limit nor sets CardsChanged. The staging slot is left empty.
     int InsertCard();
 
+    /// The second half of InsertCard(): files the staged text at `slot`,
+    /// which must be its sorted place (1..CardCount + 1). For callers that
+    /// found the slot another way.
+    int InsertCardAt(int slot);
+
     /// Removes card `index` (1..CardCount) and closes the gap. Changes
     /// neither CurrentCard nor CardsChanged.
     void RemoveCard(int index);
 
     /// Slot where InsertCard() would file `text`: the first card the text is
     /// not greater than, or CardCount + 1. O(log n) comparisons.
-    int insertionSlot(std::string_view text) const noexcept;
+    int insertionSlot(std::string_view text) const;
 
     /// Text of card `index`; empty for an index outside 1..CardCount.
     std::string_view card(int index) const noexcept;
 
     /// Empties the box and resets every field to its start value.
     void clear() noexcept;
+
+private:
+    int slotFor(const char* key) const noexcept;
 };
 
 }  // namespace quillbox
