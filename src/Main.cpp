@@ -107,8 +107,8 @@ int heightForSize(int points)
     return -mulDiv(points, screenPixelsPerInch(), 72);
 }
 
-/// fontByHeight() measures candidate sizes; the fonts of the window's fixed
-/// widgets are the same on every start, so each is measured once.
+/// The fonts of the window's fixed widgets, by character height (negative,
+/// as the design gives them), made once and shared.
 QFont designFont(const QString& face, int height, bool bold = false)
 {
     static QHash<QString, QFont> made;
@@ -182,14 +182,14 @@ void TForm1::createWidgets()
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
     client->setMinimumSize(DesignClientWidth, DesignClientHeight);
-    client->setFont(designFont(QStringLiteral("System"), 13));
+    client->setFont(designFont(QStringLiteral("System"), -13));
     setCentralWidget(client);
 
     // Created first so that everything else lies above it.
     TabbedNotebook1 = new TabbedNotebook(4, client);
     TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
     TabbedNotebook1->setGeometry(0, 0, 454, 292);
-    TabbedNotebook1->guardedTabBar()->setFont(designFont(QStringLiteral("Arial Narrow"), 11));
+    TabbedNotebook1->guardedTabBar()->setFont(designFont(QStringLiteral("Arial Narrow"), -11));
     TabbedNotebook1->setProperty("helpContext", HelpMainWindow);
     TabbedNotebook1->setAccessibleName(QStringLiteral("Card notebook"));
     TabbedNotebook1->setAccessibleDescription(
@@ -229,7 +229,7 @@ void TForm1::createWidgets()
     TabSet1->setExpanding(false);
     TabSet1->setUsesScrollButtons(false);
     TabSet1->setElideMode(Qt::ElideNone);
-    TabSet1->setFont(designFont(QStringLiteral("Arial"), 8, true));
+    TabSet1->setFont(designFont(QStringLiteral("Arial"), -8, true));
     TabSet1->addTab(QStringLiteral("#"));
     for (char c = 'A'; c <= 'Z'; ++c)
         TabSet1->addTab(QString(QLatin1Char(c)));
@@ -262,7 +262,7 @@ void TForm1::createWidgets()
     Panel3->setLineWidth(1);
     Panel3->setAccessibleName(QStringLiteral("Card counter"));
 
-    const QFont labelFont = designFont(QStringLiteral("Arial"), 13, true);
+    const QFont labelFont = designFont(QStringLiteral("Arial"), -13, true);
     auto makeLabel = [&](const QString& name, int x, int y, const QString& text, bool blue) {
         auto* label = new QLabel(text, Panel3);
         label->setObjectName(name);

@@ -2,14 +2,36 @@
 
 #include "platform/help_viewer.h"
 
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QShortcut>
 #include <vector>
 
 namespace quillbox {
 
 namespace {
+
+/// Opens a help topic when F1 reaches the box.
+class F1Help final : public QObject {
+public:
+    F1Help(HelpViewer* help, int context) : m_help(help), m_context(context) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1
+            && static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+            m_help->showContext(qobject_cast<QWidget*>(watched), m_context);
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    HelpViewer* m_help;
+    int m_context;
+};
+
 
 QMessageBox::Icon qtIcon(MsgIcon icon)
 {
@@ -58,12 +80,11 @@ int runBox(HelpViewer* help, QWidget* parent, const QString& title, const QStrin
     box.setDefaultButton(pick(defaultIndex));
     box.setEscapeButton(pick(escapeIndex));
 
-    if (help != nullptr && helpContext != 0) {
-        auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), &box);
-        f1->setContext(Qt::WindowShortcut);
-        QObject::connect(f1, &QShortcut::activated, &box,
-            [help, &box, helpContext] { help->showContext(&box, helpContext); });
-    }
+    // F1 as a key the box itself handles (buttons pass it on): a window
+    // shortcut would depend on the box having become the active window.
+    F1Help f1(help, helpContext);
+    if (help != nullptr && helpContext != 0)
+        box.installEventFilter(&f1);
 
     box.exec();
     const QAbstractButton* clicked = box.clickedButton();

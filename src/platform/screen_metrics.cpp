@@ -33,6 +33,10 @@ QFont fontByHeight(const QString& face, int height, bool bold)
     // The family keeps the program's own name; substitution finds the face.
     QFont font(face);
     font.setBold(bold);
+    // Everything the program draws is Windows-1252, which every face it
+    // names covers; skipping fallback merging spares a font-list query per
+    // font at start.
+    font.setStyleStrategy(QFont::NoFontMerging);
     if (height < 0) {
         font.setPixelSize(-height);
         return font;
