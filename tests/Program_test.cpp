@@ -229,7 +229,7 @@ TEST(ProgramTest, LoaderNoticesAreShownOnce)
     };
     const std::vector<Case> cases = {
         {"HeldBack", cardFileBytes(numberedCards(MaxCards + 3)), "3 more cards"},
-        {"DamagedEnd", cardFileBytes({"Adams\r\n"}) + std::string("\x09\x00Bak", 5), "damaged"},
+        {"DamagedEnd", cardFileBytes({"Adams\r\n"}) + std::string("\x09\x00" "Bak", 5), "damaged"},
     };
     for (const Case& c : cases) {
         TestProgram p;
