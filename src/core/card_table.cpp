@@ -123,12 +123,26 @@ int CardCollection::InsertCardAt(int slot)
 {
     assert(CardCount < MaxCards);
     assert(slot >= 1 && slot <= CardCount + 1);
-    // Move the references up one slot, then hand the staged text over. Slot
-    // CardCount + 1 holds nothing (removal and clear() leave slots empty).
-    CardTable[CardCount + 1].clear();
-    shiftSlots(&CardTable[slot + 1], &CardTable[slot], static_cast<std::size_t>(CardCount + 1 - slot));
-    forgetSlot(&CardTable[slot]);
-    CardTable[slot] = std::move(CardTable[StagingSlot]);
+    CardText* const buffer = CardTable.m_buffer.data();
+    int& first = CardTable.m_first;
+    const int before = slot - 1;
+    const int after = CardCount + 1 - slot;
+    const bool roomBelow = first > 0;
+    const bool roomAbove = first + CardCount < CardSlots::Places;
+    // Move the shorter side out of the way (one side always has room: the
+    // buffer holds twice the cards plus one), then hand the staged text over.
+    CardText* place = nullptr;
+    if (roomBelow && (before < after || !roomAbove)) {
+        shiftSlots(buffer + first - 1, buffer + first, static_cast<std::size_t>(before));
+        --first;
+        place = buffer + first + before;
+    } else {
+        place = buffer + first + before;
+        shiftSlots(place + 1, place, static_cast<std::size_t>(after));
+    }
+    // `place` still holds the bytes of a text that now lives next to it.
+    forgetSlot(place);
+    *place = std::move(CardTable[StagingSlot]);
     ++CardCount;
     CurrentCard = slot;
     return CardCount;
@@ -137,9 +151,19 @@ int CardCollection::InsertCardAt(int slot)
 void CardCollection::RemoveCard(int index)
 {
     assert(index >= 1 && index <= CardCount);
-    CardTable[index].clear();
-    shiftSlots(&CardTable[index], &CardTable[index + 1], static_cast<std::size_t>(CardCount - index));
-    forgetSlot(&CardTable[CardCount]);
+    CardText* const buffer = CardTable.m_buffer.data();
+    int& first = CardTable.m_first;
+    const int before = index - 1;
+    const int after = CardCount - index;
+    buffer[first + before].clear();
+    if (before < after) {
+        shiftSlots(buffer + first + 1, buffer + first, static_cast<std::size_t>(before));
+        forgetSlot(buffer + first);
+        ++first;
+    } else {
+        shiftSlots(buffer + first + before, buffer + first + before + 1, static_cast<std::size_t>(after));
+        forgetSlot(buffer + first + CardCount - 1);
+    }
     --CardCount;
 }
 
@@ -154,6 +178,7 @@ void CardCollection::clear() noexcept
 {
     for (int i = 0; i <= CardCount; ++i)
         CardTable[i].clear();
+    CardTable.m_first = CardSlots::Middle;
     CardCount = 0;
     CurrentCard = 0;
     CardBeforeNew = 0;

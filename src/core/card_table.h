@@ -70,11 +70,38 @@ private:
     char* m_data = nullptr;
 };
 
+/// The card slots: slot 0 is the staging slot, slots 1..n the cards. The
+/// cards lie in a fixed buffer with room on both sides, so that filing or
+/// removing a card moves whichever part of the table is shorter: the cards
+/// before it down, or the cards after it up. Slot numbers never change
+/// meaning; only where slot 1 lies in the buffer does.
+class CardSlots {
+public:
+    CardText& operator[](int slot) noexcept { return slot == StagingSlot ? m_staging : m_buffer[at(slot)]; }
+    const CardText& operator[](int slot) const noexcept
+    {
+        return slot == StagingSlot ? m_staging : m_buffer[at(slot)];
+    }
+
+private:
+    friend class CardCollection;
+    /// Buffer places: every card count leaves room for one more card.
+    static constexpr int Places = 2 * MaxCards + 2;
+    static constexpr int Middle = Places / 2 - 1;
+
+    std::size_t at(int slot) const noexcept { return static_cast<std::size_t>(m_first + slot - 1); }
+
+    CardText m_staging;
+    std::array<CardText, Places> m_buffer;
+    /// Buffer place of slot 1.
+    int m_first = Middle;
+};
+
 class CardCollection {
 public:
     /// Slot 0 is the StagingSlot; slots 1..CardCount hold the cards in
-    /// ascending order. Slots above CardCount hold nothing of interest.
-    std::array<CardText, MaxCards + 1> CardTable;
+    /// ascending order. Nothing may be read above slot CardCount.
+    CardSlots CardTable;
     /// Number of cards held, 0..MaxCards.
     int CardCount = 0;
     /// The card shown (1..CardCount), 0 while a new card is being typed, and
