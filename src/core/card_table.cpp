@@ -14,7 +14,7 @@ constexpr unsigned char foldAsciiLower(unsigned char c) noexcept
 {
     return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - ('a' - 'A')) : c;
 }
-}  // namespace
+} // namespace
 
 int compareCardTexts(std::string_view a, std::string_view b) noexcept
 {
@@ -76,7 +76,7 @@ void forgetSlot(CardText* slot) noexcept
 {
     ::new (static_cast<void*>(slot)) CardText();
 }
-}  // namespace
+} // namespace
 
 int compareCardTexts(const char* a, const char* b) noexcept
 {
@@ -185,4 +185,4 @@ void CardCollection::clear() noexcept
     CardsChanged = false;
 }
 
-}  // namespace quillbox
+} // namespace quillbox

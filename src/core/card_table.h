@@ -31,9 +31,13 @@ class CardText {
 public:
     CardText() noexcept = default;
     /// Copies `text`; a NUL inside it ends the text there.
-    CardText(std::string_view text) { assign(text); }  // NOLINT: implicit by design
+    CardText(std::string_view text) { assign(text); } // NOLINT: implicit by design
     CardText(const CardText& other) { assign(other.view()); }
-    CardText(CardText&& other) noexcept : m_data(other.m_data) { other.m_data = nullptr; }
+    CardText(CardText&& other) noexcept
+        : m_data(other.m_data)
+    {
+        other.m_data = nullptr;
+    }
     CardText& operator=(const CardText& other)
     {
         if (this != &other)
@@ -57,10 +61,13 @@ public:
     const char* c_str() const noexcept { return m_data ? m_data : ""; }
     const char* data() const noexcept { return c_str(); }
     std::string_view view() const noexcept { return c_str(); }
-    operator std::string_view() const noexcept { return view(); }  // NOLINT: implicit by design
+    operator std::string_view() const noexcept { return view(); } // NOLINT: implicit by design
     std::string str() const { return std::string(view()); }
 
-    std::size_t find(std::string_view what, std::size_t pos = 0) const noexcept { return view().find(what, pos); }
+    std::size_t find(std::string_view what, std::size_t pos = 0) const noexcept
+    {
+        return view().find(what, pos);
+    }
     std::size_t find(char c, std::size_t pos = 0) const noexcept { return view().find(c, pos); }
 
     friend bool operator==(const CardText& a, std::string_view b) noexcept { return a.view() == b; }
@@ -144,4 +151,4 @@ private:
     int slotFor(const char* key) const noexcept;
 };
 
-}  // namespace quillbox
+} // namespace quillbox

@@ -1,5 +1,6 @@
 #include "core/card_table.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
@@ -217,6 +218,56 @@ TEST(InsertCard, BinarySearchMatchesTheLinearScan)
         }
         ASSERT_EQ(cardsOf(*box), reference) << "round " << round;
     }
+}
+
+// The table moves whichever side of a slot is shorter, so filing always at
+// the front (or the back) walks the cards to one edge of their buffer; the
+// order must stay right there and after it, through removals too.
+TEST(InsertCard, FilingAndRemovalStayInOrderAtTheBufferEdges)
+{
+    auto box = makeBox();
+    std::vector<std::string> reference;
+    auto file = [&](const std::string& text) {
+        std::size_t i = 0;
+        while (i < reference.size() && compareCardTexts(text, reference[i]) > 0)
+            ++i;
+        reference.insert(reference.begin() + static_cast<std::ptrdiff_t>(i), text);
+        box->CardTable[StagingSlot] = text;
+        box->InsertCard();
+    };
+    auto remove = [&](int index) {
+        reference.erase(reference.begin() + index - 1);
+        box->RemoveCard(index);
+    };
+    auto name = [](int n) {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%05d\r\n", n);
+        return std::string(buf);
+    };
+
+    // Every card goes in front: all the way to the low edge, then beyond.
+    for (int n = MaxCards; n > 0; --n)
+        file(name(n * 2));
+    ASSERT_EQ(cardsOf(*box), reference);
+    // Empty the front half, then refill from the back.
+    for (int n = 0; n < MaxCards / 2; ++n)
+        remove(1);
+    ASSERT_EQ(cardsOf(*box), reference);
+    for (int n = 0; n < MaxCards / 2; ++n)
+        file(name(10000 + n));
+    ASSERT_EQ(cardsOf(*box), reference);
+    // Random traffic over the whole range.
+    std::mt19937 rng(7);
+    for (int step = 0; step < 4000; ++step) {
+        if (box->CardCount > 0 && (box->CardCount == MaxCards || rng() % 2 == 0))
+            remove(1 + static_cast<int>(rng() % static_cast<unsigned>(box->CardCount)));
+        else
+            file(name(static_cast<int>(rng() % 20000)));
+    }
+    ASSERT_EQ(cardsOf(*box), reference);
+    while (box->CardCount > 0)
+        remove(box->CardCount);
+    EXPECT_TRUE(reference.empty());
 }
 
 TEST(CardCollection, ClearResetsEverything)
