@@ -1,17 +1,15 @@
 // Loading and saving the card file, and filing cards in sorted order.
 // Targets: loading plus saving 2000 cards under 3 ms together; filing 2000
 // cards by binary search at least ten times faster than a linear scan.
+#include "bench_support.h"
 #include "core/card_file.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,52 +18,14 @@ namespace {
 
 using quillbox::CardCollection;
 using quillbox::CardFile;
-
-/// 2000 cards of 3 to 8 lines, the same on every run.
-std::string generatedCards()
-{
-    static const char* const Given[] = {"Anna", "Bruno", "Chlo\xE9", "Dietrich", "\xC9mile", "Fran\xE7oise",
-        "G\xFCnter", "Hannah", "Ines", "J\xF6rg", "Karin", "Lars"};
-    static const char* const Family[] = {"Adams", "M\xFCller", "Smith", "O'Brien", "Nu\xF1\x65z", "Vogel",
-        "\xC5str\xF6m", "Klein", "Fox", "Baker", "Young", "Zander"};
-    static const char* const Streets[]
-        = {"Main St", "Church Rd", "Hauptstra\xDF\x65", "Rue de l'\xC9glise", "Mill Lane", "Station Rd"};
-    static const char* const Towns[] = {"Springfield", "M\xFCnchen", "Riverton", "Fairview", "Z\xFCrich"};
-    static const char* const Notes[] = {"Prefers letters to calls", "Met at the conference & dinner",
-        "Birthday: 20.9.", "Smith & Sons Ltd", "Tel. (630) 311-8824"};
-    std::mt19937 rng(1994);
-    auto pick = [&rng](const auto& list) { return list[rng() % std::size(list)]; };
-    CardCollection box;
-    std::string bytes;
-    for (int i = 0; i < quillbox::MaxCards; ++i) {
-        std::string text = std::string(pick(Family)) + ", " + pick(Given) + "\r\n";
-        text += std::to_string(rng() % 999 + 1) + ' ' + pick(Streets) + "\r\n";
-        text += std::string(pick(Towns)) + ' ' + std::to_string(10000 + rng() % 89999) + "\r\n";
-        for (int extra = static_cast<int>(rng() % 6); extra > 0; --extra)
-            text += std::string(pick(Notes)) + "\r\n";
-        box.CardTable[quillbox::StagingSlot] = std::move(text);
-        box.InsertCard();
-    }
-    return quillbox::serialiseCardRecords(box, {});
-}
-
-/// The shared sample file when it is there, otherwise generated cards.
-const std::string& sampleBytes()
-{
-    static const std::string bytes = [] {
-        std::ifstream in(QUILLBOX_SAMPLE_CARDS, std::ios::binary);
-        if (in)
-            return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-        return generatedCards();
-    }();
-    return bytes;
-}
+using quillbox::bench::sampleCardBytes;
+using quillbox::bench::TempDir;
 
 /// The sample's card texts in file order, as loading files them.
 const std::vector<std::string>& sampleTexts()
 {
     static const std::vector<std::string> texts = [] {
-        const std::string& bytes = sampleBytes();
+        const std::string& bytes = sampleCardBytes();
         std::vector<std::string> out;
         std::size_t pos = 0;
         while (pos + 2 <= bytes.size()) {
@@ -84,33 +44,17 @@ const std::vector<std::string>& sampleTexts()
     return texts;
 }
 
-/// A card file in a fresh temporary directory, removed afterwards.
-class BenchCardDir {
-public:
-    BenchCardDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quillbox-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            m_path = pattern;
-    }
-    ~BenchCardDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    BenchCardDir(const BenchCardDir&) = delete;
-    BenchCardDir& operator=(const BenchCardDir&) = delete;
-
-    bool ok() const { return !m_path.empty(); }
-    const std::string& path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
+/// The sample loaded into a collection (the table is large: off the stack).
+std::unique_ptr<CardCollection> sampleBox()
+{
+    auto box = std::make_unique<CardCollection>();
+    quillbox::parseCardRecords(sampleCardBytes(), *box);
+    return box;
+}
 
 void BM_ParseCardFile(benchmark::State& state)
 {
-    const std::string& bytes = sampleBytes();
+    const std::string& bytes = sampleCardBytes();
     auto box = std::make_unique<CardCollection>();
     for (auto _ : state) {
         box->clear();
@@ -123,12 +67,10 @@ BENCHMARK(BM_ParseCardFile)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadCardFile(benchmark::State& state)
 {
-    BenchCardDir dir;
-    if (!dir.ok()) {
-        state.SkipWithError("no temporary directory");
+    const TempDir dir;
+    if (!dir.readyFor(state))
         return;
-    }
-    std::ofstream(dir.path() + "/quillbox.db", std::ios::binary) << sampleBytes();
+    dir.write("quillbox.db", sampleCardBytes());
     CardFile file(dir.path());
     auto box = std::make_unique<CardCollection>();
     for (auto _ : state)
@@ -140,13 +82,10 @@ BENCHMARK(BM_LoadCardFile)->Unit(benchmark::kMicrosecond);
 // The whole crash-safe save, fsync of the file and the directory included.
 void BM_SaveCardFile(benchmark::State& state)
 {
-    BenchCardDir dir;
-    if (!dir.ok()) {
-        state.SkipWithError("no temporary directory");
+    const TempDir dir;
+    if (!dir.readyFor(state))
         return;
-    }
-    auto box = std::make_unique<CardCollection>();
-    quillbox::parseCardRecords(sampleBytes(), *box);
+    const auto box = sampleBox();
     CardFile file(dir.path());
     for (auto _ : state) {
         if (!file.SaveCardFile(*box).ok)
@@ -159,13 +98,10 @@ BENCHMARK(BM_SaveCardFile)->Unit(benchmark::kMicrosecond)->UseRealTime();
 // backup link and the rename. Shows what the disk's sync costs on top.
 void BM_SaveCardFileWithoutSync(benchmark::State& state)
 {
-    BenchCardDir dir;
-    if (!dir.ok()) {
-        state.SkipWithError("no temporary directory");
+    const TempDir dir;
+    if (!dir.readyFor(state))
         return;
-    }
-    auto box = std::make_unique<CardCollection>();
-    quillbox::parseCardRecords(sampleBytes(), *box);
+    const auto box = sampleBox();
     const std::string db = dir.path() + "/quillbox.db";
     const std::string bak = dir.path() + "/quillbox.bak";
     const std::string tmp = db + ".XXXXXX";
@@ -188,12 +124,10 @@ BENCHMARK(BM_SaveCardFileWithoutSync)->Unit(benchmark::kMicrosecond)->UseRealTim
 // What closing the program after start costs: load 2000 cards, save them.
 void BM_LoadAndSaveCardFile(benchmark::State& state)
 {
-    BenchCardDir dir;
-    if (!dir.ok()) {
-        state.SkipWithError("no temporary directory");
+    const TempDir dir;
+    if (!dir.readyFor(state))
         return;
-    }
-    std::ofstream(dir.path() + "/quillbox.db", std::ios::binary) << sampleBytes();
+    dir.write("quillbox.db", sampleCardBytes());
     CardFile file(dir.path());
     auto box = std::make_unique<CardCollection>();
     for (auto _ : state) {
@@ -245,8 +179,8 @@ void BM_FileCardsLinearScan(benchmark::State& state)
             auto& table = box->CardTable;
             table[quillbox::StagingSlot] = t;
             int i = 1;
-            while (
-                i <= box->CardCount && quillbox::compareCardTexts(table[quillbox::StagingSlot].c_str(), table[i].c_str()) > 0)
+            while (i <= box->CardCount
+                && quillbox::compareCardTexts(table[quillbox::StagingSlot].c_str(), table[i].c_str()) > 0)
                 ++i;
             box->InsertCardAt(i);
         }

@@ -3,8 +3,8 @@
 // with a text box; and the peak memory of both, measured in child processes.
 #include "Main.h"
 #include "Program.h"
+#include "bench_support.h"
 #include "platform/card_memo.h"
-#include "platform/message_box.h"
 #include "platform/tab_strip.h"
 
 #include <QApplication>
@@ -15,104 +15,17 @@
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <random>
+#include <memory>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 using namespace quillbox;
-
-/// Answers every box at once; none is expected with a card file present.
-class SilentBoxes final : public MessageBoxes {
-public:
-    MsgButton ask(const MessageRequest&) override { return MsgOK; }
-    int choose(const ChoiceRequest& request) override { return request.escapeIndex; }
-};
-
-std::string recordsOf(const std::vector<std::string>& texts)
-{
-    std::string bytes;
-    for (const std::string& t : texts) {
-        const auto n = static_cast<unsigned>(t.size() + 1);
-        bytes += static_cast<char>(n & 0xFF);
-        bytes += static_cast<char>(n >> 8);
-        bytes += t;
-        bytes += '\0';
-    }
-    return bytes;
-}
-
-/// 2000 cards like a real address box: name, street, town, telephone.
-std::string generatedCards()
-{
-    static const char* const surnames[] = {"Adams", "Baker", "Carter", "Dunn", "Evans", "Fox", "Garcia",
-        "Hughes", "Ito", "Jones", "Khan", "Lopez", "Miller", "Nash", "Owens", "Patel", "Quinn", "Reyes",
-        "Smith", "Turner", "Usher", "Vance", "Walsh", "Young", "Zimmer"};
-    static const char* const given[] = {"Ann", "Bob", "Carla", "Dave", "Eve", "Frank", "Gina", "Hal", "Iris",
-        "Jack", "Kim", "Leo", "Mia", "Ned", "Olga", "Pete"};
-    static const char* const streets[]
-        = {"Oak Street", "Elm Road", "Mill Lane", "High Street", "Park Avenue"};
-    static const char* const towns[] = {"Springfield", "Riverton", "Lakeside", "Hillcrest", "Brookfield"};
-    std::mt19937 rng(2000);
-    std::vector<std::string> cards;
-    for (int i = 0; i < MaxCards; ++i) {
-        std::string card = std::string(surnames[rng() % std::size(surnames)]) + ", "
-            + given[rng() % std::size(given)] + "\r\n" + std::to_string(1 + rng() % 400) + " "
-            + streets[rng() % std::size(streets)] + "\r\n" + towns[rng() % std::size(towns)] + "\r\n"
-            + "Tel. 555-" + std::to_string(1000 + rng() % 9000) + "\r\n";
-        cards.push_back(std::move(card));
-    }
-    return recordsOf(cards);
-}
-
-std::string sampleCardBytes()
-{
-#ifdef QUILLBOX_SAMPLE_CARDS
-    if (std::ifstream in(QUILLBOX_SAMPLE_CARDS, std::ios::binary); in)
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-#endif
-    return generatedCards();
-}
-
-/// A directory holding the 2000-card file and settings, removed at the end.
-class BenchDirectory {
-public:
-    BenchDirectory()
-    {
-        m_path = std::filesystem::temp_directory_path()
-            / ("quillbox-bench-" + std::to_string(::getpid()) + "-" + std::to_string(s_next++));
-        std::filesystem::create_directories(m_path);
-        write("quillbox.db", sampleCardBytes());
-        write("quillbox.ini",
-            "[Position]\r\nTop=100\r\nLeft=100\r\nHeight=338\r\nWidth=465\r\n[Params]\r\nLastCard=1000\r\n");
-    }
-    ~BenchDirectory()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    std::string str() const { return m_path.string(); }
-
-private:
-    void write(const char* name, const std::string& bytes)
-    {
-        std::ofstream(m_path / name, std::ios::binary) << bytes;
-    }
-    static inline int s_next = 0;
-    std::filesystem::path m_path;
-};
-
-Services silentServices()
-{
-    static SilentBoxes boxes;
-    Services s;
-    s.messages = &boxes;
-    return s;
-}
+using bench::SampleCardDir;
+using bench::silentServices;
 
 void settle()
 {
@@ -139,9 +52,9 @@ BENCHMARK(BM_Floor_BareWindowShown)->Unit(benchmark::kMillisecond);
 
 void BM_MainWindow_StartToFirstCard(benchmark::State& state)
 {
-    const BenchDirectory dir;
+    const SampleCardDir dir;
     for (auto _ : state) {
-        auto program = std::make_unique<Program>(dir.str(), silentServices());
+        auto program = std::make_unique<Program>(dir.path(), silentServices());
         program->showMainWindow();
         settle();
         state.PauseTiming();
@@ -158,8 +71,8 @@ BENCHMARK(BM_MainWindow_StartToFirstCard)->Unit(benchmark::kMillisecond);
 
 /// A shown program on 2000 cards for the navigation benchmarks.
 struct ShownProgram {
-    BenchDirectory dir;
-    Program program {dir.str(), silentServices()};
+    SampleCardDir dir;
+    Program program {dir.path(), silentServices()};
     ShownProgram()
     {
         program.showMainWindow();
@@ -252,7 +165,7 @@ void BM_MemoryProbe(benchmark::State& state)
 {
     const std::string what = std::getenv(ProbeVariable);
     for (auto _ : state) { }
-    const BenchDirectory dir;
+    const SampleCardDir dir;
     QElapsedTimer clock;
     clock.start();
     if (what == "floor") {
@@ -264,7 +177,7 @@ void BM_MemoryProbe(benchmark::State& state)
         const double ms = double(clock.nsecsElapsed()) / 1e6;
         std::printf("PEAK %ld %f\n", peakResidentKiB(), ms);
     } else {
-        Program program(dir.str(), silentServices());
+        Program program(dir.path(), silentServices());
         program.showMainWindow();
         settle();
         const double ms = double(clock.nsecsElapsed()) / 1e6;

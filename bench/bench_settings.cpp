@@ -1,10 +1,9 @@
 // The settings writes that every resize of the main window runs, and the
 // read at start. Target: the fourteen writes of writeinifile under 2 ms.
+#include "bench_support.h"
 #include "core/settings.h"
 
 #include <benchmark/benchmark.h>
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 namespace {
@@ -12,49 +11,28 @@ namespace {
 using quillbox::CardFont;
 using quillbox::SettingsFile;
 using quillbox::WindowPlacement;
-
-/// A settings file in a fresh temporary directory, removed afterwards.
-class BenchSettingsDir {
-public:
-    BenchSettingsDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "quillbox-bench-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            m_path = pattern;
-    }
-    ~BenchSettingsDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    BenchSettingsDir(const BenchSettingsDir&) = delete;
-    BenchSettingsDir& operator=(const BenchSettingsDir&) = delete;
-
-    bool ok() const { return !m_path.empty(); }
-    SettingsFile file() const { return SettingsFile(m_path); }
-
-private:
-    std::string m_path;
-};
+using quillbox::bench::TempDir;
 
 const WindowPlacement DesignPlacement {200, 300, 338, 465};
 
-/// The file as it stands after a first run plus a return address.
-bool prepare(const SettingsFile& file)
+/// Writes the file in `dir` as it stands after a first run plus a return
+/// address; when that fails, marks `state` skipped and returns false.
+bool prepare(const TempDir& dir, const SettingsFile& file, benchmark::State& state)
 {
-    return file.writeinifile(DesignPlacement, quillbox::designCardFont(96), 1).ok
-        && file.writeReturnAddress({"Ann Lee", "1 Main Street", "Springfield", "12345"}).ok;
+    if (dir.ok() && file.writeinifile(DesignPlacement, quillbox::designCardFont(96), 1).ok
+        && file.writeReturnAddress({"Ann Lee", "1 Main Street", "Springfield", "12345"}).ok)
+        return true;
+    state.SkipWithError("cannot prepare the settings file");
+    return false;
 }
 
 // A resize drag: Height and Width change on every call, the rest stays.
 void BM_WriteinifileOnResize(benchmark::State& state)
 {
-    BenchSettingsDir dir;
-    const SettingsFile file = dir.file();
-    if (!dir.ok() || !prepare(file)) {
-        state.SkipWithError("cannot prepare the settings file");
+    const TempDir dir;
+    const SettingsFile file(dir.path());
+    if (!prepare(dir, file, state))
         return;
-    }
     const CardFont font = quillbox::designCardFont(96);
     WindowPlacement placement = DesignPlacement;
     int step = 0;
@@ -74,12 +52,10 @@ BENCHMARK(BM_WriteinifileOnResize)->Unit(benchmark::kMicrosecond);
 // replaces the file.
 void BM_WriteinifileEveryKeyChanges(benchmark::State& state)
 {
-    BenchSettingsDir dir;
-    const SettingsFile file = dir.file();
-    if (!dir.ok() || !prepare(file)) {
-        state.SkipWithError("cannot prepare the settings file");
+    const TempDir dir;
+    const SettingsFile file(dir.path());
+    if (!prepare(dir, file, state))
         return;
-    }
     CardFont other = quillbox::designCardFont(96);
     other.name = "Liberation Serif";
     other.size = 12;
@@ -102,12 +78,10 @@ BENCHMARK(BM_WriteinifileEveryKeyChanges)->Unit(benchmark::kMicrosecond);
 
 void BM_SettingsRead(benchmark::State& state)
 {
-    BenchSettingsDir dir;
-    const SettingsFile file = dir.file();
-    if (!dir.ok() || !prepare(file)) {
-        state.SkipWithError("cannot prepare the settings file");
+    const TempDir dir;
+    const SettingsFile file(dir.path());
+    if (!prepare(dir, file, state))
         return;
-    }
     const CardFont font = quillbox::designCardFont(96);
     for (auto _ : state)
         benchmark::DoNotOptimize(file.read(DesignPlacement, font));
