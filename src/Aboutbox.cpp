@@ -2,15 +2,14 @@
 
 #include "AppContext.h"
 #include "platform/screen_metrics.h"
+#include "window_util.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 
 namespace quillbox {
 
@@ -100,11 +99,7 @@ TAboutBox1::TAboutBox1(AppContext& app, QWidget* parent)
 
 void TAboutBox1::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
     QDialog::showEvent(event);
 }
 

@@ -5,11 +5,8 @@
 #include "platform/message_box.h"
 #include "platform/screen_metrics.h"
 #include "platform/text_codec.h"
+#include "window_util.h"
 
-#include <QGuiApplication>
-#include <QIcon>
-#include <QPixmap>
-#include <QScreen>
 #include <QToolButton>
 #include <string>
 
@@ -22,20 +19,6 @@ constexpr int ReturnAddressHelpContext = 20;
 constexpr const char* Instructions = "Enter up to four lines of Return Address \r\n"
                                      "information. If you enter more than four \r\n"
                                      "lines only the first four will be used.";
-
-/// A tool-button picture: the normal look on the left half, the disabled
-/// look on the right.
-QIcon twoStatePicture(const QString& resource)
-{
-    const QPixmap both(resource);
-    QIcon icon;
-    if (both.isNull())
-        return icon;
-    const int half = both.width() / 2;
-    icon.addPixmap(both.copy(0, 0, half, both.height()), QIcon::Normal);
-    icon.addPixmap(both.copy(half, 0, half, both.height()), QIcon::Disabled);
-    return icon;
-}
 
 CardMemo* makeMemo(QWidget* parent, const char* name, const QRect& geometry)
 {
@@ -78,24 +61,15 @@ TForm5::TForm5(AppContext& app, QWidget* parent)
     Memo2->setAccessibleName(QStringLiteral("Return address"));
     Memo2->setHelpContext(ReturnAddressHelpContext);
 
-    SpeedButton1 = new QToolButton(this);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setGeometry(312, 24, 25, 25);
-    SpeedButton1->setIcon(twoStatePicture(QStringLiteral(":/resources/pictures/retnaddr_exit.xpm")));
-    SpeedButton1->setIconSize(QSize(16, 16));
+    SpeedButton1 = makePictureButton(this, "SpeedButton1", QRect(312, 24, 25, 25),
+        QStringLiteral(":/resources/pictures/retnaddr_exit.xpm"), QStringLiteral("Exit"));
     SpeedButton1->setToolTip(QStringLiteral("Exit"));
-    SpeedButton1->setAccessibleName(QStringLiteral("Exit"));
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm5::SpeedButton1Click);
 }
 
 void TForm5::showEvent(QShowEvent* event)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
     FormActivate();
     QDialog::showEvent(event);
     Memo2->setFocus();

@@ -5,14 +5,12 @@
 #include "platform/card_memo.h"
 #include "platform/screen_metrics.h"
 #include "platform/text_codec.h"
+#include "window_util.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QPixmap>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QStyledItemDelegate>
@@ -74,20 +72,6 @@ public:
     }
 };
 
-/// A tool-button picture: the normal look on the left half, the disabled
-/// look on the right.
-QIcon twoStatePicture(const QString& resource)
-{
-    const QPixmap both(resource);
-    QIcon icon;
-    if (both.isNull())
-        return icon;
-    const int half = both.width() / 2;
-    icon.addPixmap(both.copy(0, 0, half, both.height()), QIcon::Normal);
-    icon.addPixmap(both.copy(half, 0, half, both.height()), QIcon::Disabled);
-    return icon;
-}
-
 } // namespace
 
 TForm2::TForm2(AppContext& app, QWidget* parent)
@@ -106,13 +90,8 @@ TForm2::TForm2(AppContext& app, QWidget* parent)
     Label1->move(8, 8);
     Label1->adjustSize();
 
-    SpeedButton1 = new QToolButton(this);
-    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
-    SpeedButton1->setGeometry(312, 19, 25, 25);
-    SpeedButton1->setIcon(twoStatePicture(QStringLiteral(":/resources/pictures/list_close.xpm")));
-    SpeedButton1->setIconSize(QSize(16, 16));
-    SpeedButton1->setFocusPolicy(Qt::NoFocus);
-    SpeedButton1->setAccessibleName(QStringLiteral("Close"));
+    SpeedButton1 = makePictureButton(this, "SpeedButton1", QRect(312, 19, 25, 25),
+        QStringLiteral(":/resources/pictures/list_close.xpm"), QStringLiteral("Close"));
 
     auto* box = new CardListBox(this);
     ListBox1 = box;
@@ -136,11 +115,7 @@ TForm2::TForm2(AppContext& app, QWidget* parent)
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm2::SpeedButton1Click);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &TForm2::focusWindowChanged);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(0, 0), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this);
 }
 
 void TForm2::fill()
