@@ -169,6 +169,22 @@ CardFileSave failure(std::string what, const std::string& path, int error)
     return {false, std::move(what) + ' ' + path + ": " + reason(error)};
 }
 
+/// Writes `bytes` to the new file `out` (named `path`), syncs and closes it.
+/// On failure the file is removed and the result says why.
+CardFileSave writeNewFile(Fd& out, const std::string& path, std::string_view bytes)
+{
+    int e = writeAll(out.get(), bytes);
+    if (e == 0)
+        e = fsyncRetrying(out.get());
+    if (const int c = out.close(); e == 0)
+        e = c;
+    if (e != 0) {
+        removeQuietly(path);
+        return failure("Cannot write", path, e);
+    }
+    return {};
+}
+
 /// Makes `bak` the file `db` is now, atomically: the backup is assembled under
 /// a temporary name (a hard link, or a synced copy where linking is refused)
 /// and renamed over `bak`, so a backup that exists is always complete.
@@ -204,15 +220,8 @@ CardFileSave backUp(const std::string& db, const std::string& bak)
         Fd out(createUnique(bak + '.', staged));
         if (!out.valid())
             return failure("Cannot back up to", bak, errno);
-        int e = writeAll(out.get(), bytes);
-        if (e == 0)
-            e = fsyncRetrying(out.get());
-        if (const int c = out.close(); e == 0)
-            e = c;
-        if (e != 0) {
-            removeQuietly(staged);
-            return failure("Cannot write", staged, e);
-        }
+        if (CardFileSave written = writeNewFile(out, staged, bytes); !written.ok)
+            return written;
         break;
     }
     if (::rename(staged.c_str(), bak.c_str()) != 0) {
@@ -426,15 +435,8 @@ CardFileSave CardFile::SaveCardFileTo(const CardCollection& cards, const std::st
     Fd out(createUnique(db + '.', temporary));
     if (!out.valid())
         return failure("Cannot create a new card file in", directory.empty() ? "." : directory, errno);
-    int e = writeAll(out.get(), bytes);
-    if (e == 0)
-        e = fsyncRetrying(out.get());
-    if (const int c = out.close(); e == 0)
-        e = c;
-    if (e != 0) {
-        removeQuietly(temporary);
-        return failure("Cannot write", temporary, e);
-    }
+    if (CardFileSave written = writeNewFile(out, temporary, bytes); !written.ok)
+        return written;
 
     if (CardFileSave backup = backUp(db, bak); !backup.ok) {
         removeQuietly(temporary);

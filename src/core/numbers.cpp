@@ -38,6 +38,17 @@ bool parseHex32(std::string_view digits, std::uint32_t& out) noexcept
     return true;
 }
 
+/// Moves `i` past leading blanks and one optional sign; returns whether the
+/// sign was a minus.
+bool skipBlanksAndSign(std::string_view text, std::size_t& i) noexcept
+{
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        return text[i++] == '-';
+    return false;
+}
+
 std::int32_t fromPattern(std::uint32_t bits) noexcept
 {
     return static_cast<std::int32_t>(bits);
@@ -52,13 +63,7 @@ std::int32_t parseSettingsInt(std::string_view value, std::int32_t fallback) noe
         return parseHex32(value.substr(2), bits) ? fromPattern(bits) : fallback;
 
     std::size_t i = 0;
-    while (i < value.size() && value[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < value.size() && (value[i] == '+' || value[i] == '-')) {
-        negative = value[i] == '-';
-        ++i;
-    }
+    const bool negative = skipBlanksAndSign(value, i);
     if (i < value.size() && value[i] == '$') {
         if (!parseHex32(value.substr(i + 1), bits))
             return fallback;
@@ -87,13 +92,7 @@ std::int32_t valPrefix(std::string_view text) noexcept
     constexpr std::int64_t MinMagnitude = Max + 1;
 
     std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
+    const bool negative = skipBlanksAndSign(text, i);
     int base = 10;
     if (i < text.size() && text[i] == '$') {
         base = 16;

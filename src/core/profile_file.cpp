@@ -348,17 +348,9 @@ std::string GetPrivateProfileString(
     std::string text;
     if (readWholeFile(path, text) == 0) {
         const std::string_view view(text);
-        bool inSection = false;
-        LineReader reader(view);
-        while (const auto line = reader.next()) {
-            const ParsedLine parsed = parseLine(view.substr(line->begin, line->end - line->begin));
-            if (parsed.kind == LineKind::Section) {
-                if (inSection)
-                    break; // only the first of duplicate sections is searched
-                inSection = equalsNoCase(parsed.name, section);
-            } else if (inSection && parsed.kind == LineKind::Key && equalsNoCase(parsed.name, key)) {
-                return cutToMax(unquote(parsed.value));
-            }
+        if (const KeyLocation where = locate(view, section, key); where.keyFound) {
+            const Line line = where.keyLine;
+            return cutToMax(unquote(parseLine(view.substr(line.begin, line.end - line.begin)).value));
         }
     }
     while (!fallback.empty() && fallback.back() == ' ')
