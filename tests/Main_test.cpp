@@ -28,9 +28,7 @@ protected:
     /// Starts on `cards` with `lastCard` shown and the window up.
     void startWith(const std::vector<std::string>& cards, int lastCard = 1)
     {
-        p.writeCards(cards);
-        p.writeSettings(settingsWithLastCard(lastCard));
-        p.startAndShow();
+        p.startWith(cards, lastCard);
         p.messages().clear();
     }
     TForm1& m() { return p.main(); }

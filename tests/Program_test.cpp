@@ -93,9 +93,7 @@ TEST(ProgramTest, FirstStartInAnEmptyDirectory)
 TEST(ProgramTest, LastCardZeroStartsAtCardOne)
 {
     TestProgram p;
-    p.writeCards(numberedCards(3));
-    p.writeSettings(settingsWithLastCard(0));
-    p.startAndShow();
+    p.startWith(numberedCards(3), 0);
     EXPECT_EQ(p.main().Cards.CurrentCard, 1);
     EXPECT_TRUE(p.messages().asked.empty());
 }
@@ -112,9 +110,7 @@ class LastCardTest : public ::testing::TestWithParam<LastCardCase> { };
 TEST_P(LastCardTest, ChoosesTheCurrentCard)
 {
     TestProgram p;
-    p.writeCards(numberedCards(GetParam().cards));
-    p.writeSettings(settingsWithLastCard(GetParam().lastCard));
-    p.startAndShow();
+    p.startWith(numberedCards(GetParam().cards), GetParam().lastCard);
     TForm1& m = p.main();
     EXPECT_EQ(m.Cards.CurrentCard, GetParam().shown);
     EXPECT_EQ(m.Label3->text(), QString::number(GetParam().shown));
@@ -164,9 +160,7 @@ TEST(ProgramTest, ClosingAfterOnlyMovingWritesOnlyTheLastCard)
 TEST(ProgramTest, ResizeRewritesTheSettings)
 {
     TestProgram p;
-    p.writeCards(numberedCards(6));
-    p.writeSettings(settingsWithLastCard(2));
-    p.startAndShow();
+    p.startWith(numberedCards(6), 2);
     clickButton(p.main().SpeedButton5);
     p.main().resize(500, 400);
     // The stored size is the outer frame's.

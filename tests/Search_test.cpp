@@ -22,9 +22,7 @@ class SearchWindow : public ::testing::Test {
 protected:
     void start(const std::vector<std::string>& cards, int lastCard = 1)
     {
-        m_program.writeCards(cards);
-        m_program.writeSettings(test::settingsWithLastCard(lastCard));
-        m_program.startAndShow();
+        m_program.startWith(cards, lastCard);
         m_program.messages().clear();
         m_program.main().Search1Click();
     }

@@ -23,9 +23,7 @@ class CardList : public ::testing::Test {
 protected:
     void start(const std::vector<std::string>& cards, int lastCard = 1)
     {
-        m_program.writeCards(cards);
-        m_program.writeSettings(test::settingsWithLastCard(lastCard));
-        m_program.startAndShow();
+        m_program.startWith(cards, lastCard);
         m_program.messages().clear();
     }
     /// Opens the list as Cards, List does and waits until it has the focus.

@@ -78,6 +78,13 @@ void TestProgram::startAndShow()
     QApplication::processEvents();
 }
 
+void TestProgram::startWith(const std::vector<std::string>& cards, int lastCard)
+{
+    writeCards(cards);
+    writeSettings(settingsWithLastCard(lastCard));
+    startAndShow();
+}
+
 TForm1& TestProgram::main() const
 {
     return *m_program->app().Form1;

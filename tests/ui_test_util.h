@@ -49,6 +49,9 @@ public:
     void start();
     /// start(), then shows the main window (its first activation runs).
     void startAndShow();
+    /// Writes `cards` and settingsWithLastCard(`lastCard`), then
+    /// startAndShow().
+    void startWith(const std::vector<std::string>& cards, int lastCard);
 
     TForm1& main() const;
     AppContext& app() const { return m_program->app(); }

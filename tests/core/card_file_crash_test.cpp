@@ -1,6 +1,7 @@
 // Kills a process in the middle of saving, many times over, and checks that
 // the card file it leaves is always one complete save or the other.
 #include "core/card_file.h"
+#include "core_test_util.h"
 #include "support/temp_dir.h"
 
 #include <chrono>
@@ -17,18 +18,11 @@
 
 using namespace quillbox;
 namespace fs = std::filesystem;
+using quillbox::test::cardsOf;
 
 namespace {
 
 constexpr int Kills = 220;
-
-std::vector<std::string> cardsOf(const CardCollection& box)
-{
-    std::vector<std::string> out;
-    for (int i = 1; i <= box.CardCount; ++i)
-        out.emplace_back(box.CardTable[i]);
-    return out;
-}
 
 struct Loaded {
     CardFileLoad load;

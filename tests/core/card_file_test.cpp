@@ -1,4 +1,5 @@
 #include "core/card_file.h"
+#include "core_test_util.h"
 #include "support/temp_dir.h"
 
 #include <csignal>
@@ -18,6 +19,8 @@
 
 using namespace quillbox;
 namespace fs = std::filesystem;
+using quillbox::test::cardsOf;
+using quillbox::test::makeBox;
 
 namespace {
 
@@ -31,25 +34,6 @@ std::string length(int n)
 std::string record(std::string_view text)
 {
     return length(static_cast<int>(text.size()) + 1) + std::string(text) + '\0';
-}
-
-std::vector<std::string> cardsOf(const CardCollection& box)
-{
-    std::vector<std::string> out;
-    for (int i = 1; i <= box.CardCount; ++i)
-        out.emplace_back(box.CardTable[i]);
-    return out;
-}
-
-// The table is large; keep it off the stack.
-std::unique_ptr<CardCollection> makeBox(const std::vector<std::string>& texts = {})
-{
-    auto box = std::make_unique<CardCollection>();
-    for (const auto& t : texts) {
-        box->CardTable[StagingSlot] = t;
-        box->InsertCard();
-    }
-    return box;
 }
 
 // ---- Parsing bytes -------------------------------------------------------

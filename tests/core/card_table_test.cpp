@@ -1,4 +1,5 @@
 #include "core/card_table.h"
+#include "core_test_util.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -11,27 +12,10 @@ using quillbox::CardCollection;
 using quillbox::compareCardTexts;
 using quillbox::MaxCards;
 using quillbox::StagingSlot;
+using quillbox::test::cardsOf;
+using quillbox::test::makeBox;
 
 namespace {
-
-// The table is large; keep it off the stack.
-std::unique_ptr<CardCollection> makeBox(const std::vector<std::string>& texts = {})
-{
-    auto box = std::make_unique<CardCollection>();
-    for (const auto& t : texts) {
-        box->CardTable[StagingSlot] = t;
-        box->InsertCard();
-    }
-    return box;
-}
-
-std::vector<std::string> cardsOf(const CardCollection& box)
-{
-    std::vector<std::string> out;
-    for (int i = 1; i <= box.CardCount; ++i)
-        out.emplace_back(box.CardTable[i]);
-    return out;
-}
 
 int sign(int v)
 {

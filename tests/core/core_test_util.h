@@ -1,0 +1,33 @@
+// Helpers the core tests share for building and reading card collections.
+#pragma once
+
+#include "core/card_table.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quillbox::test {
+
+/// A collection holding `texts`, each filed as InsertCard files it. The
+/// table is large, so it lives off the stack.
+inline std::unique_ptr<CardCollection> makeBox(const std::vector<std::string>& texts = {})
+{
+    auto box = std::make_unique<CardCollection>();
+    for (const auto& t : texts) {
+        box->CardTable[StagingSlot] = t;
+        box->InsertCard();
+    }
+    return box;
+}
+
+/// The texts of cards 1 .. CardCount, in collection order.
+inline std::vector<std::string> cardsOf(const CardCollection& box)
+{
+    std::vector<std::string> out;
+    for (int i = 1; i <= box.CardCount; ++i)
+        out.emplace_back(box.CardTable[i]);
+    return out;
+}
+
+} // namespace quillbox::test
