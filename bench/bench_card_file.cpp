@@ -19,6 +19,7 @@ namespace {
 using quillbox::CardCollection;
 using quillbox::CardFile;
 using quillbox::bench::sampleCardBytes;
+using quillbox::bench::SampleCardDir;
 using quillbox::bench::TempDir;
 
 /// The sample's card texts in file order, as loading files them.
@@ -67,10 +68,9 @@ BENCHMARK(BM_ParseCardFile)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadCardFile(benchmark::State& state)
 {
-    const TempDir dir;
+    const SampleCardDir dir;
     if (!dir.readyFor(state))
         return;
-    dir.write("quillbox.db", sampleCardBytes());
     CardFile file(dir.path());
     auto box = std::make_unique<CardCollection>();
     for (auto _ : state)
@@ -124,10 +124,9 @@ BENCHMARK(BM_SaveCardFileWithoutSync)->Unit(benchmark::kMicrosecond)->UseRealTim
 // What closing the program after start costs: load 2000 cards, save them.
 void BM_LoadAndSaveCardFile(benchmark::State& state)
 {
-    const TempDir dir;
+    const SampleCardDir dir;
     if (!dir.readyFor(state))
         return;
-    dir.write("quillbox.db", sampleCardBytes());
     CardFile file(dir.path());
     auto box = std::make_unique<CardCollection>();
     for (auto _ : state) {
