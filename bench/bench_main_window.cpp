@@ -165,23 +165,27 @@ void BM_MemoryProbe(benchmark::State& state)
 {
     const std::string what = std::getenv(ProbeVariable);
     for (auto _ : state) { }
-    const SampleCardDir dir;
-    QElapsedTimer clock;
-    clock.start();
-    if (what == "floor") {
-        QMainWindow window;
-        window.setCentralWidget(new QPlainTextEdit(&window));
-        window.resize(465, 338);
-        window.show();
-        settle();
-        const double ms = double(clock.nsecsElapsed()) / 1e6;
-        std::printf("PEAK %ld %f\n", peakResidentKiB(), ms);
-    } else {
-        Program program(dir.path(), silentServices());
-        program.showMainWindow();
-        settle();
-        const double ms = double(clock.nsecsElapsed()) / 1e6;
-        std::printf("PEAK %ld %f\n", peakResidentKiB(), ms);
+    {
+        // A block of its own: _Exit below runs no destructors, and the
+        // directory must not be left behind.
+        const SampleCardDir dir;
+        QElapsedTimer clock;
+        clock.start();
+        if (what == "floor") {
+            QMainWindow window;
+            window.setCentralWidget(new QPlainTextEdit(&window));
+            window.resize(465, 338);
+            window.show();
+            settle();
+            const double ms = double(clock.nsecsElapsed()) / 1e6;
+            std::printf("PEAK %ld %f\n", peakResidentKiB(), ms);
+        } else {
+            Program program(dir.path(), silentServices());
+            program.showMainWindow();
+            settle();
+            const double ms = double(clock.nsecsElapsed()) / 1e6;
+            std::printf("PEAK %ld %f\n", peakResidentKiB(), ms);
+        }
     }
     std::fflush(stdout);
     std::_Exit(0);
