@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cassert>
 #include <cstring>
-#include <new>
-#include <type_traits>
 #include <utility>
 
 namespace quillbox {
@@ -61,33 +59,10 @@ CardText& CardText::operator=(CardText&& other) noexcept
     return *this;
 }
 
-namespace {
-// CardText is a pointer and a length with no self-reference, so slots may be
-// moved as raw bytes; the vacated slot is then reset without freeing.
-static_assert(std::is_standard_layout_v<CardText> && sizeof(CardText) == sizeof(char*));
-
-void shiftSlots(CardText* to, CardText* from, std::size_t count) noexcept
+CardSlots::CardSlots() noexcept
 {
-    if (count != 0)
-        std::memmove(static_cast<void*>(to), static_cast<const void*>(from), count * sizeof(CardText));
-}
-
-void forgetSlot(CardText* slot) noexcept
-{
-    ::new (static_cast<void*>(slot)) CardText();
-}
-} // namespace
-
-int compareCardTexts(const char* a, const char* b) noexcept
-{
-    for (;; ++a, ++b) {
-        const unsigned char x = foldAsciiLower(static_cast<unsigned char>(*a));
-        const unsigned char y = foldAsciiLower(static_cast<unsigned char>(*b));
-        if (x != y)
-            return x < y ? -1 : 1;
-        if (y == 0)
-            return 0;
-    }
+    for (std::size_t i = 0; i < Slots; ++i)
+        m_order[i] = static_cast<Entry>(i);
 }
 
 int CardCollection::insertionSlot(std::string_view text) const
@@ -123,26 +98,15 @@ int CardCollection::InsertCardAt(int slot)
 {
     assert(CardCount < MaxCards);
     assert(slot >= 1 && slot <= CardCount + 1);
-    CardText* const buffer = CardTable.m_buffer.data();
-    int& first = CardTable.m_first;
-    const int before = slot - 1;
-    const int after = CardCount + 1 - slot;
-    const bool roomBelow = first > 0;
-    const bool roomAbove = first + CardCount < CardSlots::Places;
-    // Move the shorter side out of the way (one side always has room: the
-    // buffer holds twice the cards plus one), then hand the staged text over.
-    CardText* place = nullptr;
-    if (roomBelow && (before < after || !roomAbove)) {
-        shiftSlots(buffer + first - 1, buffer + first, static_cast<std::size_t>(before));
-        --first;
-        place = buffer + first + before;
-    } else {
-        place = buffer + first + before;
-        shiftSlots(place + 1, place, static_cast<std::size_t>(after));
-    }
-    // `place` still holds the bytes of a text that now lives next to it.
-    forgetSlot(place);
-    *place = std::move(CardTable[StagingSlot]);
+    auto& order = CardTable.m_order;
+    const CardSlots::Entry staged = order[StagingSlot];
+    // The first free entry becomes the next staging text; the references
+    // from `slot` up move one place to make room.
+    const CardSlots::Entry free = order[static_cast<std::size_t>(CardCount + 1)];
+    std::memmove(&order[static_cast<std::size_t>(slot) + 1], &order[static_cast<std::size_t>(slot)],
+        static_cast<std::size_t>(CardCount + 1 - slot) * sizeof(CardSlots::Entry));
+    order[static_cast<std::size_t>(slot)] = staged;
+    order[StagingSlot] = free;
     ++CardCount;
     CurrentCard = slot;
     return CardCount;
@@ -151,19 +115,12 @@ int CardCollection::InsertCardAt(int slot)
 void CardCollection::RemoveCard(int index)
 {
     assert(index >= 1 && index <= CardCount);
-    CardText* const buffer = CardTable.m_buffer.data();
-    int& first = CardTable.m_first;
-    const int before = index - 1;
-    const int after = CardCount - index;
-    buffer[first + before].clear();
-    if (before < after) {
-        shiftSlots(buffer + first + 1, buffer + first, static_cast<std::size_t>(before));
-        forgetSlot(buffer + first);
-        ++first;
-    } else {
-        shiftSlots(buffer + first + before, buffer + first + before + 1, static_cast<std::size_t>(after));
-        forgetSlot(buffer + first + CardCount - 1);
-    }
+    auto& order = CardTable.m_order;
+    const CardSlots::Entry removed = order[static_cast<std::size_t>(index)];
+    CardTable.m_pool[removed].clear();
+    std::memmove(&order[static_cast<std::size_t>(index)], &order[static_cast<std::size_t>(index) + 1],
+        static_cast<std::size_t>(CardCount - index) * sizeof(CardSlots::Entry));
+    order[static_cast<std::size_t>(CardCount)] = removed;
     --CardCount;
 }
 
@@ -178,7 +135,6 @@ void CardCollection::clear() noexcept
 {
     for (int i = 0; i <= CardCount; ++i)
         CardTable[i].clear();
-    CardTable.m_first = CardSlots::Middle;
     CardCount = 0;
     CurrentCard = 0;
     CardBeforeNew = 0;

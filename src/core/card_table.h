@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,13 +21,24 @@ inline constexpr int StagingSlot = 0;
 /// terminator, 0, is below every byte). Returns <0, 0 or >0.
 int compareCardTexts(std::string_view a, std::string_view b) noexcept;
 /// The same order for NUL-terminated texts, compared up to the terminator
-/// without measuring them first.
-int compareCardTexts(const char* a, const char* b) noexcept;
+/// without measuring them first. Inline: filing calls it in a tight loop.
+inline int compareCardTexts(const char* a, const char* b) noexcept
+{
+    for (;; ++a, ++b) {
+        unsigned char x = static_cast<unsigned char>(*a);
+        unsigned char y = static_cast<unsigned char>(*b);
+        x = (x >= 'a' && x <= 'z') ? static_cast<unsigned char>(x - ('a' - 'A')) : x;
+        y = (y >= 'a' && y <= 'z') ? static_cast<unsigned char>(y - ('a' - 'A')) : y;
+        if (x != y)
+            return x < y ? -1 : 1;
+        if (y == 0)
+            return 0;
+    }
+}
 
 /// A card text: Windows-1252 bytes, lines separated by CR LF, no NUL inside,
 /// held in its own heap block of exactly its length plus a terminator.
-/// A single pointer, and relocatable: the table shifts slots with a plain
-/// memory move of 8 bytes each, which keeps filing cheap.
+/// A single pointer, so a slot table of them stays small.
 class CardText {
 public:
     CardText() noexcept = default;
@@ -77,37 +89,36 @@ private:
     char* m_data = nullptr;
 };
 
-/// The card slots: slot 0 is the staging slot, slots 1..n the cards. The
-/// cards lie in a fixed buffer with room on both sides, so that filing or
-/// removing a card moves whichever part of the table is shorter: the cards
-/// before it down, or the cards after it up. Slot numbers never change
-/// meaning; only where slot 1 lies in the buffer does.
+/// The card slots: slot 0 is the staging slot, slots 1..n the cards. Each
+/// slot refers to one of MaxCards + 1 texts kept in a fixed pool; filing or
+/// removing a card moves only the two-byte references of the slots after
+/// it, never a text. Slots above the last card refer to empty texts. Card
+/// slots change only through InsertCard and RemoveCard.
 class CardSlots {
 public:
-    CardText& operator[](int slot) noexcept { return slot == StagingSlot ? m_staging : m_buffer[at(slot)]; }
+    CardSlots() noexcept;
+
+    CardText& operator[](int slot) noexcept { return m_pool[m_order[static_cast<std::size_t>(slot)]]; }
     const CardText& operator[](int slot) const noexcept
     {
-        return slot == StagingSlot ? m_staging : m_buffer[at(slot)];
+        return m_pool[m_order[static_cast<std::size_t>(slot)]];
     }
 
 private:
     friend class CardCollection;
-    /// Buffer places: every card count leaves room for one more card.
-    static constexpr int Places = 2 * MaxCards + 2;
-    static constexpr int Middle = Places / 2 - 1;
+    using Entry = std::uint16_t;
+    static constexpr std::size_t Slots = MaxCards + 1;
 
-    std::size_t at(int slot) const noexcept { return static_cast<std::size_t>(m_first + slot - 1); }
-
-    CardText m_staging;
-    std::array<CardText, Places> m_buffer;
-    /// Buffer place of slot 1.
-    int m_first = Middle;
+    std::array<CardText, Slots> m_pool;
+    /// A permutation of the pool's entries: position 0 the staging text,
+    /// 1..CardCount the cards in order, the rest the empty, free entries.
+    std::array<Entry, Slots> m_order;
 };
 
 class CardCollection {
 public:
     /// Slot 0 is the StagingSlot; slots 1..CardCount hold the cards in
-    /// ascending order. Nothing may be read above slot CardCount.
+    /// ascending order; the slots above hold empty texts.
     CardSlots CardTable;
     /// Number of cards held, 0..MaxCards.
     int CardCount = 0;
