@@ -174,6 +174,30 @@ TEST(RemoveCard, DeletingTheCurrentCardWithTheDeleteRule)
     EXPECT_EQ(box->card(box->CurrentCard), "C\r\n");
 }
 
+/// A card box and a plain vector filed by the linear scan, side by side.
+struct MirroredBox {
+    std::unique_ptr<CardCollection> box = makeBox();
+    std::vector<std::string> reference;
+
+    /// Files `text` in both; returns the reference's slot (1-based).
+    int file(const std::string& text)
+    {
+        // The reference: the first i with staged <= table[i], else the end.
+        std::size_t i = 0;
+        while (i < reference.size() && compareCardTexts(text, reference[i]) > 0)
+            ++i;
+        reference.insert(reference.begin() + static_cast<std::ptrdiff_t>(i), text);
+        box->CardTable[StagingSlot] = text;
+        box->InsertCard();
+        return static_cast<int>(i) + 1;
+    }
+    void remove(int index)
+    {
+        reference.erase(reference.begin() + index - 1);
+        box->RemoveCard(index);
+    }
+};
+
 TEST(InsertCard, BinarySearchMatchesTheLinearScan)
 {
     // Texts from a small alphabet so that equal (case-folded) texts, prefixes
@@ -184,52 +208,35 @@ TEST(InsertCard, BinarySearchMatchesTheLinearScan)
     std::uniform_int_distribution<int> length(0, 4);
 
     for (int round = 0; round < 20; ++round) {
-        auto box = makeBox();
-        std::vector<std::string> reference;
+        MirroredBox m;
         for (int n = 0; n < 300; ++n) {
             std::string text;
             for (int k = length(rng); k > 0; --k)
                 text += alphabet[letter(rng)];
-            // The reference: the first i with staged <= table[i], else the end.
-            std::size_t i = 0;
-            while (i < reference.size() && compareCardTexts(text, reference[i]) > 0)
-                ++i;
-            reference.insert(reference.begin() + static_cast<std::ptrdiff_t>(i), text);
-
-            box->CardTable[StagingSlot] = text;
-            box->InsertCard();
-            ASSERT_EQ(box->CurrentCard, static_cast<int>(i) + 1) << "round " << round << " card " << n;
+            const int slot = m.file(text);
+            ASSERT_EQ(m.box->CurrentCard, slot) << "round " << round << " card " << n;
         }
-        ASSERT_EQ(cardsOf(*box), reference) << "round " << round;
+        ASSERT_EQ(cardsOf(*m.box), m.reference) << "round " << round;
     }
 }
 
-// The table moves whichever side of a slot is shorter, so filing always at
-// the front (or the back) walks the cards to one edge of their buffer; the
-// order must stay right there and after it, through removals too.
-TEST(InsertCard, FilingAndRemovalStayInOrderAtTheBufferEdges)
+// Slots refer to pooled texts: removals free entries that later filings
+// reuse, the staging text swaps places with a free entry at every filing,
+// and the box runs full. The order must hold through all of it.
+TEST(InsertCard, FilingAndRemovalKeepOrderAsEntriesAreReused)
 {
-    auto box = makeBox();
-    std::vector<std::string> reference;
-    auto file = [&](const std::string& text) {
-        std::size_t i = 0;
-        while (i < reference.size() && compareCardTexts(text, reference[i]) > 0)
-            ++i;
-        reference.insert(reference.begin() + static_cast<std::ptrdiff_t>(i), text);
-        box->CardTable[StagingSlot] = text;
-        box->InsertCard();
-    };
-    auto remove = [&](int index) {
-        reference.erase(reference.begin() + index - 1);
-        box->RemoveCard(index);
-    };
+    MirroredBox m;
+    auto file = [&m](const std::string& text) { m.file(text); };
+    auto remove = [&m](int index) { m.remove(index); };
+    auto& box = m.box;
+    auto& reference = m.reference;
     auto name = [](int n) {
         char buf[16];
         std::snprintf(buf, sizeof buf, "%05d\r\n", n);
         return std::string(buf);
     };
 
-    // Every card goes in front: all the way to the low edge, then beyond.
+    // Every card goes in front, up to a full box.
     for (int n = MaxCards; n > 0; --n)
         file(name(n * 2));
     ASSERT_EQ(cardsOf(*box), reference);
@@ -249,6 +256,11 @@ TEST(InsertCard, FilingAndRemovalStayInOrderAtTheBufferEdges)
             file(name(static_cast<int>(rng() % 20000)));
     }
     ASSERT_EQ(cardsOf(*box), reference);
+    // Slots above the last card, and the staging slot after a filing, read
+    // as empty texts.
+    EXPECT_TRUE(box->CardTable[StagingSlot].empty());
+    for (int i = box->CardCount + 1; i <= MaxCards; ++i)
+        ASSERT_TRUE(box->CardTable[i].empty()) << "slot " << i;
     while (box->CardCount > 0)
         remove(box->CardCount);
     EXPECT_TRUE(reference.empty());
