@@ -7,19 +7,12 @@
 
 namespace quillbox {
 
-namespace {
-constexpr unsigned char foldAsciiLower(unsigned char c) noexcept
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - ('a' - 'A')) : c;
-}
-} // namespace
-
 int compareCardTexts(std::string_view a, std::string_view b) noexcept
 {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
-        const unsigned char x = foldAsciiLower(static_cast<unsigned char>(a[i]));
-        const unsigned char y = foldAsciiLower(static_cast<unsigned char>(b[i]));
+        const unsigned char x = foldCardByte(a[i]);
+        const unsigned char y = foldCardByte(b[i]);
         if (x != y)
             return x < y ? -1 : 1;
     }

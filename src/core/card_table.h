@@ -20,15 +20,20 @@ inline constexpr int StagingSlot = 0;
 /// whole text; a text that is a prefix of the other sorts first (its
 /// terminator, 0, is below every byte). Returns <0, 0 or >0.
 int compareCardTexts(std::string_view a, std::string_view b) noexcept;
+/// A byte as the sort sees it: 'a'..'z' become 'A'..'Z', nothing else changes.
+constexpr unsigned char foldCardByte(char c) noexcept
+{
+    const auto b = static_cast<unsigned char>(c);
+    return (b >= 'a' && b <= 'z') ? static_cast<unsigned char>(b - ('a' - 'A')) : b;
+}
+
 /// The same order for NUL-terminated texts, compared up to the terminator
 /// without measuring them first. Inline: filing calls it in a tight loop.
 inline int compareCardTexts(const char* a, const char* b) noexcept
 {
     for (;; ++a, ++b) {
-        unsigned char x = static_cast<unsigned char>(*a);
-        unsigned char y = static_cast<unsigned char>(*b);
-        x = (x >= 'a' && x <= 'z') ? static_cast<unsigned char>(x - ('a' - 'A')) : x;
-        y = (y >= 'a' && y <= 'z') ? static_cast<unsigned char>(y - ('a' - 'A')) : y;
+        const unsigned char x = foldCardByte(*a);
+        const unsigned char y = foldCardByte(*b);
         if (x != y)
             return x < y ? -1 : 1;
         if (y == 0)
