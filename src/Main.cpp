@@ -80,11 +80,6 @@ std::string storedCardText(std::string text)
     return text;
 }
 
-unsigned char upperAscii(unsigned char c)
-{
-    return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-}
-
 QColor colorFromSetting(std::int32_t value)
 {
     if (value & SystemColorFlag)
@@ -820,7 +815,7 @@ void TForm1::litealpha()
         return;
     // Every character below "A" (a digit, a blank, the CR of an empty first
     // line) is filed under "#"; one above "Z" has no tab of its own.
-    const unsigned char c = upperAscii(static_cast<unsigned char>(text.front()));
+    const unsigned char c = foldCardByte(text.front());
     int tab = -1;
     if (c < 'A')
         tab = 0;
@@ -877,8 +872,7 @@ void TForm1::TabSet1Change(int NewTab, bool& AllowChange)
         const unsigned char letter = static_cast<unsigned char>('A' + NewTab - 1);
         for (int i = 1; i <= Cards.CardCount; ++i) {
             const std::string line = firstline(i, false);
-            const unsigned char first
-                = line.empty() ? 0 : upperAscii(static_cast<unsigned char>(line.front()));
+            const unsigned char first = line.empty() ? 0 : foldCardByte(line.front());
             if (first >= letter) {
                 target = i;
                 break;
