@@ -60,34 +60,80 @@ CardSlots::CardSlots() noexcept
 
 int CardCollection::insertionSlot(std::string_view text) const
 {
-    // First slot i in 1..CardCount with text <= CardTable[i]: the slot a
-    // linear scan from the bottom would stop at, since the table is sorted.
     // Card texts hold no NUL, so a terminated copy of `text` compares the
     // same; the table's own texts are terminated already.
     const CardText staged(text);
-    return slotFor(staged.c_str());
+    return slotFor(cardSortKey(staged.c_str()), staged.c_str());
 }
 
-int CardCollection::slotFor(const char* key) const noexcept
+template<bool AfterEqual> int CardCollection::keyBound(CardSortKey key, int lo, int n) const noexcept
 {
-    int lo = 1;
-    int hi = CardCount + 1;
-    while (lo < hi) {
-        const int mid = lo + (hi - lo) / 2;
-        if (compareCardTexts(key, CardTable[mid].c_str()) <= 0)
-            hi = mid;
-        else
-            lo = mid + 1;
+    // How many cards have a key below `key` (or, AfterEqual, not above it),
+    // knowing that the answer lies in [lo, lo + n].
+    // Each round tests three evenly spaced cards at once and keeps the
+    // quarter of the range between the last card below and the first card
+    // above. The tests do not depend on each other, so they overlap, and no
+    // jump depends on a card: which way a comparison goes is as good as
+    // random, and a mispredicted jump costs more than a comparison.
+    const CardSlots::Entry* const order = &CardTable.m_order[1];
+    const auto below = [&](int index) noexcept {
+        const CardSortKey cardKey = CardTable.m_keys[order[index]];
+        return static_cast<int>(AfterEqual ? cardKey <= key : cardKey < key);
+    };
+    while (n >= 4) {
+        const int step = n / 4;
+        const int count = below(lo + step - 1) + below(lo + 2 * step - 1) + below(lo + 3 * step - 1);
+        lo += count * step;
+        n = count == 3 ? n - 3 * step : step - 1;
     }
-    return lo;
+    while (n > 1) {
+        const int half = n / 2;
+        lo += half * below(lo + half - 1);
+        n -= half;
+    }
+    return lo + (n == 1 ? below(lo) : 0);
+}
+
+int CardCollection::slotFor(CardSortKey key, const char* text) const noexcept
+{
+    // The first slot in 1..CardCount whose card the text is not greater
+    // than: the slot a linear scan from the bottom stops at. Cards with a
+    // smaller key come before the text and cards with a larger key after
+    // it, so only a run of cards whose keys equal the text's needs their
+    // whole texts compared.
+    const unsigned firstByte = static_cast<unsigned>(key >> 120);
+    const int runStart = cardsBelowByte(firstByte);
+    const int runEnd = cardsBelowByte(firstByte + 1);
+    const int runSize = runEnd - runStart;
+    int first = keyBound<false>(key, runStart, runSize);
+    const auto textAt = [this](int index) { return CardTable[index + 1].c_str(); };
+    if (first < CardCount && CardTable.m_keys[CardTable.m_order[static_cast<std::size_t>(first) + 1]] == key)
+        [[unlikely]] {
+        int last = keyBound<true>(key, first, runStart + runSize - first);
+        while (first < last) {
+            const int mid = first + (last - first) / 2;
+            if (compareCardTexts(text, textAt(mid)) > 0)
+                first = mid + 1;
+            else
+                last = mid;
+        }
+    }
+    return first + 1;
 }
 
 int CardCollection::InsertCard()
 {
-    return InsertCardAt(slotFor(CardTable[StagingSlot].c_str()));
+    const char* text = CardTable[StagingSlot].c_str();
+    const CardSortKey key = cardSortKey(text);
+    return fileStaged(slotFor(key, text), key);
 }
 
 int CardCollection::InsertCardAt(int slot)
+{
+    return fileStaged(slot, cardSortKey(CardTable[StagingSlot].c_str()));
+}
+
+int CardCollection::fileStaged(int slot, CardSortKey key) noexcept
 {
     assert(CardCount < MaxCards);
     assert(slot >= 1 && slot <= CardCount + 1);
@@ -100,6 +146,8 @@ int CardCollection::InsertCardAt(int slot)
         static_cast<std::size_t>(CardCount + 1 - slot) * sizeof(CardSlots::Entry));
     order[static_cast<std::size_t>(slot)] = staged;
     order[StagingSlot] = free;
+    CardTable.m_keys[staged] = key;
+    countFirstByte(key, +1);
     ++CardCount;
     CurrentCard = slot;
     return CardCount;
@@ -110,11 +158,28 @@ void CardCollection::RemoveCard(int index)
     assert(index >= 1 && index <= CardCount);
     auto& order = CardTable.m_order;
     const CardSlots::Entry removed = order[static_cast<std::size_t>(index)];
+    countFirstByte(CardTable.m_keys[removed], -1);
     CardTable.m_pool[removed].clear();
     std::memmove(&order[static_cast<std::size_t>(index)], &order[static_cast<std::size_t>(index) + 1],
         static_cast<std::size_t>(CardCount - index) * sizeof(CardSlots::Entry));
     order[static_cast<std::size_t>(CardCount)] = removed;
     --CardCount;
+}
+
+void CardCollection::countFirstByte(CardSortKey key, int change) noexcept
+{
+    auto& tree = CardTable.m_firstBytes;
+    for (std::size_t i = static_cast<std::size_t>(key >> 120) + 1; i < tree.size(); i += i & (~i + 1))
+        tree[i] = static_cast<std::uint16_t>(tree[i] + change);
+}
+
+int CardCollection::cardsBelowByte(unsigned byte) const noexcept
+{
+    // The cards whose first byte is below `byte`.
+    int count = 0;
+    for (unsigned i = byte; i > 0; i &= i - 1)
+        count += CardTable.m_firstBytes[i];
+    return count;
 }
 
 std::string_view CardCollection::card(int index) const noexcept
@@ -128,6 +193,7 @@ void CardCollection::clear() noexcept
 {
     for (int i = 0; i <= CardCount; ++i)
         CardTable[i].clear();
+    CardTable.m_firstBytes.fill(0);
     CardCount = 0;
     CurrentCard = 0;
     CardBeforeNew = 0;
