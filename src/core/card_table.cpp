@@ -54,8 +54,35 @@ CardText& CardText::operator=(CardText&& other) noexcept
 
 CardSlots::CardSlots() noexcept
 {
-    for (std::size_t i = 0; i < Slots; ++i)
-        m_order[i] = static_cast<Entry>(i);
+    reset();
+}
+
+void CardSlots::reset() noexcept
+{
+    m_order.fill(Blank);
+    m_base = MaxBase / 2;
+    m_order[m_base] = 0;
+    // Handed out from entry 1 upwards, so a box filled once refers to its
+    // texts in pool order.
+    m_freeCount = 0;
+    for (std::size_t entry = Slots - 1; entry >= 1; --entry)
+        m_free[static_cast<std::size_t>(m_freeCount++)] = static_cast<Entry>(entry);
+}
+
+void CardSlots::recentre(int cardCount) noexcept
+{
+    // Rare: only after many more filings or removals on one side than on
+    // the other. Worth a full move, which buys MaxBase / 2 cheap ones.
+    const std::size_t from = m_base;
+    const std::size_t to = MaxBase / 2;
+    const std::size_t places = static_cast<std::size_t>(cardCount) + 1;
+    std::memmove(&m_order[to], &m_order[from], places * sizeof(Entry));
+    // The places the slots left that they do not cover now.
+    const std::size_t blankFrom = to > from ? from : std::max(from, to + places);
+    const std::size_t blankTo = to > from ? std::min(from + places, to) : from + places;
+    std::fill(m_order.begin() + static_cast<std::ptrdiff_t>(blankFrom),
+        m_order.begin() + static_cast<std::ptrdiff_t>(blankTo), Blank);
+    m_base = to;
 }
 
 int CardCollection::insertionSlot(std::string_view text) const
@@ -75,7 +102,7 @@ template<bool AfterEqual> int CardCollection::keyBound(CardSortKey key, int lo, 
     // above. The tests do not depend on each other, so they overlap, and no
     // jump depends on a card: which way a comparison goes is as good as
     // random, and a mispredicted jump costs more than a comparison.
-    const CardSlots::Entry* const order = &CardTable.m_order[1];
+    const CardSlots::Entry* const order = cardEntries();
     const auto below = [&](int index) noexcept {
         const CardSortKey cardKey = CardTable.m_keys[order[index]];
         return static_cast<int>(AfterEqual ? cardKey <= key : cardKey < key);
@@ -107,8 +134,7 @@ int CardCollection::slotFor(CardSortKey key, const char* text) const noexcept
     const int runSize = runEnd - runStart;
     int first = keyBound<false>(key, runStart, runSize);
     const auto textAt = [this](int index) { return CardTable[index + 1].c_str(); };
-    if (first < CardCount && CardTable.m_keys[CardTable.m_order[static_cast<std::size_t>(first) + 1]] == key)
-        [[unlikely]] {
+    if (first < CardCount && CardTable.m_keys[cardEntries()[first]] == key) [[unlikely]] {
         int last = keyBound<true>(key, first, runStart + runSize - first);
         while (first < last) {
             const int mid = first + (last - first) / 2;
@@ -137,16 +163,26 @@ int CardCollection::fileStaged(int slot, CardSortKey key) noexcept
 {
     assert(CardCount < MaxCards);
     assert(slot >= 1 && slot <= CardCount + 1);
-    auto& order = CardTable.m_order;
-    const CardSlots::Entry staged = order[StagingSlot];
-    // The first free entry becomes the next staging text; the references
-    // from `slot` up move one place to make room.
-    const CardSlots::Entry free = order[static_cast<std::size_t>(CardCount + 1)];
-    std::memmove(&order[static_cast<std::size_t>(slot) + 1], &order[static_cast<std::size_t>(slot)],
-        static_cast<std::size_t>(CardCount + 1 - slot) * sizeof(CardSlots::Entry));
-    order[static_cast<std::size_t>(slot)] = staged;
-    order[StagingSlot] = free;
-    CardTable.m_keys[staged] = key;
+    CardSlots& table = CardTable;
+    auto& order = table.m_order;
+    const CardSlots::Entry staged = order[table.m_base];
+    const auto below = static_cast<std::size_t>(slot - 1);
+    const auto above = static_cast<std::size_t>(CardCount + 1 - slot);
+    if (below < above) {
+        // The staging slot and the cards below `slot` move down one place.
+        if (table.m_base == 0) [[unlikely]]
+            table.recentre(CardCount);
+        const std::size_t base = table.m_base;
+        std::memmove(&order[base], &order[base + 1], below * sizeof(CardSlots::Entry));
+        table.m_base = base - 1;
+    } else {
+        const std::size_t at = table.m_base + below + 1;
+        std::memmove(&order[at + 1], &order[at], above * sizeof(CardSlots::Entry));
+    }
+    order[table.m_base + below + 1] = staged;
+    // A free, empty entry becomes the next staging text.
+    order[table.m_base] = table.m_free[static_cast<std::size_t>(--table.m_freeCount)];
+    table.m_keys[staged] = key;
     countFirstByte(key, +1);
     ++CardCount;
     CurrentCard = slot;
@@ -156,13 +192,27 @@ int CardCollection::fileStaged(int slot, CardSortKey key) noexcept
 void CardCollection::RemoveCard(int index)
 {
     assert(index >= 1 && index <= CardCount);
-    auto& order = CardTable.m_order;
-    const CardSlots::Entry removed = order[static_cast<std::size_t>(index)];
-    countFirstByte(CardTable.m_keys[removed], -1);
-    CardTable.m_pool[removed].clear();
-    std::memmove(&order[static_cast<std::size_t>(index)], &order[static_cast<std::size_t>(index) + 1],
-        static_cast<std::size_t>(CardCount - index) * sizeof(CardSlots::Entry));
-    order[static_cast<std::size_t>(CardCount)] = removed;
+    CardSlots& table = CardTable;
+    auto& order = table.m_order;
+    const auto below = static_cast<std::size_t>(index - 1);
+    const auto above = static_cast<std::size_t>(CardCount - index);
+    const CardSlots::Entry removed = order[table.m_base + below + 1];
+    countFirstByte(table.m_keys[removed], -1);
+    table.m_pool[removed].clear();
+    if (below < above) {
+        // The staging slot and the cards below `index` move up one place.
+        if (table.m_base == CardSlots::MaxBase) [[unlikely]]
+            table.recentre(CardCount);
+        const std::size_t base = table.m_base;
+        std::memmove(&order[base + 1], &order[base], (below + 1) * sizeof(CardSlots::Entry));
+        order[base] = CardSlots::Blank;
+        table.m_base = base + 1;
+    } else {
+        const std::size_t at = table.m_base + below + 1;
+        std::memmove(&order[at], &order[at + 1], above * sizeof(CardSlots::Entry));
+        order[at + above] = CardSlots::Blank;
+    }
+    table.m_free[static_cast<std::size_t>(table.m_freeCount++)] = removed;
     --CardCount;
 }
 
@@ -194,6 +244,7 @@ void CardCollection::clear() noexcept
     for (int i = 0; i <= CardCount; ++i)
         CardTable[i].clear();
     CardTable.m_firstBytes.fill(0);
+    CardTable.reset();
     CardCount = 0;
     CurrentCard = 0;
     CardBeforeNew = 0;

@@ -118,39 +118,60 @@ private:
 };
 
 /// The card slots: slot 0 is the staging slot, slots 1..n the cards. Each
-/// slot refers to one of MaxCards + 1 texts kept in a fixed pool; filing or
-/// removing a card moves only the two-byte references of the slots after
-/// it, never a text. Slots above the last card refer to empty texts. Card
-/// slots change only through InsertCard and RemoveCard; the only text a
-/// caller writes is the staging slot's.
+/// slot refers to one of the texts of a fixed pool; filing or removing a
+/// card moves only two-byte references, never a text, and only those on the
+/// shorter side of its slot. Slots above the last card, up to MaxCards, read
+/// as empty texts, and so does the staging slot after a filing. Card slots
+/// change only through InsertCard and RemoveCard; the only text a caller
+/// writes is the staging slot's.
 class CardSlots {
 public:
     CardSlots() noexcept;
 
-    CardText& operator[](int slot) noexcept { return m_pool[m_order[static_cast<std::size_t>(slot)]]; }
+    CardText& operator[](int slot) noexcept
+    {
+        return m_pool[m_order[m_base + static_cast<std::size_t>(slot)]];
+    }
     const CardText& operator[](int slot) const noexcept
     {
-        return m_pool[m_order[static_cast<std::size_t>(slot)]];
+        return m_pool[m_order[m_base + static_cast<std::size_t>(slot)]];
     }
 
 private:
     friend class CardCollection;
     using Entry = std::uint16_t;
     static constexpr std::size_t Slots = MaxCards + 1;
+    /// The pool entry every place outside the slots refers to; it stays empty.
+    static constexpr Entry Blank = Slots;
+    /// The highest place of the staging slot: above it, a slot up to
+    /// MaxCards would lie past the end of m_order.
+    static constexpr std::size_t MaxBase = MaxCards + 1;
+    static constexpr std::size_t Places = MaxBase + Slots;
 
-    std::array<CardText, Slots> m_pool;
+    /// Back to no cards, an empty staging text, and room on both sides.
+    void reset() noexcept;
+    /// Moves the slots so that the staging slot lies at mid-room again.
+    void recentre(int cardCount) noexcept;
+
+    std::array<CardText, Slots + 1> m_pool;
     /// cardSortKey() of each filed text, by pool entry: the search reads
     /// these small numbers and goes to a text only when two keys tie, so
     /// most of its steps touch no card text at all.
-    std::array<CardSortKey, Slots> m_keys {};
+    std::array<CardSortKey, Slots + 1> m_keys {};
     /// How many cards begin with each byte value, as a Fenwick tree (entry
     /// i sums the counts of the i & -i bytes up to byte i - 1). The cards
     /// that begin with the same byte as a text are one run of slots, found
     /// in a few additions, so a search starts in that run alone.
     std::array<std::uint16_t, 257> m_firstBytes {};
-    /// A permutation of the pool's entries: position 0 the staging text,
-    /// 1..CardCount the cards in order, the rest the empty, free entries.
-    std::array<Entry, Slots> m_order;
+    /// Pool entries by place: the staging text at m_base, card i at m_base
+    /// + i, Blank everywhere else. Filing in the lower half of the table
+    /// moves the cards below the slot down and m_base with them; filing in
+    /// the upper half moves the cards above up. m_base stays in 0..MaxBase.
+    std::array<Entry, Places> m_order;
+    std::size_t m_base = 0;
+    /// The pool entries no slot refers to, each empty; m_freeCount of them.
+    std::array<Entry, Slots> m_free;
+    int m_freeCount = 0;
 };
 
 class CardCollection {
@@ -202,6 +223,7 @@ private:
     void countFirstByte(CardSortKey key, int change) noexcept;
     int cardsBelowByte(unsigned byte) const noexcept;
     int fileStaged(int slot, CardSortKey key) noexcept;
+    const CardSlots::Entry* cardEntries() const noexcept { return &CardTable.m_order[CardTable.m_base + 1]; }
 };
 
 } // namespace quillbox
