@@ -38,9 +38,9 @@ void BM_CardList_Open2000(benchmark::State& state)
         app.Form1->List1Click();
         QApplication::processEvents();
         state.PauseTiming();
-        if (app.Form2->ListBox1->count() != app.Form1->Cards.CardCount)
+        if (app.form2()->ListBox1->count() != app.Form1->Cards.CardCount)
             state.SkipWithError("the list was not filled");
-        app.Form2->hide();
+        app.form2()->hide();
         QApplication::processEvents();
         state.ResumeTiming();
     }
@@ -52,10 +52,10 @@ void BM_Search_FindFirstNoMatch2000(benchmark::State& state)
 {
     BenchProgram program;
     AppContext& app = program.app();
-    app.Form4->Edit1->setText(QStringLiteral("no card holds this text"));
+    app.form4()->Edit1->setText(QStringLiteral("no card holds this text"));
     const int shown = app.Form1->Cards.CurrentCard;
     for (auto _ : state)
-        app.Form4->BitBtn1Click();
+        app.form4()->BitBtn1Click();
     if (app.Form1->Cards.CurrentCard != shown)
         state.SkipWithError("a card was found");
     state.counters["cards"] = app.Form1->Cards.CardCount;

@@ -1,12 +1,14 @@
 // State shared by all windows of one program run, and the windows
-// themselves (each created once at start and only shown and hidden after).
+// themselves (each created once and only shown and hidden after).
 #pragma once
 
 #include "core/settings.h"
 #include "platform/services.h"
 
 #include <array>
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace quillbox {
 class TForm1;
@@ -27,13 +29,31 @@ struct AppContext {
     Services services;
 
     TForm1* Form1 = nullptr;
+    /// The other windows, null until first asked for through the functions
+    /// below, which make all of them then. Most runs open few of them, and
+    /// the first card comes up sooner without them.
     TForm2* Form2 = nullptr;
     TForm3* Form3 = nullptr;
     TForm4* Form4 = nullptr;
     TForm5* Form5 = nullptr;
     TAboutBox1* AboutBox1 = nullptr;
+    /// Makes the other windows; set by the start-up, cleared once run.
+    std::function<void()> makeOtherWindows;
+
+    TForm2* form2() { return otherWindows(), Form2; }
+    TForm3* form3() { return otherWindows(), Form3; }
+    TForm4* form4() { return otherWindows(), Form4; }
+    TForm5* form5() { return otherWindows(), Form5; }
+    TAboutBox1* aboutBox1() { return otherWindows(), AboutBox1; }
 
     SettingsFile settingsFile() const { return SettingsFile(StartDirectory); }
+
+private:
+    void otherWindows()
+    {
+        if (makeOtherWindows)
+            std::exchange(makeOtherWindows, nullptr)();
+    }
 };
 
-}  // namespace quillbox
+} // namespace quillbox

@@ -18,6 +18,7 @@
 #include <QFile>
 #include <QFrame>
 #include <QHash>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -28,6 +29,12 @@
 #include <QWindow>
 
 namespace quillbox {
+
+/// A tool button's pictures: its normal look and, for most, a disabled one.
+struct ToolPicture {
+    QImage normal;
+    QImage disabled;
+};
 
 namespace {
 
@@ -53,6 +60,46 @@ constexpr int FirstRunHeight = 338;
 
 const char* const NewCardRefusal = "You must complete editing the new card before taking this action.\r\n"
                                    "Either complete the entry (Book Button) or abort (Menu Cards\\Abort).";
+
+/// The tool buttons on Panel1, in the order they are made.
+struct ButtonDesign {
+    QToolButton* TForm1::*member;
+    const char* name;
+    int left, top;
+    const char* hint;
+    const char* picture;
+    bool hasDisabledLook;
+};
+const ButtonDesign toolButtonDesigns[] = {
+    {&TForm1::SpeedButton4, "SpeedButton4", 8, 5, "Move back", "move_back", true},
+    {&TForm1::SpeedButton5, "SpeedButton5", 40, 4, "Move forward", "move_forward", true},
+    {&TForm1::SpeedButton2, "SpeedButton2", 8, 30, "Page back", "page_back", true},
+    {&TForm1::SpeedButton3, "SpeedButton3", 40, 29, "Page forward", "page_forward", true},
+    {&TForm1::SpeedButton6, "SpeedButton6", 8, 55, "Cut", "cut", true},
+    {&TForm1::SpeedButton10, "SpeedButton10", 40, 54, "Print envelope/label", "envelope", false},
+    {&TForm1::SpeedButton7, "SpeedButton7", 8, 80, "Copy", "copy", true},
+    {&TForm1::SpeedButton9, "SpeedButton9", 40, 80, "Print card", "print_card", true},
+    {&TForm1::SpeedButton8, "SpeedButton8", 8, 105, "Paste", "paste", true},
+    {&TForm1::SpeedButton12, "SpeedButton12", 40, 105, "End new card entry", "end_entry", true},
+    {&TForm1::SpeedButton13, "SpeedButton13", 8, 130, "New card", "new_card", true},
+    {&TForm1::SpeedButton14, "SpeedButton14", 40, 130, "Delete card", "delete_card", true},
+    {&TForm1::SpeedButton1, "SpeedButton1", 40, 155, "Exit", "exit", true},
+};
+
+/// Reads the pictures of toolButtonDesigns, in order. Images, not pixmaps:
+/// this runs on another thread while the window is built.
+std::vector<ToolPicture> readToolPictures()
+{
+    std::vector<ToolPicture> pictures;
+    for (const ButtonDesign& d : toolButtonDesigns) {
+        const QString path = QStringLiteral(":/resources/pictures/%1").arg(QLatin1String(d.picture));
+        ToolPicture picture {QImage(path + QStringLiteral(".xpm")), {}};
+        if (d.hasDisabledLook)
+            picture.disabled = QImage(path + QStringLiteral("_disabled.xpm"));
+        pictures.push_back(std::move(picture));
+    }
+    return pictures;
+}
 
 /// File names and paths are in the file system's encoding, not the code
 /// page of the card texts.
@@ -156,6 +203,11 @@ TForm1::TForm1(AppContext& app, QWidget* parent)
     setWindowTitle(QStringLiteral("Quillbox v 2.0"));
     setProperty("helpContext", HelpMainWindow);
     m_cardFont = designCardFont(screenPixelsPerInch());
+
+    // The card file and the tool pictures need no window: they are read on
+    // other cores while the window is built, which is mostly font work.
+    m_cardsReading = std::async(std::launch::async, [this] { return m_cardFile.LoadCardFile(Cards); });
+    m_picturesReading = std::async(std::launch::async, readToolPictures);
 
     createWidgets();
     createMenus();
@@ -346,33 +398,11 @@ void TForm1::createMenus()
 
 void TForm1::createToolButtons()
 {
-    struct ButtonDesign {
-        QToolButton* TForm1::*member;
-        const char* name;
-        int left, top;
-        const char* hint;
-        const char* picture;
-        bool hasDisabledLook;
-    };
-    static const ButtonDesign designs[] = {
-        {&TForm1::SpeedButton4, "SpeedButton4", 8, 5, "Move back", "move_back", true},
-        {&TForm1::SpeedButton5, "SpeedButton5", 40, 4, "Move forward", "move_forward", true},
-        {&TForm1::SpeedButton2, "SpeedButton2", 8, 30, "Page back", "page_back", true},
-        {&TForm1::SpeedButton3, "SpeedButton3", 40, 29, "Page forward", "page_forward", true},
-        {&TForm1::SpeedButton6, "SpeedButton6", 8, 55, "Cut", "cut", true},
-        {&TForm1::SpeedButton10, "SpeedButton10", 40, 54, "Print envelope/label", "envelope", false},
-        {&TForm1::SpeedButton7, "SpeedButton7", 8, 80, "Copy", "copy", true},
-        {&TForm1::SpeedButton9, "SpeedButton9", 40, 80, "Print card", "print_card", true},
-        {&TForm1::SpeedButton8, "SpeedButton8", 8, 105, "Paste", "paste", true},
-        {&TForm1::SpeedButton12, "SpeedButton12", 40, 105, "End new card entry", "end_entry", true},
-        {&TForm1::SpeedButton13, "SpeedButton13", 8, 130, "New card", "new_card", true},
-        {&TForm1::SpeedButton14, "SpeedButton14", 40, 130, "Delete card", "delete_card", true},
-        {&TForm1::SpeedButton1, "SpeedButton1", 40, 155, "Exit", "exit", true},
-    };
-    for (const ButtonDesign& d : designs) {
+    const std::vector<ToolPicture> pictures = m_picturesReading.get();
+    for (std::size_t i = 0; i < std::size(toolButtonDesigns); ++i) {
+        const ButtonDesign& d = toolButtonDesigns[i];
         auto* button = new QToolButton(Panel1);
         const QString hint = QString::fromLatin1(d.hint);
-        const QString picture = QStringLiteral(":/resources/pictures/%1").arg(QLatin1String(d.picture));
         button->setObjectName(QString::fromLatin1(d.name));
         button->setGeometry(d.left, d.top, 25, 25);
         button->setAutoRaise(false);
@@ -380,9 +410,9 @@ void TForm1::createToolButtons()
         button->setToolTip(hint);
         button->setAccessibleName(hint);
         QIcon icon;
-        icon.addPixmap(QPixmap(picture + QStringLiteral(".xpm")), QIcon::Normal);
-        if (d.hasDisabledLook)
-            icon.addPixmap(QPixmap(picture + QStringLiteral("_disabled.xpm")), QIcon::Disabled);
+        icon.addPixmap(QPixmap::fromImage(pictures[i].normal), QIcon::Normal);
+        if (!pictures[i].disabled.isNull())
+            icon.addPixmap(QPixmap::fromImage(pictures[i].disabled), QIcon::Disabled);
         button->setIcon(icon);
         button->setIconSize(QSize(16, 16));
         this->*d.member = button;
@@ -516,7 +546,7 @@ void TForm1::FormCreate()
 {
     PendingPageIndex = -1;
 
-    const CardFileLoad load = m_cardFile.LoadCardFile(Cards);
+    const CardFileLoad load = m_cardsReading.get();
     reportCardFileLoad(load);
 
     const QSize area = fullScreenClientArea();
@@ -1085,7 +1115,11 @@ void TForm1::SpeedButton8Click()
 void TForm1::Setfont1Click()
 {
     if (FontChooser* chooser = m_app.services.fonts) {
-        const FontChoice initial {Memo1->font(), cardFontColor()};
+        // The memo's font names the face that draws it; the dialog gets the
+        // name the settings keep, so that an unchanged face keeps it.
+        QFont current = Memo1->font();
+        current.setFamily(toQString(m_cardFont.name));
+        const FontChoice initial {current, cardFontColor()};
         if (const std::optional<FontChoice> chosen = chooser->chooseFont(this, initial)) {
             CardFont f = m_cardFont;
             f.name = fromQString(chosen->font.family());
@@ -1130,18 +1164,20 @@ void TForm1::AlwaysonTop1Click()
 
 void TForm1::Search1Click()
 {
-    if (!m_app.Form4)
+    TForm4* search = m_app.form4();
+    if (!search)
         return;
-    m_app.Form4->show();
-    m_app.Form4->raise();
-    m_app.Form4->activateWindow();
+    search->show();
+    search->raise();
+    search->activateWindow();
 }
 
 void TForm1::List1Click()
 {
-    if (!m_app.Form2)
+    TForm2* cardList = m_app.form2();
+    if (!cardList)
         return;
-    QListWidget* list = m_app.Form2->ListBox1;
+    QListWidget* list = cardList->ListBox1;
     if (list) {
         QStringList rows;
         rows.reserve(Cards.CardCount);
@@ -1153,15 +1189,15 @@ void TForm1::List1Click()
         list->addItems(rows);
         list->setCurrentRow(Cards.CurrentCard - 1);
     }
-    m_app.Form2->show();
-    m_app.Form2->raise();
-    m_app.Form2->activateWindow();
+    cardList->show();
+    cardList->raise();
+    cardList->activateWindow();
 }
 
 void TForm1::ReturnAddress1Click()
 {
-    if (m_app.Form5)
-        m_app.Form5->exec();
+    if (TForm5* returnAddress = m_app.form5())
+        returnAddress->exec();
 }
 
 void TForm1::Index1Click()
@@ -1172,8 +1208,8 @@ void TForm1::Index1Click()
 
 void TForm1::About1Click()
 {
-    if (m_app.AboutBox1)
-        m_app.AboutBox1->exec();
+    if (TAboutBox1* about = m_app.aboutBox1())
+        about->exec();
 }
 
 void TForm1::PrintEnvelope1Click()

@@ -11,7 +11,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QWindow>
+#include <future>
 #include <string>
+#include <vector>
 
 class QAction;
 class QFrame;
@@ -24,6 +26,8 @@ namespace quillbox {
 class CardMemo;
 class GuardedTabBar;
 class TabbedNotebook;
+
+struct ToolPicture;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -200,6 +204,10 @@ private:
     bool m_activatedOnce = false;
     bool m_closed = false;
     QPointer<QWindow> m_focusWindow;
+    /// Reading at start, on other threads; declared last so that they are
+    /// waited for before anything they write is destroyed.
+    std::future<CardFileLoad> m_cardsReading;
+    std::future<std::vector<ToolPicture>> m_picturesReading;
 };
 
 } // namespace quillbox

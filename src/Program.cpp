@@ -29,28 +29,31 @@ Program::Program(std::string startDirectory, Services services)
     m_app.StartingUp = true;
     QCoreApplication::setApplicationName(QStringLiteral("Quillbox v 2.0"));
 
-    // Each window may look at the ones made before it (the search window
-    // places itself over the main window).
     m_windows->form1 = std::make_unique<TForm1>(m_app);
     m_app.Form1 = m_windows->form1.get();
-    m_windows->form2 = std::make_unique<TForm2>(m_app);
-    m_app.Form2 = m_windows->form2.get();
-    m_windows->form3 = std::make_unique<TForm3>(m_app);
-    m_app.Form3 = m_windows->form3.get();
-    m_windows->form4 = std::make_unique<TForm4>(m_app);
-    m_app.Form4 = m_windows->form4.get();
-    m_windows->aboutBox1 = std::make_unique<TAboutBox1>(m_app);
-    m_app.AboutBox1 = m_windows->aboutBox1.get();
-    m_windows->form5 = std::make_unique<TForm5>(m_app);
-    m_app.Form5 = m_windows->form5.get();
-
     m_app.StartingUp = false;
+
+    // Each window may look at the ones made before it (the search window
+    // places itself over the main window).
+    m_app.makeOtherWindows = [this] {
+        m_windows->form2 = std::make_unique<TForm2>(m_app);
+        m_app.Form2 = m_windows->form2.get();
+        m_windows->form3 = std::make_unique<TForm3>(m_app);
+        m_app.Form3 = m_windows->form3.get();
+        m_windows->form4 = std::make_unique<TForm4>(m_app);
+        m_app.Form4 = m_windows->form4.get();
+        m_windows->aboutBox1 = std::make_unique<TAboutBox1>(m_app);
+        m_app.AboutBox1 = m_windows->aboutBox1.get();
+        m_windows->form5 = std::make_unique<TForm5>(m_app);
+        m_app.Form5 = m_windows->form5.get();
+    };
 }
 
 Program::~Program()
 {
     // Last made, first gone; each pointer is cleared first so that no
     // window looks at one that is being destroyed.
+    m_app.makeOtherWindows = nullptr;
     m_app.Form5 = nullptr;
     m_windows->form5.reset();
     m_app.AboutBox1 = nullptr;

@@ -58,7 +58,7 @@ int main(int argc, char** argv)
         describeCommandLine(parser);
         parser.process(app); // rejects unknown options
     }
-    quillbox::installFontSubstitutions();
+    quillbox::installFonts();
     // The drawn sizes stand in where Qt has no SVG image support installed.
     QIcon icon(QStringLiteral(":/resources/quillbox.svg"));
     icon.addFile(QStringLiteral(":/resources/pictures/quillbox_32.png"));

@@ -606,6 +606,10 @@ TEST_F(MainWindowTest, SetFontAppliesTheChoiceAndWritesTheSettings)
     red.font.setUnderline(true);
     p.fakes().fonts.next = red;
     chooseMenuEntry(m().Setfont1);
+    // The dialog is offered the name the settings keep, not the face that
+    // draws it.
+    ASSERT_EQ(p.fakes().fonts.offered.size(), 1u);
+    EXPECT_EQ(p.fakes().fonts.offered[0].font.family(), QStringLiteral("System"));
     EXPECT_EQ(m().cardFont().name, "Courier New");
     EXPECT_EQ(m().cardFont().size, 12);
     EXPECT_TRUE(m().cardFont().underline);
@@ -620,6 +624,7 @@ TEST_F(MainWindowTest, SetFontAppliesTheChoiceAndWritesTheSettings)
     p.dir().write("quillbox.ini", "");
     p.fakes().fonts.next.reset();
     chooseMenuEntry(m().Setfont1);
+    EXPECT_EQ(p.fakes().fonts.offered.back().font.family(), QStringLiteral("Courier New"));
     EXPECT_EQ(m().cardFont().name, "Courier New");
     EXPECT_NE(p.dir().read("quillbox.ini").find("Name=Courier New"), std::string::npos);
 }
@@ -628,7 +633,7 @@ TEST_F(MainWindowTest, ListShowsEveryFirstLineWithTheShownCardSelected)
 {
     startWith(numberedCards(5), 3);
     chooseMenuEntry(m().List1);
-    QListWidget* list = p.app().Form2->ListBox1;
+    QListWidget* list = p.app().form2()->ListBox1;
     ASSERT_EQ(list->count(), 5);
     EXPECT_EQ(list->item(4)->text(), QStringLiteral("Card 005"));
     EXPECT_EQ(list->currentRow(), 2);

@@ -11,6 +11,7 @@
 #include "ui_test_util.h"
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
 #include <QTest>
 #include <QToolButton>
@@ -34,7 +35,7 @@ std::string iniValue(const std::string& ini, const std::string& key)
     return ini.substr(from, ini.find("\r\n", from) - from);
 }
 
-TEST(ProgramTest, CreatesEveryWindowHiddenAndClearsStartingUp)
+TEST(ProgramTest, MakesTheOtherWindowsHiddenOnFirstUse)
 {
     TestProgram p;
     p.writeCards(numberedCards(2));
@@ -42,11 +43,20 @@ TEST(ProgramTest, CreatesEveryWindowHiddenAndClearsStartingUp)
     AppContext& app = p.app();
     EXPECT_FALSE(app.StartingUp);
     EXPECT_EQ(app.StartDirectory, p.dir().str());
-    for (QWidget* w : std::initializer_list<QWidget*> {
-             app.Form1, app.Form2, app.Form3, app.Form4, app.AboutBox1, app.Form5}) {
+    ASSERT_NE(app.Form1, nullptr);
+    EXPECT_EQ(app.Form2, nullptr);
+    EXPECT_EQ(app.AboutBox1, nullptr);
+
+    // Asking for one makes them all, once, hidden.
+    TForm4* search = app.form4();
+    ASSERT_NE(search, nullptr);
+    for (QWidget* w :
+        std::initializer_list<QWidget*> {app.Form2, app.Form3, app.Form4, app.AboutBox1, app.Form5}) {
         ASSERT_NE(w, nullptr);
         EXPECT_FALSE(w->isVisible());
     }
+    EXPECT_EQ(app.form4(), search);
+    EXPECT_EQ(app.form2(), app.Form2);
     EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Quillbox v 2.0"));
     EXPECT_EQ(app.Form1->windowTitle(), QStringLiteral("Quillbox v 2.0"));
 }
@@ -184,7 +194,8 @@ TEST(ProgramTest, StoredFontIsApplied)
     TForm1& m = p.main();
     EXPECT_EQ(m.frameGeometry().top(), 32);
     EXPECT_EQ(m.frameGeometry().size(), QSize(400, 300));
-    EXPECT_EQ(m.Memo1->font().family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(m.cardFont().name, "Courier New");
+    EXPECT_EQ(QFontInfo(m.Memo1->font()).family(), QStringLiteral("Liberation Mono"));
     EXPECT_TRUE(m.Memo1->font().italic());
     EXPECT_FALSE(m.Memo1->font().bold());
     EXPECT_EQ(m.Memo1->palette().color(QPalette::Text), QColor(255, 0, 0));
@@ -223,7 +234,12 @@ TEST(ProgramTest, LoaderNoticesAreShownOnce)
     };
     const std::vector<Case> cases = {
         {"HeldBack", cardFileBytes(numberedCards(MaxCards + 3)), "3 more cards"},
-        {"DamagedEnd", cardFileBytes({"Adams\r\n"}) + std::string("\x09\x00" "Bak", 5), "damaged"},
+        {"DamagedEnd",
+            cardFileBytes({"Adams\r\n"})
+                + std::string("\x09\x00"
+                              "Bak",
+                    5),
+            "damaged"},
     };
     for (const Case& c : cases) {
         TestProgram p;
@@ -342,7 +358,7 @@ TEST(ActivationTest, ReturningFromTheSearchWindowActivatesAgain)
     ASSERT_EQ(m.Cards.CurrentCard, 0);
     p.messages().clear();
 
-    QWidget* search = p.app().Form4;
+    QWidget* search = p.app().form4();
     search->show();
     QApplication::setActiveWindow(search);
     QApplication::processEvents();
@@ -353,7 +369,7 @@ TEST(ActivationTest, ReturningFromTheSearchWindowActivatesAgain)
 
     // Coming back from a modal box does not activate again.
     p.messages().clear();
-    QDialog* about = p.app().AboutBox1;
+    QDialog* about = p.app().aboutBox1();
     about->show();
     QApplication::setActiveWindow(about);
     QApplication::processEvents();

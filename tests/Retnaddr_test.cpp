@@ -24,7 +24,7 @@ protected:
         m_program.startAndShow();
         m_program.messages().clear();
     }
-    TForm5& dialog() { return *m_program.app().Form5; }
+    TForm5& dialog() { return *m_program.app().form5(); }
     Lines& kept() { return m_program.app().ReturnAddressLines; }
     Lines onDisk() { return SettingsFile(m_program.dir().str()).readReturnAddress(); }
     /// Opens the dialog (modeless, so the test can act on it).

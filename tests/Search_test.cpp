@@ -27,7 +27,7 @@ protected:
         m_program.main().Search1Click();
     }
     TForm1& main() { return m_program.main(); }
-    TForm4& search() { return *m_program.app().Form4; }
+    TForm4& search() { return *m_program.app().form4(); }
     CardCollection& cards() { return main().Cards; }
     void findFirst(const QString& text)
     {
