@@ -48,20 +48,46 @@ inline int compareCardTexts(const char* a, const char* b) noexcept
 /// most titles' surnames, so equal keys are rare.
 __extension__ typedef unsigned __int128 CardSortKey;
 
+namespace detail {
+
+/// foldCardByte() on each of eight bytes at once. Each byte's low seven
+/// bits plus an offset reach bit 7 exactly when they are at least 'a' (or
+/// above 'z'); no sum carries into the next byte. Bytes with bit 7 set are
+/// no letters, whatever their low bits.
+constexpr std::uint64_t foldCardBytes(std::uint64_t bytes) noexcept
+{
+    constexpr std::uint64_t ones = 0x0101010101010101;
+    constexpr std::uint64_t highBits = 0x80 * ones;
+    const std::uint64_t low7 = bytes & ~highBits;
+    const std::uint64_t atLeastA = low7 + (0x80 - 'a') * ones;
+    const std::uint64_t aboveZ = low7 + (0x80 - 'z' - 1) * ones;
+    const std::uint64_t lowerCase = atLeastA & ~aboveZ & ~bytes & highBits;
+    return bytes - (lowerCase >> 2); // 0x80 >> 2 is 'a' - 'A'
+}
+
+/// Up to eight bytes of `text` from `i` to its terminator, big-endian and
+/// unfolded, zeros after the terminator; `i` ends past the last one read.
+inline std::uint64_t gatherCardBytes(const char* text, int& i) noexcept
+{
+    // Shifting the whole word by a constant costs less than placing each
+    // byte by a variable shift; one shift at the end aligns a short text.
+    const int start = i;
+    std::uint64_t bytes = 0;
+    for (; i < start + 8 && text[i] != '\0'; ++i)
+        bytes = bytes << 8 | static_cast<unsigned char>(text[i]);
+    const int count = i - start;
+    return count == 0 || count == 8 ? bytes : bytes << (8 * (8 - count));
+}
+
+} // namespace detail
+
 inline CardSortKey cardSortKey(const char* text) noexcept
 {
-    // Built in two 64-bit halves: shifting a 128-bit number byte by byte
-    // costs several instructions a byte.
-    std::uint64_t high = 0;
-    std::uint64_t low = 0;
+    // Built in two 64-bit halves: a 128-bit shift costs several instructions.
     int i = 0;
-    for (; i < 8 && text[i] != '\0'; ++i)
-        high |= std::uint64_t {foldCardByte(text[i])} << (56 - 8 * i);
-    if (i == 8) {
-        for (; i < 16 && text[i] != '\0'; ++i)
-            low |= std::uint64_t {foldCardByte(text[i])} << (120 - 8 * i);
-    }
-    return (CardSortKey {high} << 64) | low;
+    const std::uint64_t high = detail::gatherCardBytes(text, i);
+    const std::uint64_t low = i == 8 ? detail::gatherCardBytes(text, i) : 0;
+    return CardSortKey {detail::foldCardBytes(high)} << 64 | detail::foldCardBytes(low);
 }
 
 /// A card text: Windows-1252 bytes, lines separated by CR LF, no NUL inside,

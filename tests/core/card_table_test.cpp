@@ -1,6 +1,7 @@
 #include "core/card_table.h"
 #include "core_test_util.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
@@ -9,7 +10,10 @@
 #include <vector>
 
 using quillbox::CardCollection;
+using quillbox::CardSortKey;
+using quillbox::cardSortKey;
 using quillbox::compareCardTexts;
+using quillbox::foldCardByte;
 using quillbox::MaxCards;
 using quillbox::StagingSlot;
 using quillbox::test::cardsOf;
@@ -58,8 +62,64 @@ INSTANTIATE_TEST_SUITE_P(Cases, CardTextOrder,
         CompareCase {"BothEmpty", "", "", 0},
         // The whole text counts, not just the first line.
         CompareCase {"LaterLinesDecide", "Smith\r\n1 Main St\r\n", "Smith\r\n2 Main St\r\n", -1},
-        CompareCase {"CrBeforeSpace", "Ann\r\n", "Ann Lee\r\n", -1}),
+        CompareCase {"CrBeforeSpace", "Ann\r\n", "Ann Lee\r\n", -1},
+        // Around the two halves of the sort key: texts ending just before,
+        // at and after byte 8 and byte 16, and texts that first differ there.
+        CompareCase {"SevenBeforeEight", "Abcdefg", "ABCDEFGH", -1},
+        CompareCase {"EightBeforeNine", "abcdefgh", "ABCDEFGHI", -1},
+        CompareCase {"DifferAtByteNine", "abcdefghA", "ABCDEFGHB", -1},
+        CompareCase {"FifteenBeforeSixteen", "abcdefghijklmno", "ABCDEFGHIJKLMNOP", -1},
+        CompareCase {"SixteenBeforeSeventeen", "abcdefghijklmnop", "ABCDEFGHIJKLMNOPQ", -1},
+        CompareCase {"DifferAtByteSixteen", "abcdefghijklmnoZ", "ABCDEFGHIJKLMNO_", -1},
+        // Equal over sixteen bytes: only the bytes after them decide.
+        CompareCase {"DifferAfterSixteen", "abcdefghijklmnop\r\nA", "ABCDEFGHIJKLMNOP\r\nb", -1},
+        CompareCase {"EqualPastSixteen", "abcdefghijklmnop\r\nx", "ABCDEFGHIJKLMNOP\r\nX", 0},
+        // 0xE1 and 0xFA carry 'a' and 'z' in their low seven bits: not letters.
+        CompareCase {"HighByteWithLowBitsOfA", "A", "\xE1", -1},
+        CompareCase {"HighByteWithLowBitsOfZ", "\xDA", "\xFA", -1},
+        CompareCase {"BackquoteBelowA", "`", "a", 1}, CompareCase {"BraceAboveZ", "z", "{", -1},
+        CompareCase {"LowestAndHighestBytes", "\x01", "\xFF", -1},
+        CompareCase {"DelBelowEuro", "\x7F\xFF", "\x80\x01", -1}),
     [](const auto& row) { return std::string(row.param.name); });
+
+int sign(CardSortKey a, CardSortKey b)
+{
+    return (a > b) - (a < b);
+}
+
+TEST_P(CardTextOrder, SortKeysAgreeWithTheComparison)
+{
+    // Keys that differ must order the texts as the comparison does; equal
+    // keys must leave the decision to the texts.
+    const auto& c = GetParam();
+    const CardSortKey a = cardSortKey(c.a.c_str());
+    const CardSortKey b = cardSortKey(c.b.c_str());
+    if (a == b)
+        EXPECT_EQ(compareCardTexts(c.a.substr(0, 16), c.b.substr(0, 16)), 0) << "keys equal, heads differ";
+    else
+        EXPECT_EQ(sign(a, b), c.expected);
+}
+
+TEST(CardSortKey, FoldsEveryByteAtEveryPlaceAsTheComparisonDoes)
+{
+    for (int value = 1; value < 256; ++value) {
+        const std::string text(16, static_cast<char>(value));
+        const CardSortKey key = cardSortKey(text.c_str());
+        for (int place = 0; place < 16; ++place) {
+            const auto byte = static_cast<unsigned>(key >> (120 - 8 * place)) & 0xFF;
+            ASSERT_EQ(byte, foldCardByte(static_cast<char>(value))) << "byte " << value << " at " << place;
+        }
+    }
+}
+
+TEST(CardSortKey, StopsAtTheTerminator)
+{
+    // Bytes after the terminator must not count, however many are left.
+    const char text[] = "Ab\0cdefghijklmnopqrs";
+    EXPECT_EQ(cardSortKey(text), cardSortKey("AB"));
+    EXPECT_EQ(cardSortKey(""), CardSortKey {0});
+    EXPECT_EQ(cardSortKey("abcdefgh\0ijkl"), cardSortKey("ABCDEFGH"));
+}
 
 TEST(InsertCard, IntoEmptyBoxGivesCardOne)
 {
@@ -182,43 +242,127 @@ struct MirroredBox {
     /// Files `text` in both; returns the reference's slot (1-based).
     int file(const std::string& text)
     {
-        // The reference: the first i with staged <= table[i], else the end.
-        std::size_t i = 0;
-        while (i < reference.size() && compareCardTexts(text, reference[i]) > 0)
-            ++i;
-        reference.insert(reference.begin() + static_cast<std::ptrdiff_t>(i), text);
+        // The reference: the first card the text is not greater than, else
+        // the end. The reference stays sorted, so the cards the text is
+        // greater than are exactly those before that one.
+        const auto at = std::partition_point(reference.begin(), reference.end(),
+            [&text](const std::string& card) { return compareCardTexts(text, card) > 0; });
+        const auto slot = static_cast<int>(at - reference.begin()) + 1;
+        reference.insert(at, text);
         box->CardTable[StagingSlot] = text;
         box->InsertCard();
-        return static_cast<int>(i) + 1;
+        return slot;
     }
     void remove(int index)
     {
         reference.erase(reference.begin() + index - 1);
         box->RemoveCard(index);
     }
+    /// Same cards in the same order; the staging slot after a filing and
+    /// every slot above the last card read as empty texts.
+    ::testing::AssertionResult matches() const
+    {
+        if (cardsOf(*box) != reference)
+            return ::testing::AssertionFailure() << "cards differ from the linear scan's";
+        if (!box->CardTable[StagingSlot].empty())
+            return ::testing::AssertionFailure() << "staging slot not empty";
+        for (int i = box->CardCount + 1; i <= MaxCards; ++i)
+            if (!box->CardTable[i].empty())
+                return ::testing::AssertionFailure() << "slot " << i << " above the last card not empty";
+        return ::testing::AssertionSuccess();
+    }
 };
 
-TEST(InsertCard, BinarySearchMatchesTheLinearScan)
-{
-    // Texts from a small alphabet so that equal (case-folded) texts, prefixes
-    // and bytes on both sides of 'Z'..'a' occur often.
-    const std::string alphabet = "aAbB_,\r\n \xC4\xE4";
-    std::mt19937 rng(20240611);
-    std::uniform_int_distribution<std::size_t> letter(0, alphabet.size() - 1);
-    std::uniform_int_distribution<int> length(0, 4);
+/// Random texts: one of `heads`, then up to `maxTail` bytes of `alphabet`.
+struct FilingCase {
+    const char* name;
+    std::vector<std::string> heads;
+    std::string alphabet;
+    int maxTail;
+};
 
-    for (int round = 0; round < 20; ++round) {
+class FilingOrder : public ::testing::TestWithParam<FilingCase> { };
+
+TEST_P(FilingOrder, MatchesTheLinearScanThroughFilingAndRemoval)
+{
+    const auto& c = GetParam();
+    std::mt19937 rng(20240611);
+    const auto pick
+        = [&rng](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(rng); };
+
+    for (int round = 0; round < 8; ++round) {
         MirroredBox m;
-        for (int n = 0; n < 300; ++n) {
-            std::string text;
-            for (int k = length(rng); k > 0; --k)
-                text += alphabet[letter(rng)];
+        for (int step = 0; step < 400; ++step) {
+            // One step in four removes a card, so runs shrink as well as grow.
+            if (m.box->CardCount > 0 && pick(4) == 0) {
+                m.remove(1 + static_cast<int>(pick(static_cast<std::size_t>(m.box->CardCount))));
+                continue;
+            }
+            std::string text = c.heads[pick(c.heads.size())];
+            for (std::size_t k = pick(static_cast<std::size_t>(c.maxTail) + 1); k > 0; --k)
+                text += c.alphabet[pick(c.alphabet.size())];
+            const int searched = m.box->insertionSlot(text);
             const int slot = m.file(text);
-            ASSERT_EQ(m.box->CurrentCard, slot) << "round " << round << " card " << n;
+            ASSERT_EQ(searched, slot) << "round " << round << " step " << step;
+            ASSERT_EQ(m.box->CurrentCard, slot) << "round " << round << " step " << step;
         }
-        ASSERT_EQ(cardsOf(*m.box), m.reference) << "round " << round;
+        ASSERT_TRUE(m.matches()) << "round " << round;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Cases, FilingOrder,
+    ::testing::Values(
+        // Equal (case-folded) texts, prefixes and bytes on both sides of
+        // 'Z'..'a' occur often.
+        FilingCase {"ShortTexts", {""}, "aAbB_,\r\n \xC4\xE4", 4},
+        // Every key ties: sixteen equal bytes first, in several cases.
+        FilingCase {
+            "TiedSortKeys", {"abcdefghijklmnop", "ABCDEFGHIJKLMNOP", "AbCdEfGhIjKlMnOp"}, "aAbB\r\n", 3},
+        // Texts ending around the eighth and sixteenth byte.
+        FilingCase {"AroundTheKeyHalves",
+            {"", "Smith, ", "SMITH, J", "Smith, John\r\n12", "smith, john\r\n12 "}, "sS \r\n,Jj1", 2},
+        // First bytes at both ends of the byte range and around 'Z'..'a'.
+        FilingCase {"RunEnds", {"", "\x01", "\x7F", "\x80", "\xFF"}, "\x01\x7F\x80\xFFZ[\\]^_`az{", 3},
+        // High letters are not folded, whatever their low seven bits.
+        FilingCase {"AccentedLetters", {"", "\xC4", "\xE4"}, "aA\xC4\xE4\xE1\xC1\xFA\xDA", 4}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+std::string numbered(int n)
+{
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%06d\r\n", n);
+    return buf;
+}
+
+class OneSidedTraffic : public ::testing::TestWithParam<int> { };
+
+// Removing at one end and filing at the other moves the table's references
+// steadily one way, far enough to run out of room on that side at least
+// once. The largest box fills more of the room than it gets moved by.
+TEST_P(OneSidedTraffic, KeepsOrderAsTheSlotsRunOutOfRoom)
+{
+    const int count = GetParam();
+    MirroredBox m;
+    for (int n = 0; n < count; ++n)
+        m.file(numbered(500000 + n));
+    // First remove at the front and file at the back, then the other way.
+    for (const bool toTheBack : {true, false}) {
+        for (int step = 0; step < MaxCards + 100; ++step) {
+            m.remove(toTheBack ? 1 : m.box->CardCount);
+            const int slot = m.file(numbered(toTheBack ? 600000 + step : 400000 - step));
+            ASSERT_EQ(slot, toTheBack ? count : 1) << "step " << step;
+            ASSERT_EQ(m.box->CurrentCard, slot) << "step " << step;
+            // The first and the last slot above the cards, wherever the slots lie.
+            ASSERT_TRUE(m.box->CardTable[count + 1].empty() && m.box->CardTable[MaxCards].empty()) << step;
+            if (step % 700 == 0) {
+                ASSERT_TRUE(m.matches()) << "step " << step;
+            }
+        }
+        ASSERT_TRUE(m.matches());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BoxSizes, OneSidedTraffic, ::testing::Values(2, 40, 1200));
 
 // Slots refer to pooled texts: removals free entries that later filings
 // reuse, the staging text swaps places with a free entry at every filing,
@@ -226,44 +370,31 @@ TEST(InsertCard, BinarySearchMatchesTheLinearScan)
 TEST(InsertCard, FilingAndRemovalKeepOrderAsEntriesAreReused)
 {
     MirroredBox m;
-    auto file = [&m](const std::string& text) { m.file(text); };
-    auto remove = [&m](int index) { m.remove(index); };
-    auto& box = m.box;
-    auto& reference = m.reference;
-    auto name = [](int n) {
-        char buf[16];
-        std::snprintf(buf, sizeof buf, "%05d\r\n", n);
-        return std::string(buf);
-    };
+    const auto file = [&m](int n) { ASSERT_EQ(m.box->CurrentCard, m.file(numbered(n))) << n; };
 
     // Every card goes in front, up to a full box.
     for (int n = MaxCards; n > 0; --n)
-        file(name(n * 2));
-    ASSERT_EQ(cardsOf(*box), reference);
+        file(n * 2);
+    ASSERT_TRUE(m.matches());
     // Empty the front half, then refill from the back.
     for (int n = 0; n < MaxCards / 2; ++n)
-        remove(1);
-    ASSERT_EQ(cardsOf(*box), reference);
+        m.remove(1);
+    ASSERT_TRUE(m.matches());
     for (int n = 0; n < MaxCards / 2; ++n)
-        file(name(10000 + n));
-    ASSERT_EQ(cardsOf(*box), reference);
+        file(10000 + n);
+    ASSERT_TRUE(m.matches());
     // Random traffic over the whole range.
     std::mt19937 rng(7);
     for (int step = 0; step < 4000; ++step) {
-        if (box->CardCount > 0 && (box->CardCount == MaxCards || rng() % 2 == 0))
-            remove(1 + static_cast<int>(rng() % static_cast<unsigned>(box->CardCount)));
+        if (m.box->CardCount > 0 && (m.box->CardCount == MaxCards || rng() % 2 == 0))
+            m.remove(1 + static_cast<int>(rng() % static_cast<unsigned>(m.box->CardCount)));
         else
-            file(name(static_cast<int>(rng() % 20000)));
+            file(static_cast<int>(rng() % 20000));
     }
-    ASSERT_EQ(cardsOf(*box), reference);
-    // Slots above the last card, and the staging slot after a filing, read
-    // as empty texts.
-    EXPECT_TRUE(box->CardTable[StagingSlot].empty());
-    for (int i = box->CardCount + 1; i <= MaxCards; ++i)
-        ASSERT_TRUE(box->CardTable[i].empty()) << "slot " << i;
-    while (box->CardCount > 0)
-        remove(box->CardCount);
-    EXPECT_TRUE(reference.empty());
+    ASSERT_TRUE(m.matches());
+    while (m.box->CardCount > 0)
+        m.remove(m.box->CardCount);
+    EXPECT_TRUE(m.matches());
 }
 
 TEST(CardCollection, ClearResetsEverything)
@@ -278,6 +409,30 @@ TEST(CardCollection, ClearResetsEverything)
     EXPECT_FALSE(box->CardsChanged);
     EXPECT_TRUE(box->EnteringNewCard());
     EXPECT_EQ(box->card(1), "");
+}
+
+TEST(CardCollection, RefillsAfterClearAsANewBox)
+{
+    // Before the clear: a full box whose front was emptied and refilled, so
+    // the slots lie off their start and every first byte has cards counted.
+    MirroredBox m;
+    for (int n = 0; n < MaxCards; ++n)
+        m.file(std::string(1, static_cast<char>(1 + n % 255)) + numbered(n));
+    for (int n = 0; n < 1500; ++n)
+        m.remove(1);
+    for (int n = 0; n < 1200; ++n)
+        m.file(numbered(n));
+    m.box->CardTable[StagingSlot] = "staged, never filed";
+    m.box->clear();
+    EXPECT_TRUE(m.box->CardTable[StagingSlot].empty());
+    m.reference.clear();
+    ASSERT_TRUE(m.matches());
+
+    // Texts whose first bytes lie after those counted before: stale counts
+    // would start each search in the wrong run.
+    for (int n = 0; n < MaxCards; ++n)
+        ASSERT_EQ(m.box->CurrentCard, m.file(std::string(1, static_cast<char>('A' + n % 40)) + numbered(n)));
+    EXPECT_TRUE(m.matches());
 }
 
 } // namespace
