@@ -137,6 +137,8 @@ public:
     std::size_t find(char c, std::size_t pos = 0) const noexcept { return view().find(c, pos); }
 
     friend bool operator==(const CardText& a, std::string_view b) noexcept { return a.view() == b; }
+    // Without it, comparing two texts would match the one above both ways round.
+    friend bool operator==(const CardText& a, const CardText& b) noexcept { return a.view() == b.view(); }
 
 private:
     /// Null for the empty text; never points at an empty block.
