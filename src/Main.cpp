@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QHash>
 #include <QImage>
@@ -205,10 +204,9 @@ TForm1::TForm1(AppContext& app, QWidget* parent)
     setProperty("helpContext", HelpMainWindow);
     m_cardFont = designCardFont(screenPixelsPerInch());
 
-    // Listing the installed fonts is the larger part of start-up, and the
-    // card file and the tool pictures need no window: all three are read on
-    // other cores while this thread builds the window.
-    m_fontsListing = std::async(std::launch::async, [] { QFontDatabase::families(); });
+    // The card file and the tool pictures need no window: they are read on
+    // other cores while this thread builds the window, which is mostly font
+    // work that only this thread can do.
     m_cardsReading = std::async(std::launch::async, [this] { return m_cardFile.LoadCardFile(Cards); });
     m_picturesReading = std::async(std::launch::async, readToolPictures);
 

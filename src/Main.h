@@ -206,7 +206,6 @@ private:
     QPointer<QWindow> m_focusWindow;
     /// Reading at start, on other threads; declared last so that they are
     /// waited for before anything they write is destroyed.
-    std::future<void> m_fontsListing;
     std::future<CardFileLoad> m_cardsReading;
     std::future<std::vector<ToolPicture>> m_picturesReading;
 };
