@@ -59,6 +59,7 @@ CardSlots::CardSlots() noexcept
 
 void CardSlots::reset() noexcept
 {
+    m_firstBytes.fill(0);
     m_order.fill(Blank);
     m_base = MaxBase / 2;
     m_order[m_base] = 0;
@@ -131,11 +132,10 @@ int CardCollection::slotFor(CardSortKey key, const char* text) const noexcept
     const unsigned firstByte = static_cast<unsigned>(key >> 120);
     const int runStart = cardsBelowByte(firstByte);
     const int runEnd = cardsBelowByte(firstByte + 1);
-    const int runSize = runEnd - runStart;
-    int first = keyBound<false>(key, runStart, runSize);
+    int first = keyBound<false>(key, runStart, runEnd - runStart);
     const auto textAt = [this](int index) { return CardTable[index + 1].c_str(); };
     if (first < CardCount && CardTable.m_keys[cardEntries()[first]] == key) [[unlikely]] {
-        int last = keyBound<true>(key, first, runStart + runSize - first);
+        int last = keyBound<true>(key, first, runEnd - first);
         while (first < last) {
             const int mid = first + (last - first) / 2;
             if (compareCardTexts(text, textAt(mid)) > 0)
@@ -243,7 +243,6 @@ void CardCollection::clear() noexcept
 {
     for (int i = 0; i <= CardCount; ++i)
         CardTable[i].clear();
-    CardTable.m_firstBytes.fill(0);
     CardTable.reset();
     CardCount = 0;
     CurrentCard = 0;
