@@ -21,6 +21,24 @@ struct Program::Windows {
     std::unique_ptr<TForm5> form5;
 };
 
+namespace {
+
+/// Makes a window and publishes it where the other windows look for it.
+template<typename Window> void make(std::unique_ptr<Window>& owner, Window*& published, AppContext& app)
+{
+    owner = std::make_unique<Window>(app);
+    published = owner.get();
+}
+
+/// Unpublishes a window first, so that no window looks at it while it goes.
+template<typename Window> void unmake(std::unique_ptr<Window>& owner, Window*& published)
+{
+    published = nullptr;
+    owner.reset();
+}
+
+} // namespace
+
 Program::Program(std::string startDirectory, Services services)
     : m_windows(std::make_unique<Windows>())
 {
@@ -29,43 +47,30 @@ Program::Program(std::string startDirectory, Services services)
     m_app.StartingUp = true;
     QCoreApplication::setApplicationName(QStringLiteral("Quillbox v 2.0"));
 
-    m_windows->form1 = std::make_unique<TForm1>(m_app);
-    m_app.Form1 = m_windows->form1.get();
+    make(m_windows->form1, m_app.Form1, m_app);
     m_app.StartingUp = false;
 
     // Each window may look at the ones made before it (the search window
     // places itself over the main window).
     m_app.makeOtherWindows = [this] {
-        m_windows->form2 = std::make_unique<TForm2>(m_app);
-        m_app.Form2 = m_windows->form2.get();
-        m_windows->form3 = std::make_unique<TForm3>(m_app);
-        m_app.Form3 = m_windows->form3.get();
-        m_windows->form4 = std::make_unique<TForm4>(m_app);
-        m_app.Form4 = m_windows->form4.get();
-        m_windows->aboutBox1 = std::make_unique<TAboutBox1>(m_app);
-        m_app.AboutBox1 = m_windows->aboutBox1.get();
-        m_windows->form5 = std::make_unique<TForm5>(m_app);
-        m_app.Form5 = m_windows->form5.get();
+        make(m_windows->form2, m_app.Form2, m_app);
+        make(m_windows->form3, m_app.Form3, m_app);
+        make(m_windows->form4, m_app.Form4, m_app);
+        make(m_windows->aboutBox1, m_app.AboutBox1, m_app);
+        make(m_windows->form5, m_app.Form5, m_app);
     };
 }
 
 Program::~Program()
 {
-    // Last made, first gone; each pointer is cleared first so that no
-    // window looks at one that is being destroyed.
+    // Last made, first gone.
     m_app.makeOtherWindows = nullptr;
-    m_app.Form5 = nullptr;
-    m_windows->form5.reset();
-    m_app.AboutBox1 = nullptr;
-    m_windows->aboutBox1.reset();
-    m_app.Form4 = nullptr;
-    m_windows->form4.reset();
-    m_app.Form3 = nullptr;
-    m_windows->form3.reset();
-    m_app.Form2 = nullptr;
-    m_windows->form2.reset();
-    m_app.Form1 = nullptr;
-    m_windows->form1.reset();
+    unmake(m_windows->form5, m_app.Form5);
+    unmake(m_windows->aboutBox1, m_app.AboutBox1);
+    unmake(m_windows->form4, m_app.Form4);
+    unmake(m_windows->form3, m_app.Form3);
+    unmake(m_windows->form2, m_app.Form2);
+    unmake(m_windows->form1, m_app.Form1);
 }
 
 void Program::showMainWindow()
