@@ -15,4 +15,4 @@ private:
     AppContext& m_app;
 };
 
-}  // namespace quillbox
+} // namespace quillbox

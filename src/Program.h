@@ -29,4 +29,4 @@ private:
     std::unique_ptr<Windows> m_windows;
 };
 
-}  // namespace quillbox
+} // namespace quillbox

@@ -14,4 +14,4 @@ public:
     virtual void showContext(QWidget* owner, int context) = 0;
 };
 
-}  // namespace quillbox
+} // namespace quillbox

@@ -14,7 +14,11 @@ namespace {
 /// Opens a help topic when F1 reaches the box.
 class F1Help final : public QObject {
 public:
-    F1Help(HelpViewer* help, int context) : m_help(help), m_context(context) {}
+    F1Help(HelpViewer* help, int context)
+        : m_help(help)
+        , m_context(context)
+    {
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -31,7 +35,6 @@ private:
     HelpViewer* m_help;
     int m_context;
 };
-
 
 QMessageBox::Icon qtIcon(MsgIcon icon)
 {

@@ -16,4 +16,4 @@ struct Services {
     FolderChooser* folders = nullptr;
 };
 
-}  // namespace quillbox
+} // namespace quillbox

@@ -64,4 +64,4 @@ void FakeHelpViewer::showContext(QWidget*, int context)
     contexts.push_back(context);
 }
 
-}  // namespace quillbox::test
+} // namespace quillbox::test

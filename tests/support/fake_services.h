@@ -46,7 +46,8 @@ public:
 
 class FakeFolderChooser final : public FolderChooser {
 public:
-    std::optional<QString> chooseFolder(QWidget* parent, const QString& title, const QString& startIn) override;
+    std::optional<QString> chooseFolder(
+        QWidget* parent, const QString& title, const QString& startIn) override;
     std::optional<QString> next;
     int calls = 0;
 };
@@ -65,7 +66,7 @@ struct FakeServices {
     FakeFontChooser fonts;
     FakeFolderChooser folders;
     FakeHelpViewer help;
-    Services services() { return Services{&messages, &help, &fonts, &folders}; }
+    Services services() { return Services {&messages, &help, &fonts, &folders}; }
 };
 
-}  // namespace quillbox::test
+} // namespace quillbox::test

@@ -26,8 +26,8 @@ public:
     {
         std::error_code ec;
         // Tests may leave the directory read-only; give it back first.
-        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
+        std::filesystem::permissions(
+            m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
         std::filesystem::remove_all(m_path, ec);
     }
     TempDir(const TempDir&) = delete;
@@ -53,4 +53,4 @@ private:
     std::filesystem::path m_path;
 };
 
-}  // namespace quillbox::test
+} // namespace quillbox::test
