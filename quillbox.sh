@@ -5,6 +5,7 @@
 #   ./quillbox.sh sanitize   build with ASan and UBSan, then run every test
 #   ./quillbox.sh bench      build, then run the benchmarks
 #   ./quillbox.sh fuzz [s]   build the card-file fuzzer with clang and run it s seconds
+#   ./quillbox.sh format     check that every C++ source is formatted (clang-format)
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -15,7 +16,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
-  clang libclang-rt-dev
+  clang libclang-rt-dev clang-format
 )
 
 install_packages() {
@@ -69,8 +70,12 @@ case "$command" in
     "$here/build-fuzz/tests/fuzz/card_file_fuzz" -max_total_time="${2:-60}" -max_len=70000 \
       -artifact_prefix="$here/build-fuzz/" "$here/build-fuzz/corpus" "$here/tests/fuzz/corpus"
     ;;
+  format)
+    cd "$here"
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+    ;;
   *)
-    echo "usage: $0 run|test|sanitize|bench|fuzz [seconds]" >&2
+    echo "usage: $0 run|test|sanitize|bench|fuzz [seconds]|format" >&2
     exit 2
     ;;
 esac
