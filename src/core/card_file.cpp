@@ -1,20 +1,20 @@
 #include "core/card_file.h"
 
+#include "core/posix_file.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <fcntl.h>
 #include <new>
-#include <random>
-#include <sys/stat.h>
-#include <system_error>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
 namespace quillbox {
 
 namespace {
+
+using posix::Fd;
 
 // A length field is a signed 16-bit count that includes the terminator.
 constexpr std::size_t MaxTextLength = 32766;
@@ -26,163 +26,9 @@ int readLength(std::string_view bytes, std::size_t pos) noexcept
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | (hi << 8)));
 }
 
-std::string reason(int error)
+CardFileSave failure(std::string_view what, const std::string& path, int error)
 {
-    return std::system_category().message(error);
-}
-
-std::string joinPath(const std::string& directory, const char* name)
-{
-    if (directory.empty())
-        return name;
-    if (directory.back() == '/')
-        return directory + name;
-    return directory + '/' + name;
-}
-
-// Closes a descriptor on every path out of a function unless released.
-class Fd {
-public:
-    explicit Fd(int fd = -1) noexcept
-        : m_fd(fd)
-    {
-    }
-    ~Fd()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Fd(const Fd&) = delete;
-    Fd& operator=(const Fd&) = delete;
-
-    int get() const noexcept { return m_fd; }
-    bool valid() const noexcept { return m_fd >= 0; }
-    /// Closes now and returns 0, or the errno of a failed close (which on
-    /// some file systems is where a delayed write error shows).
-    int close() noexcept
-    {
-        const int fd = std::exchange(m_fd, -1);
-        if (fd < 0)
-            return 0;
-        // Linux frees the descriptor even when close fails; never retry it.
-        return ::close(fd) == 0 ? 0 : errno;
-    }
-
-private:
-    int m_fd;
-};
-
-int openRetrying(const char* path, int flags, mode_t mode = 0) noexcept
-{
-    int fd;
-    do
-        fd = ::open(path, flags | O_CLOEXEC, mode);
-    while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
-/// Writes all of `bytes`; returns 0 or the errno of the failed write.
-int writeAll(int fd, std::string_view bytes) noexcept
-{
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        if (n == 0)
-            return EIO;
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return 0;
-}
-
-/// Reads to end of file into `out`; returns 0 or the errno of the failed read.
-int readAll(int fd, std::string& out, std::size_t sizeHint)
-{
-    out.clear();
-    // The size is only a hint: the file may change while it is read.
-    out.reserve(std::min<std::size_t>(sizeHint, std::size_t {1} << 26));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        if (n == 0)
-            return 0;
-        out.append(buffer, static_cast<std::size_t>(n));
-    }
-}
-
-int fsyncRetrying(int fd) noexcept
-{
-    int rc;
-    do
-        rc = ::fsync(fd);
-    while (rc != 0 && errno == EINTR);
-    return rc == 0 ? 0 : errno;
-}
-
-/// Six random name characters for a temporary file.
-std::string randomSuffix()
-{
-    static constexpr char Alphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    thread_local std::mt19937 rng {std::random_device {}()};
-    std::uniform_int_distribution<std::size_t> pick(0, sizeof Alphabet - 2);
-    std::string suffix(6, ' ');
-    for (char& c : suffix)
-        c = Alphabet[pick(rng)];
-    return suffix;
-}
-
-/// Creates a new file named `base` plus six random characters, exclusively,
-/// with the mode a plain create would give (0666 less the umask). Returns the
-/// descriptor and fills `path`, or -1 with errno set.
-int createUnique(const std::string& base, std::string& path)
-{
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        path = base + randomSuffix();
-        const int fd = openRetrying(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    errno = EEXIST;
-    return -1;
-}
-
-void removeQuietly(const std::string& path) noexcept
-{
-    const int saved = errno;
-    ::unlink(path.c_str());
-    errno = saved;
-}
-
-CardFileSave failure(std::string what, const std::string& path, int error)
-{
-    return {false, std::move(what) + ' ' + path + ": " + reason(error)};
-}
-
-/// Writes `bytes` to the new file `out` (named `path`), syncs and closes it.
-/// On failure the file is removed and the result says why.
-CardFileSave writeNewFile(Fd& out, const std::string& path, std::string_view bytes)
-{
-    int e = writeAll(out.get(), bytes);
-    if (e == 0)
-        e = fsyncRetrying(out.get());
-    if (const int c = out.close(); e == 0)
-        e = c;
-    if (e != 0) {
-        removeQuietly(path);
-        return failure("Cannot write", path, e);
-    }
-    return {};
+    return {false, posix::describeFailure(what, path, error)};
 }
 
 /// Makes `bak` the file `db` is now, atomically: the backup is assembled under
@@ -191,61 +37,35 @@ CardFileSave writeNewFile(Fd& out, const std::string& path, std::string_view byt
 /// Returns ok when `db` does not exist (nothing to back up).
 CardFileSave backUp(const std::string& db, const std::string& bak)
 {
-    std::string staged;
-    for (int attempt = 0;; ++attempt) {
-        staged = bak + '.' + randomSuffix();
-        if (::link(db.c_str(), staged.c_str()) == 0)
-            break;
-        const int error = errno;
-        if (error == ENOENT)
+    std::string staged = posix::temporaryName(bak);
+    int linked = posix::linkFile(db, staged);
+    for (int attempt = 0; linked == EEXIST && attempt < 100; ++attempt)
+        linked = posix::linkFile(db, staged = posix::temporaryName(bak));
+    if (const int e = linked; e != 0) {
+        if (e == ENOENT)
             return {};
-        if (error == EEXIST && attempt < 100)
-            continue;
-        if (error != EPERM && error != EMLINK && error != ENOTSUP && error != EXDEV)
-            return failure("Cannot back up to", bak, error);
-
+        if (e != EPERM && e != EMLINK && e != ENOTSUP && e != EXDEV)
+            return failure("Cannot back up to", bak, e);
         // The file system will not link (or the db is not a plain file):
         // copy it instead.
-        Fd in(openRetrying(db.c_str(), O_RDONLY | O_NONBLOCK));
-        if (!in.valid())
-            return errno == ENOENT ? CardFileSave {} : failure("Cannot read", db, errno);
-        struct stat st { };
-        if (::fstat(in.get(), &st) != 0)
-            return failure("Cannot read", db, errno);
-        if (!S_ISREG(st.st_mode))
-            return failure("Cannot read", db, S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
         std::string bytes;
-        if (const int e = readAll(in.get(), bytes, static_cast<std::size_t>(st.st_size)))
-            return failure("Cannot read", db, e);
-        Fd out(createUnique(bak + '.', staged));
-        if (!out.valid())
-            return failure("Cannot back up to", bak, errno);
-        if (CardFileSave written = writeNewFile(out, staged, bytes); !written.ok)
-            return written;
-        break;
+        Fd out;
+        if (const int r = posix::readFile(db, bytes))
+            return r == ENOENT ? CardFileSave {} : failure("Cannot read", db, r);
+        if (const int c = posix::createTemporary(bak, out, staged))
+            return failure("Cannot back up to", bak, c);
+        if (const int w = posix::writeAndSync(out, bytes)) {
+            posix::removeFile(staged);
+            return failure("Cannot write", staged, w);
+        }
     }
-    if (::rename(staged.c_str(), bak.c_str()) != 0) {
-        const int error = errno;
-        removeQuietly(staged);
-        return failure("Cannot back up to", bak, error);
+    if (const int e = posix::renameFile(staged, bak)) {
+        posix::removeFile(staged);
+        return failure("Cannot back up to", bak, e);
     }
     // rename() between two links to one file succeeds without removing the
     // source (a backup left by an interrupted save can be such a link).
-    removeQuietly(staged);
-    return {};
-}
-
-/// Makes a completed rename durable. File systems that cannot sync a
-/// directory say so with EINVAL; the rename stands there all the same.
-CardFileSave syncDirectory(const std::string& directory)
-{
-    const std::string dir = directory.empty() ? std::string(".") : directory;
-    Fd fd(openRetrying(dir.c_str(), O_RDONLY | O_DIRECTORY));
-    if (!fd.valid())
-        return failure("Cannot sync directory", dir, errno);
-    const int e = fsyncRetrying(fd.get());
-    if (e != 0 && e != EINVAL && e != EROFS)
-        return failure("Cannot sync directory", dir, e);
+    posix::removeFile(staged);
     return {};
 }
 
@@ -360,12 +180,7 @@ CardFile::CardFile(std::string directory)
 
 std::string CardFile::cardFilePath() const
 {
-    return joinPath(m_directory, CardFileName);
-}
-
-std::string CardFile::backupFilePath() const
-{
-    return joinPath(m_directory, BackupFileName);
+    return posix::joinPath(m_directory, CardFileName);
 }
 
 CardFileLoad CardFile::LoadCardFile(CardCollection& cards)
@@ -374,36 +189,19 @@ CardFileLoad CardFile::LoadCardFile(CardCollection& cards)
     cards.clear();
     m_heldBack.clear();
 
-    const std::string path = cardFilePath();
-    // O_NONBLOCK so that a FIFO under the card file's name cannot stall us.
-    Fd fd(openRetrying(path.c_str(), O_RDONLY | O_NONBLOCK));
-    if (!fd.valid()) {
-        if (errno != ENOENT)
-            result.error = reason(errno);
-        return result;
-    }
-    struct stat st { };
-    if (::fstat(fd.get(), &st) != 0) {
-        result.error = reason(errno);
-        return result;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        result.error = reason(S_ISDIR(st.st_mode) ? EISDIR : EINVAL);
-        return result;
-    }
     std::string bytes;
     CardFileParse parsed;
     try {
-        if (const int e = readAll(fd.get(), bytes, static_cast<std::size_t>(st.st_size))) {
-            result.error = reason(e);
+        if (const int e = posix::readFile(cardFilePath(), bytes)) {
+            if (e != ENOENT)
+                result.error = posix::describe(e);
             return result;
         }
-        fd.close();
         parsed = parseCardRecords(bytes, cards);
     } catch (const std::bad_alloc&) {
         // Only a file far beyond any card box gets here.
         cards.clear();
-        result.error = reason(ENOMEM);
+        result.error = posix::describe(ENOMEM);
         return result;
     }
     result.present = true;
@@ -420,35 +218,38 @@ CardFileSave CardFile::SaveCardFile(const CardCollection& cards)
 
 CardFileSave CardFile::SaveCardFileTo(const CardCollection& cards, const std::string& directory) const
 {
-    const std::string db = joinPath(directory, CardFileName);
-    const std::string bak = joinPath(directory, BackupFileName);
+    const std::string db = posix::joinPath(directory, CardFileName);
+    const std::string bak = posix::joinPath(directory, BackupFileName);
 
     if (cards.CardCount == 0 && m_heldBack.empty()) {
         // An empty box is stored as no file at all; the backup stays.
-        if (::unlink(db.c_str()) != 0 && errno != ENOENT)
-            return failure("Cannot delete", db, errno);
+        if (const int e = posix::removeFile(db); e != 0 && e != ENOENT)
+            return failure("Cannot delete", db, e);
         return {};
     }
 
     const std::string bytes = serialiseCardRecords(cards, m_heldBack);
     std::string temporary;
-    Fd out(createUnique(db + '.', temporary));
-    if (!out.valid())
-        return failure("Cannot create a new card file in", directory.empty() ? "." : directory, errno);
-    if (CardFileSave written = writeNewFile(out, temporary, bytes); !written.ok)
-        return written;
+    Fd out;
+    if (const int e = posix::createTemporary(db, out, temporary))
+        return failure("Cannot create a new card file in", directory.empty() ? "." : directory, e);
+    if (const int e = posix::writeAndSync(out, bytes)) {
+        posix::removeFile(temporary);
+        return failure("Cannot write", temporary, e);
+    }
 
     if (CardFileSave backup = backUp(db, bak); !backup.ok) {
-        removeQuietly(temporary);
+        posix::removeFile(temporary);
         return backup;
     }
 
-    if (::rename(temporary.c_str(), db.c_str()) != 0) {
-        const int error = errno;
-        removeQuietly(temporary);
-        return failure("Cannot replace", db, error);
+    if (const int e = posix::renameFile(temporary, db)) {
+        posix::removeFile(temporary);
+        return failure("Cannot replace", db, e);
     }
-    return syncDirectory(directory);
+    if (const int e = posix::syncDirectory(directory))
+        return failure("Cannot sync directory", directory.empty() ? "." : directory, e);
+    return {};
 }
 
 } // namespace quillbox

@@ -62,9 +62,8 @@ public:
     explicit CardFile(std::string directory);
 
     const std::string& directory() const noexcept { return m_directory; }
-    /// Full paths of quillbox.db and quillbox.bak.
+    /// Full path of quillbox.db.
     std::string cardFilePath() const;
-    std::string backupFilePath() const;
 
     /// Empties the collection and fills it from quillbox.db; remembers any
     /// held-back records for the next save (and forgets earlier ones). On

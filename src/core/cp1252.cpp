@@ -56,11 +56,6 @@ unsigned char fromUnicode(char32_t c) noexcept
     return b < 0 ? static_cast<unsigned char>('?') : static_cast<unsigned char>(b);
 }
 
-bool representable(char32_t c) noexcept
-{
-    return byteFor(c) >= 0;
-}
-
 std::u16string toUtf16(std::string_view bytes)
 {
     std::u16string out;

@@ -15,15 +15,12 @@ char16_t toUnicode(unsigned char b) noexcept;
 /// Byte for code point `c`, or '?' when the code page has none.
 unsigned char fromUnicode(char32_t c) noexcept;
 
-/// True when `c` has a byte of its own in the code page.
-bool representable(char32_t c) noexcept;
-
 /// Whole-string conversions. fromUtf16 turns a surrogate pair into one '?'
 /// (one character outside the code page), and a lone surrogate into '?'.
 std::u16string toUtf16(std::string_view bytes);
 std::string fromUtf16(std::u16string_view text);
 
-/// UTF-8 conversions, for file names and the terminal.
+/// UTF-8 conversions, for settings files saved as UTF-8.
 std::string toUtf8(std::string_view bytes);
 std::string fromUtf8(std::string_view utf8);
 

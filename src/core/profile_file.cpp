@@ -1,13 +1,13 @@
 #include "core/profile_file.h"
 
+#include "core/cp1252.h"
+#include "core/posix_file.h"
+
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace quillbox {
@@ -45,11 +45,6 @@ bool equalsNoCase(std::string_view a, std::string_view b) noexcept
     });
 }
 
-std::string systemReason(int error)
-{
-    return std::generic_category().message(error);
-}
-
 /// One line of the file: its text without the line end, and where the next
 /// line starts (past the whole run of CR and LF).
 struct Line {
@@ -72,10 +67,6 @@ public:
     explicit LineReader(std::string_view text)
         : m_text(text)
     {
-        // A UTF-8 byte order mark (as some editors save) would otherwise
-        // hide the first section header.
-        if (m_text.substr(0, 3) == "\xEF\xBB\xBF")
-            m_pos = 3;
     }
 
     std::optional<Line> next() noexcept
@@ -142,63 +133,6 @@ std::string cutToMax(std::string_view value)
     return std::string(value.substr(0, ProfileValueMax));
 }
 
-/// Reads a whole regular file and its mode. Returns the error number on
-/// failure (ENOENT when it does not exist, EISDIR for a directory).
-int readWholeFile(const std::string& path, std::string& bytes, mode_t* mode = nullptr)
-{
-    // O_NONBLOCK keeps a FIFO in the settings file's place from hanging us.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
-        return errno;
-    struct stat st { };
-    if (::fstat(fd, &st) != 0) {
-        const int error = errno;
-        ::close(fd);
-        return error;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
-    }
-    if (mode)
-        *mode = st.st_mode;
-    bytes.clear();
-    bytes.resize(static_cast<std::size_t>(st.st_size));
-    std::size_t filled = 0;
-    for (;;) {
-        if (filled == bytes.size())
-            bytes.resize(bytes.size() + 4096); // the file grew meanwhile
-        const ssize_t got = ::read(fd, bytes.data() + filled, bytes.size() - filled);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            const int error = errno;
-            ::close(fd);
-            return error;
-        }
-        if (got == 0)
-            break;
-        filled += static_cast<std::size_t>(got);
-    }
-    bytes.resize(filled);
-    ::close(fd);
-    return 0;
-}
-
-int writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return 0;
-}
-
 /// Where to insert or replace, found in one pass over the file.
 struct KeyLocation {
     bool sectionFound = false;
@@ -245,8 +179,8 @@ std::size_t firstLineEndLength(std::string_view text, std::size_t pos) noexcept
     return (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') ? 2 : 1;
 }
 
-std::string updatedText(
-    std::string_view text, std::string_view section, std::string_view key, std::string_view value)
+std::string updatedText(std::string_view text, std::string_view section, std::string_view key,
+    std::string_view value, std::string_view lineEnd)
 {
     const KeyLocation where = locate(text, section, key);
     std::string out;
@@ -260,102 +194,270 @@ std::string updatedText(
         out.append(text.substr(where.keyLine.end));
     } else if (where.sectionFound) {
         const std::size_t end = where.lastEntry.end;
-        const std::size_t lineEnd = firstLineEndLength(text, end);
-        out.append(text.substr(0, end + lineEnd));
-        if (lineEnd == 0)
-            out.append("\r\n");
-        out.append(key).append("=").append(value).append("\r\n");
-        out.append(text.substr(end + lineEnd));
+        const std::size_t endLength = firstLineEndLength(text, end);
+        out.append(text.substr(0, end + endLength));
+        if (endLength == 0)
+            out.append(lineEnd);
+        out.append(key).append("=").append(value).append(lineEnd);
+        out.append(text.substr(end + endLength));
     } else {
         out.append(text);
         if (!out.empty() && !isLineEnd(out.back()))
-            out.append("\r\n");
-        out.append("[").append(section).append("]\r\n");
-        out.append(key).append("=").append(value).append("\r\n");
+            out.append(lineEnd);
+        out.append("[").append(section).append("]").append(lineEnd);
+        out.append(key).append("=").append(value).append(lineEnd);
     }
     return out;
 }
 
-std::string directoryOf(const std::string& path)
+/// Names that would break the file's lines cannot be written safely.
+bool validNames(std::string_view section, std::string_view key) noexcept
 {
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
+    return !section.empty() && !key.empty() && section.find_first_of("]\r\n") == std::string_view::npos
+        && key.find_first_of("=\r\n") == std::string_view::npos && key.front() != ';' && key.front() != '[';
 }
 
-std::string fileNameOf(const std::string& path)
+void appendUtf8(std::string& out, char32_t c)
 {
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
 }
 
-/// The file a write must replace: a symbolic link's target, so the link
-/// survives; otherwise the path itself.
-std::string replacementTarget(const std::string& path)
+/// UTF-16 code units to UTF-8; a lone surrogate keeps its three-byte form
+/// so that the file's every unit comes back at the write.
+std::string utf16ToText(std::string_view bytes, bool bigEndian)
 {
-    struct stat st { };
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* resolved = ::realpath(path.c_str(), nullptr)) {
-            std::string target(resolved);
-            std::free(resolved);
-            return target;
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(bytes[2 * i]);
+        const auto b = static_cast<unsigned char>(bytes[2 * i + 1]);
+        return static_cast<char32_t>(bigEndian ? (a << 8 | b) : (b << 8 | a));
+    };
+    const std::size_t n = bytes.size() / 2;
+    std::string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        char32_t c = unit(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF)
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(++i) - 0xDC00);
+        appendUtf8(out, c);
+    }
+    return out;
+}
+
+/// The reverse of utf16ToText. The text holds only what that made and what
+/// toUtf8 adds, all well formed; a stray byte would become U+FFFD.
+std::string textToUtf16(std::string_view text, bool bigEndian)
+{
+    std::string out;
+    out.reserve(text.size() * 2);
+    const auto put = [&](char32_t u) {
+        const auto hi = static_cast<char>(u >> 8);
+        const auto lo = static_cast<char>(u & 0xFF);
+        out += bigEndian ? hi : lo;
+        out += bigEndian ? lo : hi;
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
+        if (extra < 0 || i + static_cast<std::size_t>(extra) >= text.size()) {
+            put(0xFFFD);
+            ++i;
+            continue;
+        }
+        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k)
+            c = c << 6 | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
+        i += static_cast<std::size_t>(extra) + 1;
+        if (c >= 0x10000) {
+            put(0xD800 + ((c - 0x10000) >> 10));
+            put(0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            put(c);
         }
     }
-    return path;
+    return out;
+}
+
+/// The line end a file uses: its first one, or CR LF when it has none.
+std::string firstLineEnd(std::string_view text)
+{
+    const auto at = text.find_first_of("\r\n");
+    if (at == std::string_view::npos)
+        return "\r\n";
+    if (text[at] == '\n')
+        return "\n";
+    return at + 1 < text.size() && text[at + 1] == '\n' ? "\r\n" : "\r";
 }
 
 /// Replaces `target` with `bytes` through a temporary file beside it.
 /// No fsync: the rename alone already guarantees that a crash of this
 /// process leaves either the old or the new file, which is all settings
 /// need; surviving a power cut is not worth a disk flush on every resize.
-int replaceFile(const std::string& target, std::string_view bytes, std::optional<mode_t> keepMode)
+int replaceFile(const std::string& target, std::string_view bytes, const struct stat* keep)
 {
-    static std::atomic<unsigned> counter = 0;
-    const std::string stem
-        = directoryOf(target) + "/." + fileNameOf(target) + ".tmp-" + std::to_string(::getpid()) + "-";
+    posix::Fd fd;
     std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = stem + std::to_string(counter++);
-        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            return errno;
-    }
-    if (fd < 0)
-        return EEXIST;
-    int error = writeAll(fd, bytes);
-    if (error == 0 && keepMode && ::fchmod(fd, *keepMode) != 0)
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temp.c_str(), target.c_str()) != 0)
-        error = errno;
+    if (const int e = posix::createTemporary(target, fd, temp))
+        return e;
+    int error = posix::writeAll(fd.get(), bytes);
+    if (error == 0 && keep)
+        error = posix::copyAccess(fd.get(), *keep);
+    if (const int c = fd.close(); error == 0)
+        error = c;
+    if (error == 0)
+        error = posix::renameFile(temp, target);
     if (error != 0)
-        ::unlink(temp.c_str());
+        posix::removeFile(temp);
+    return error;
+}
+
+/// Rewrites `target` in place, as the platform's own functions do: for a
+/// writable file in a directory that refuses new files. The space is
+/// claimed first, so a full disk fails before a byte changes.
+int rewriteInPlace(const std::string& target, std::string_view bytes)
+{
+    posix::Fd fd;
+    if (const int e = posix::openFile(target, O_WRONLY, fd))
+        return e;
+    if (const int e = ::posix_fallocate(fd.get(), 0, static_cast<off_t>(bytes.size()));
+        e != 0 && e != EOPNOTSUPP && e != EINVAL)
+        return e;
+    int error = posix::writeAll(fd.get(), bytes);
+    if (error == 0 && ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0)
+        error = errno;
+    if (error == 0)
+        error = posix::syncFile(fd.get());
+    if (const int c = fd.close(); error == 0)
+        error = c;
     return error;
 }
 
 } // namespace
 
-std::string GetPrivateProfileString(
-    std::string_view section, std::string_view key, std::string_view fallback, const std::string& path)
+ProfileFile::ProfileFile(std::string_view bytes)
+    : m_loaded(bytes)
 {
-    section = trim(section);
-    key = trim(key);
-    std::string text;
-    if (readWholeFile(path, text) == 0) {
-        const std::string_view view(text);
-        if (const KeyLocation where = locate(view, section, key); where.keyFound) {
-            const Line line = where.keyLine;
-            return cutToMax(unquote(parseLine(view.substr(line.begin, line.end - line.begin)).value));
-        }
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        const bool bigEndian = bytes[0] == '\xFE';
+        m_encoding = bigEndian ? Encoding::Utf16BigEndian : Encoding::Utf16LittleEndian;
+        const std::string_view units = bytes.substr(2);
+        m_text = utf16ToText(units.substr(0, units.size() & ~std::size_t {1}), bigEndian);
+        m_oddByte = units.substr(units.size() & ~std::size_t {1});
+    } else if (bytes.starts_with("\xEF\xBB\xBF")) {
+        m_encoding = Encoding::Utf8;
+        m_text = bytes.substr(3);
+    } else {
+        m_text = bytes;
+    }
+    m_lineEnd = firstLineEnd(m_text);
+}
+
+int ProfileFile::load(const std::string& path)
+{
+    std::string bytes;
+    const int e = posix::readFile(path, bytes);
+    *this = ProfileFile(e == 0 ? std::string_view(bytes) : std::string_view());
+    m_existed = e == 0;
+    return e == ENOENT ? 0 : e;
+}
+
+std::string ProfileFile::toText(std::string_view ansi) const
+{
+    return m_encoding == Encoding::Ansi ? std::string(ansi) : cp1252::toUtf8(ansi);
+}
+
+std::string ProfileFile::fromText(std::string_view text) const
+{
+    return m_encoding == Encoding::Ansi ? std::string(text) : cp1252::fromUtf8(text);
+}
+
+std::string ProfileFile::get(std::string_view section, std::string_view key, std::string_view fallback) const
+{
+    const std::string sectionText = toText(trim(section));
+    const std::string keyText = toText(trim(key));
+    const std::string_view view(m_text);
+    if (const KeyLocation where = locate(view, sectionText, keyText); where.keyFound) {
+        const Line line = where.keyLine;
+        return cutToMax(fromText(unquote(parseLine(view.substr(line.begin, line.end - line.begin)).value)));
     }
     while (!fallback.empty() && fallback.back() == ' ')
         fallback.remove_suffix(1);
     return cutToMax(fallback);
+}
+
+bool ProfileFile::set(std::string_view section, std::string_view key, std::string_view value)
+{
+    section = trim(section);
+    key = trim(key);
+    if (!validNames(section, key))
+        return false;
+    // A line break (or a NUL, where the C interface would stop) inside the
+    // value would split the line and plant a stray key or section.
+    value = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
+    m_text = updatedText(m_text, toText(section), toText(key), toText(value), m_lineEnd);
+    return true;
+}
+
+std::string ProfileFile::bytes() const
+{
+    switch (m_encoding) {
+    case Encoding::Ansi:
+        break;
+    case Encoding::Utf8:
+        return "\xEF\xBB\xBF" + m_text;
+    case Encoding::Utf16LittleEndian:
+        return "\xFF\xFE" + textToUtf16(m_text, false) + m_oddByte;
+    case Encoding::Utf16BigEndian:
+        return "\xFE\xFF" + textToUtf16(m_text, true) + m_oddByte;
+    }
+    return m_text;
+}
+
+int ProfileFile::save(const std::string& path) const
+{
+    const std::string target = posix::followLinks(path);
+    struct stat st { };
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (!exists && errno != ENOENT)
+        return errno;
+    if (exists) {
+        if (S_ISDIR(st.st_mode))
+            return EISDIR;
+        if (!S_ISREG(st.st_mode))
+            return posix::ENOTREGULAR;
+        // Replacing by rename would succeed on a read-only file; honour the
+        // file's own protection the way an in-place write would.
+        if (::access(target.c_str(), W_OK) != 0)
+            return errno;
+    }
+    const std::string out = bytes();
+    if (exists && m_existed && out == m_loaded)
+        return 0;
+    const int error = replaceFile(target, out, exists ? &st : nullptr);
+    if (exists && (error == EACCES || error == EPERM))
+        return rewriteInPlace(target, out);
+    return error;
+}
+
+std::string GetPrivateProfileString(
+    std::string_view section, std::string_view key, std::string_view fallback, const std::string& path)
+{
+    ProfileFile file;
+    file.load(path);
+    return file.get(section, key, fallback);
 }
 
 ProfileWrite WritePrivateProfileString(
@@ -368,42 +470,16 @@ ProfileWrite WritePrivateProfileString(
 ProfileWrite WritePrivateProfileStrings(std::span<const ProfileEntry> entries, const std::string& path)
 {
     for (const ProfileEntry& entry : entries) {
-        const std::string_view section = trim(entry.section);
-        const std::string_view key = trim(entry.key);
-        // Names that would break the line structure cannot be written safely.
-        if (section.empty() || key.empty() || section.find_first_of("]\r\n") != std::string_view::npos
-            || key.find_first_of("=\r\n") != std::string_view::npos || key.front() == ';'
-            || key.front() == '[')
-            return {false, systemReason(EINVAL)};
+        if (!validNames(trim(entry.section), trim(entry.key)))
+            return {false, posix::describe(EINVAL)};
     }
-
-    const std::string target = replacementTarget(path);
-    std::string old;
-    mode_t mode = 0;
-    std::optional<mode_t> keepMode;
-    const int readError = readWholeFile(target, old, &mode);
-    if (readError == 0) {
-        // Replacing by rename would succeed on a read-only file; honour the
-        // file's own protection the way an in-place write would.
-        if (::access(target.c_str(), W_OK) != 0)
-            return {false, systemReason(errno)};
-        keepMode = mode & 07777;
-    } else if (readError != ENOENT) {
-        return {false, systemReason(readError)};
-    }
-
-    std::string text = old;
-    for (const ProfileEntry& entry : entries) {
-        // A line break (or a NUL, where the C interface would stop) inside the
-        // value would split the line and plant a stray key or section.
-        const std::string_view value
-            = entry.value.substr(0, entry.value.find_first_of(std::string_view("\r\n\0", 3)));
-        text = updatedText(text, trim(entry.section), trim(entry.key), value);
-    }
-    if (readError == 0 && text == old)
-        return {};
-    if (const int error = replaceFile(target, text, keepMode); error != 0)
-        return {false, systemReason(error)};
+    ProfileFile file;
+    if (const int e = file.load(posix::followLinks(path)))
+        return {false, posix::describe(e)};
+    for (const ProfileEntry& entry : entries)
+        file.set(entry.section, entry.key, entry.value);
+    if (const int e = file.save(path))
+        return {false, posix::describe(e)};
     return {};
 }
 

@@ -1,5 +1,6 @@
-// Profile (INI) files, one key at a time, with the read and write semantics
-// of the private-profile functions the settings were designed around.
+// Profile (INI) files with the read and write semantics of the
+// private-profile functions the settings were designed around: a parsed
+// file value, and the one-key functions as thin wrappers around it.
 #pragma once
 
 #include <span>
@@ -47,6 +48,64 @@ struct ProfileWrite {
 /// a key starting with ';' or '['); the file is then unchanged.
 ProfileWrite WritePrivateProfileString(
     std::string_view section, std::string_view key, std::string_view value, const std::string& path);
+
+/// A profile file's contents, read once and changed key by key, then
+/// written back whole. Keeps every byte it was not asked to change.
+///
+/// Files with a byte-order mark are text in that encoding: UTF-16 (either
+/// byte order) is read and written as UTF-16, UTF-8 as UTF-8; values cross
+/// as Windows-1252 bytes either way (characters the code page lacks read as
+/// '?'). Files without a mark are Windows-1252 bytes. New lines take the
+/// line end the file already uses (its first one), CR LF in a file without.
+class ProfileFile {
+public:
+    /// An empty file.
+    ProfileFile() = default;
+    /// The file held in `bytes`.
+    explicit ProfileFile(std::string_view bytes);
+
+    /// Reads the file at `path` (through symbolic links); a missing file
+    /// reads as an empty one. 0, or the errno of a failed read (ENOENT is
+    /// never returned; EISDIR for a directory, posix::ENOTREGULAR for
+    /// anything else that is not a regular file). On failure the value is
+    /// an empty file.
+    int load(const std::string& path);
+
+    /// As GetPrivateProfileString reads it.
+    std::string get(std::string_view section, std::string_view key, std::string_view fallback) const;
+
+    /// As WritePrivateProfileString changes it; false (and no change) for a
+    /// name that would break the file's lines.
+    bool set(std::string_view section, std::string_view key, std::string_view value);
+
+    /// The file's bytes, in its own encoding.
+    std::string bytes() const;
+
+    /// Writes the value to `path` as WritePrivateProfileString does: through
+    /// a link to its target, through a temporary file and a rename (or,
+    /// where the directory refuses the temporary file but the file itself
+    /// may be written, rewritten in place), keeping the file's permission
+    /// bits; nothing at all when the bytes are those loaded. 0 or an errno.
+    int save(const std::string& path) const;
+
+private:
+    enum class Encoding { Ansi, Utf8, Utf16LittleEndian, Utf16BigEndian };
+
+    /// Names and values as the working text holds them.
+    std::string toText(std::string_view ansi) const;
+    std::string fromText(std::string_view text) const;
+
+    Encoding m_encoding = Encoding::Ansi;
+    /// The file's text: Windows-1252 bytes for an Ansi file, UTF-8 for the
+    /// others (lone UTF-16 surrogates kept as their three-byte forms).
+    std::string m_text;
+    /// A UTF-16 file's odd last byte, kept for the write.
+    std::string m_oddByte;
+    std::string m_lineEnd = "\r\n";
+    /// The bytes as loaded, so an unchanged file is not rewritten.
+    std::string m_loaded;
+    bool m_existed = false;
+};
 
 struct ProfileEntry {
     std::string_view section;

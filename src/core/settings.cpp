@@ -4,6 +4,7 @@
 #include "core/profile_file.h"
 
 #include <string_view>
+#include <sys/stat.h>
 #include <utility>
 
 namespace quillbox {
@@ -20,9 +21,9 @@ constexpr std::string_view PitchDefaultWord = "fpdefault";
 constexpr std::string_view PitchFixedWord = "fpfixed";
 constexpr std::string_view PitchVariableWord = "fpvariable";
 
-int readInt(const std::string& path, std::string_view section, std::string_view key, int fallback)
+int readInt(const ProfileFile& file, std::string_view section, std::string_view key, int fallback)
 {
-    return parseSettingsInt(GetPrivateProfileString(section, key, "", path), fallback);
+    return parseSettingsInt(file.get(section, key, ""), fallback);
 }
 
 std::string_view pitchWord(FontPitch pitch)
@@ -86,54 +87,78 @@ SettingsFile::SettingsFile(const std::string& startDirectory)
 
 int SettingsFile::readTop() const
 {
-    return readInt(m_path, PositionSection, "Top", NoSettingsTop);
+    return readInt(loaded(), PositionSection, "Top", NoSettingsTop);
+}
+
+const ProfileFile& SettingsFile::loaded() const
+{
+    // Start-up asks for Top and then for everything: one read serves both,
+    // unless the file has changed in between.
+    struct stat now { };
+    const bool exists = ::stat(m_path.c_str(), &now) == 0;
+    const bool same = exists && m_loadedStatus && now.st_ino == m_loadedStatus->st_ino
+        && now.st_dev == m_loadedStatus->st_dev && now.st_size == m_loadedStatus->st_size
+        && now.st_mtim.tv_sec == m_loadedStatus->st_mtim.tv_sec
+        && now.st_mtim.tv_nsec == m_loadedStatus->st_mtim.tv_nsec;
+    if (!same) {
+        m_loaded.load(m_path);
+        m_loadedStatus.reset();
+        if (exists)
+            m_loadedStatus = now;
+    }
+    return m_loaded;
 }
 
 StoredSettings SettingsFile::read(const WindowPlacement& current, const CardFont& currentFont) const
 {
+    const ProfileFile& file = loaded();
     StoredSettings stored;
     WindowPlacement& placement = stored.placement;
-    placement.top = readInt(m_path, PositionSection, "Top", current.top);
-    placement.left = readInt(m_path, PositionSection, "Left", current.left);
-    placement.height = readInt(m_path, PositionSection, "Height", current.height);
-    placement.width = readInt(m_path, PositionSection, "Width", current.width);
+    placement.top = readInt(file, PositionSection, "Top", current.top);
+    placement.left = readInt(file, PositionSection, "Left", current.left);
+    placement.height = readInt(file, PositionSection, "Height", current.height);
+    placement.width = readInt(file, PositionSection, "Width", current.width);
 
     CardFont& font = stored.font;
     font = currentFont;
-    font.color = readInt(m_path, FontSection, "Color", currentFont.color);
+    font.color = readInt(file, FontSection, "Color", currentFont.color);
     // An empty face name would leave the font to chance; keep the current one.
-    if (std::string name = GetPrivateProfileString(FontSection, "Name", currentFont.name, m_path);
-        !name.empty())
+    if (std::string name = file.get(FontSection, "Name", currentFont.name); !name.empty())
         font.name = std::move(name);
-    const std::string pitch = GetPrivateProfileString(FontSection, "Pitch", "", m_path);
+    const std::string pitch = file.get(FontSection, "Pitch", "");
     if (pitch == PitchDefaultWord)
         font.pitch = FontPitch::Default;
     else if (pitch == PitchFixedWord)
         font.pitch = FontPitch::Fixed;
     else if (pitch == PitchVariableWord)
         font.pitch = FontPitch::Variable;
-    const int size = readInt(m_path, FontSection, "Size", currentFont.size);
+    const int size = readInt(file, FontSection, "Size", currentFont.size);
     if (size >= CardFontSizeMin && size <= CardFontSizeMax)
         font.size = size;
-    if (GetPrivateProfileString(FontSection, "Style1", "", m_path) == "fsbold")
+    if (file.get(FontSection, "Style1", "") == "fsbold")
         font.bold = true;
-    if (GetPrivateProfileString(FontSection, "Style2", "", m_path) == "fsitalic")
+    if (file.get(FontSection, "Style2", "") == "fsitalic")
         font.italic = true;
-    if (GetPrivateProfileString(FontSection, "Style3", "", m_path) == "fsunderline")
+    if (file.get(FontSection, "Style3", "") == "fsunderline")
         font.underline = true;
-    if (GetPrivateProfileString(FontSection, "Style4", "", m_path) == "fsstrikeout")
+    if (file.get(FontSection, "Style4", "") == "fsstrikeout")
         font.strikeout = true;
 
-    stored.lastCard = readInt(m_path, ParamsSection, "LastCard", 1);
-    stored.returnAddress = readReturnAddress();
+    stored.lastCard = readInt(file, ParamsSection, "LastCard", 1);
+    stored.returnAddress = readReturnAddress(file);
     return stored;
 }
 
 std::array<std::string, 4> SettingsFile::readReturnAddress() const
 {
+    return readReturnAddress(loaded());
+}
+
+std::array<std::string, 4> SettingsFile::readReturnAddress(const ProfileFile& file)
+{
     std::array<std::string, 4> lines;
     for (std::size_t i = 0; i < lines.size(); ++i)
-        lines[i] = GetPrivateProfileString(ReturnAddressSection, ReturnAddressKeys[i], "", m_path);
+        lines[i] = file.get(ReturnAddressSection, ReturnAddressKeys[i], "");
     return lines;
 }
 
@@ -159,6 +184,7 @@ SettingsWrite writeEntries(const SettingsFile& file, const std::array<Entry, N>&
 SettingsWrite SettingsFile::writeinifile(
     const WindowPlacement& placement, const CardFont& font, int lastCard) const
 {
+    m_loadedStatus.reset();
     const std::array<Entry, 14> entries = {{
         {PositionSection, "Top", std::to_string(placement.top)},
         {PositionSection, "Left", std::to_string(placement.left)},
@@ -180,12 +206,14 @@ SettingsWrite SettingsFile::writeinifile(
 
 SettingsWrite SettingsFile::writeLastCard(int lastCard) const
 {
+    m_loadedStatus.reset();
     return writeEntries(
         *this, std::array<Entry, 1> {{{ParamsSection, "LastCard", std::to_string(lastCard)}}});
 }
 
 SettingsWrite SettingsFile::writeReturnAddress(const std::array<std::string, 4>& lines) const
 {
+    m_loadedStatus.reset();
     std::array<Entry, 4> entries;
     for (std::size_t i = 0; i < lines.size(); ++i)
         entries[i] = {ReturnAddressSection, ReturnAddressKeys[i], textValue(lines[i])};

@@ -2,9 +2,13 @@
 // write order the main window uses.
 #pragma once
 
+#include "core/profile_file.h"
+
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <sys/stat.h>
 
 namespace quillbox {
 
@@ -107,7 +111,13 @@ public:
     std::string unableToWriteMessage() const;
 
 private:
+    /// The file as last read, read again when it has changed since.
+    const ProfileFile& loaded() const;
+    static std::array<std::string, 4> readReturnAddress(const ProfileFile& file);
+
     std::string m_path;
+    mutable ProfileFile m_loaded;
+    mutable std::optional<struct stat> m_loadedStatus;
 };
 
 } // namespace quillbox

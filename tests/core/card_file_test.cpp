@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
+#include <ostream>
 #include <random>
 #include <string>
 #include <sys/resource.h>
@@ -44,6 +45,11 @@ struct ParseCase {
     std::vector<std::string> cards; // in collection order
     bool damagedEnd;
 };
+
+void PrintTo(const ParseCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ParseRecords : public ::testing::TestWithParam<ParseCase> { };
 
@@ -485,7 +491,7 @@ TEST(CardFileCorpus, EveryFileParsesSafelyAndRoundTrips)
         const CardFileParse parsed = parseCardRecords(bytes, *box);
         ASSERT_LE(box->CardCount, MaxCards);
         for (int i = 1; i <= box->CardCount; ++i) {
-            EXPECT_EQ(box->CardTable[i].find('\0'), std::string::npos);
+            EXPECT_EQ(box->CardTable[i].view().find('\0'), std::string::npos);
             if (i > 1) {
                 EXPECT_LE(compareCardTexts(box->CardTable[i - 1], box->CardTable[i]), 0);
             }

@@ -1,6 +1,7 @@
 #include "core/cp1252.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 namespace cp = quillbox::cp1252;
@@ -9,7 +10,6 @@ TEST(Cp1252, EveryByteRoundTrips)
 {
     for (int b = 0; b < 256; ++b) {
         const char16_t u = cp::toUnicode(static_cast<unsigned char>(b));
-        EXPECT_TRUE(cp::representable(u)) << "byte " << b;
         EXPECT_EQ(cp::fromUnicode(u), b) << "byte " << b;
     }
     std::string all;
@@ -30,6 +30,11 @@ struct MappingCase {
     unsigned char byte;
     char16_t unicode;
 };
+
+void PrintTo(const MappingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Cp1252Mapping : public ::testing::TestWithParam<MappingCase> { };
 
@@ -53,7 +58,6 @@ INSTANTIATE_TEST_SUITE_P(Table, Cp1252Mapping,
 TEST(Cp1252, CharactersOutsideBecomeQuestionMarks)
 {
     // The C1 range positions that the code page reassigned are not themselves.
-    EXPECT_FALSE(cp::representable(0x80));
     EXPECT_EQ(cp::fromUnicode(0x80), '?');
     EXPECT_EQ(cp::fromUnicode(0x9F), '?');
     EXPECT_EQ(cp::fromUnicode(0x0100), '?');
@@ -76,6 +80,11 @@ struct Utf8Case {
     std::string utf8;
     std::string bytes;
 };
+
+void PrintTo(const Utf8Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class Cp1252FromUtf8 : public ::testing::TestWithParam<Utf8Case> { };
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <ostream>
 #include <string>
 
 namespace quillbox {
@@ -21,6 +22,11 @@ struct IntCase {
 std::string caseName(const testing::TestParamInfo<IntCase>& info)
 {
     return info.param.name;
+}
+
+void PrintTo(const IntCase& c, std::ostream* os)
+{
+    *os << c.name;
 }
 
 class NumbersSettingsInt : public testing::TestWithParam<IntCase> { };

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -23,6 +24,11 @@ struct ReadCase {
     std::string_view fallback;
     std::string expected;
 };
+
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ProfileRead : public testing::TestWithParam<ReadCase> { };
 
@@ -101,6 +107,11 @@ struct WriteCase {
     std::string_view after;
 };
 
+void PrintTo(const WriteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class ProfileWriteCases : public testing::TestWithParam<WriteCase> { };
 
 TEST_P(ProfileWriteCases, ChangesOnlyWhatItMust)
@@ -130,8 +141,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, ProfileWriteCases,
         WriteCase {"NewKeyInEmptySectionFollowsHeader", "[A]\r\n\r\n[B]\r\n", "a", "k", "v",
             "[A]\r\nk=v\r\n\r\n[B]\r\n"},
         WriteCase {"NewKeyAfterEntryWithoutLineEnd", "[A]\r\nx=1", "A", "k", "v", "[A]\r\nx=1\r\nk=v\r\n"},
+        // New lines take the line end the file already uses.
         WriteCase {
-            "NewKeyInLfFileKeepsOldLineEnds", "[A]\nx=1\n\n[B]\n", "A", "k", "v", "[A]\nx=1\nk=v\r\n\n[B]\n"},
+            "NewKeyInLfFileTakesItsLineEnd", "[A]\nx=1\n\n[B]\n", "A", "k", "v", "[A]\nx=1\nk=v\n\n[B]\n"},
+        WriteCase {"NewSectionInLfFileTakesItsLineEnd", "[A]\nx=1", "B", "k", "v", "[A]\nx=1\n[B]\nk=v\n"},
+        WriteCase {"NewKeyInCrFileTakesItsLineEnd", "[A]\rx=1\r", "A", "k", "v", "[A]\rx=1\rk=v\r"},
         WriteCase {"NewKeyGoesToFirstDuplicateSection", "[A]\r\nx=1\r\n[A]\r\ny=2\r\n", "A", "k", "v",
             "[A]\r\nx=1\r\nk=v\r\n[A]\r\ny=2\r\n"},
         WriteCase {"NewSectionAtEndWithoutBlankLine", "[A]\r\nx=1\r\n", "Params", "LastCard", "1",

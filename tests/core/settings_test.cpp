@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 namespace quillbox {
@@ -98,6 +99,11 @@ struct TopCase {
     int expected;
 };
 
+void PrintTo(const TopCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class SettingsTop : public SettingsFileTest, public testing::WithParamInterface<TopCase> { };
 
 TEST_P(SettingsTop, ReadsTopOrNoSettings)
@@ -132,6 +138,11 @@ struct FontCase {
     std::string_view fontSection;
     CardFont (*expected)(CardFont);
 };
+
+void PrintTo(const FontCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class SettingsFont : public SettingsFileTest, public testing::WithParamInterface<FontCase> { };
 

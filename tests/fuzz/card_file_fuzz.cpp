@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check((parsed.heldBack == 0) == parsed.heldBackRecords.empty(), "held-back count matches bytes");
     check(parsed.heldBackRecords.size() <= size, "held-back bytes come from the input");
     for (int i = 1; i <= first->CardCount; ++i) {
-        check(first->CardTable[i].find('\0') == std::string::npos, "no NUL inside a card text");
+        check(first->CardTable[i].view().find('\0') == std::string::npos, "no NUL inside a card text");
         if (i > 1)
             check(compareCardTexts(first->CardTable[i - 1], first->CardTable[i]) <= 0, "cards sorted");
     }

@@ -1,0 +1,116 @@
+// The one file layer the card file and the settings file share: whole-file
+// reads and writes, unique temporary files beside a target, atomic
+// replacement, and one way of describing a system error. Every call returns
+// 0 or an errno value; nothing here throws or shows anything.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+namespace quillbox::posix {
+
+/// The system's reason for `error` ("Permission denied").
+std::string describe(int error);
+/// "<what> <path>: <reason>", the form every failed file step is reported in.
+std::string describeFailure(std::string_view what, const std::string& path, int error);
+
+/// The operations a test may make fail (see setFaultInjector).
+enum class Operation { Open, Read, Write, Sync, Truncate, Rename, Link, Unlink, Chmod, SyncDirectory };
+
+/// Called before each operation with the path it concerns; a non-zero
+/// result makes the operation fail with that errno without doing it. For
+/// tests only: production code never sets one. Pass {} to remove it.
+using FaultInjector = std::function<int(Operation, const std::string& path)>;
+void setFaultInjector(FaultInjector injector);
+
+/// An open file descriptor, closed when it goes out of scope.
+class Fd {
+public:
+    explicit Fd(int fd = -1) noexcept
+        : m_fd(fd)
+    {
+    }
+    ~Fd();
+    Fd(Fd&& other) noexcept;
+    Fd& operator=(Fd&& other) noexcept;
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+
+    int get() const noexcept { return m_fd; }
+    bool valid() const noexcept { return m_fd >= 0; }
+    /// Closes now: 0, or the errno of a failed close (where some file
+    /// systems report a delayed write error). Never retried.
+    int close() noexcept;
+
+private:
+    int m_fd;
+};
+
+/// Opens `path` (O_CLOEXEC added, EINTR retried) into `out`.
+int openFile(const std::string& path, int flags, Fd& out, mode_t mode = 0);
+/// Reads from the current position to end of file into `out`.
+int readAll(int fd, std::string& out, std::size_t sizeHint = 0);
+/// Writes all of `bytes` at the current position.
+int writeAll(int fd, std::string_view bytes);
+/// fsync, EINTR retried.
+int syncFile(int fd);
+
+/// Reads the whole regular file `path` into `bytes`, and its status into
+/// `status` when given. Never opens anything but a regular file, so a
+/// FIFO or device in its place is neither blocked on nor read: those give
+/// ENOTREGULAR, a directory EISDIR, a missing file ENOENT.
+inline constexpr int ENOTREGULAR = -1;
+int readFile(const std::string& path, std::string& bytes, struct stat* status = nullptr);
+
+/// Where a write to `path` must land: the final target of a chain of
+/// symbolic links (resolved even when the last one dangles), otherwise
+/// `path` itself. Replacing the target keeps every link a link.
+std::string followLinks(const std::string& path);
+
+/// The directory part of `path` ("." for a bare name) and the name part.
+std::string directoryOf(const std::string& path);
+std::string fileNameOf(const std::string& path);
+/// `directory` and `name` joined by one '/'; `name` alone for "".
+std::string joinPath(const std::string& directory, std::string_view name);
+
+/// Creates a new, empty file beside `target` under a temporary name of the
+/// program's own (see isTemporaryName), exclusively, with 0666 less the
+/// umask, and holds a lock on it while `out` stays open so that
+/// removeStaleTemporaries() never takes it for an abandoned one.
+int createTemporary(const std::string& target, Fd& out, std::string& path);
+/// A fresh temporary name beside `target` of the same form, not created:
+/// for link(), which makes the file itself.
+std::string temporaryName(const std::string& target);
+/// True for the names createTemporary() makes: "." + target name +
+/// ".quillbox-tmp-" + process id + "-" + six letters or digits.
+bool isTemporaryName(std::string_view name);
+/// The process id a temporary name carries, or -1.
+pid_t temporaryOwner(std::string_view name);
+
+/// Removes, in `directory` alone (one pass over its entries), every
+/// temporary file of the program's naming whose saving process is gone and
+/// that no open save holds locked. Returns how many it removed.
+int removeStaleTemporaries(const std::string& directory);
+
+/// Writes `bytes` to the new file `fd` (named `path`), syncs and closes it.
+int writeAndSync(Fd& fd, std::string_view bytes);
+
+/// rename(2), and unlink(2) that keeps errno.
+int renameFile(const std::string& from, const std::string& to);
+int removeFile(const std::string& path);
+/// link(2).
+int linkFile(const std::string& from, const std::string& to);
+
+/// Makes the renames in `directory` durable. File systems that cannot sync
+/// a directory (EINVAL, EROFS) count as done.
+int syncDirectory(const std::string& directory);
+
+/// Gives the open file `fd` the permission bits of `like`, and its owner
+/// and group where the process may set them (a refused change of owner is
+/// no error).
+int copyAccess(int fd, const struct stat& like);
+
+} // namespace quillbox::posix
