@@ -11,6 +11,7 @@
 #include <utility>
 
 namespace quillbox {
+class CardWindow;
 class TForm1;
 class TForm2;
 class TForm3;
@@ -29,6 +30,8 @@ struct AppContext {
     Services services;
 
     TForm1* Form1 = nullptr;
+    /// The main window as the other windows see it; set with Form1.
+    CardWindow* cardWindow = nullptr;
     /// The other windows, null until first asked for through the functions
     /// below, which make all of them then. Most runs open few of them, and
     /// the first card comes up sooner without them.

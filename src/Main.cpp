@@ -20,11 +20,9 @@
 #include <QHash>
 #include <QImage>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
-#include <QSignalBlocker>
 #include <QToolButton>
 #include <QWindow>
 
@@ -37,12 +35,6 @@ struct ToolPicture {
 };
 
 namespace {
-
-/// Characters a card may hold as typed; the stored text adds CR LF.
-constexpr std::size_t MaxTypedChars = 498;
-/// Characters of a first line shown in a notebook caption.
-constexpr std::size_t CaptionChars = 15;
-constexpr int AlphabetTabs = 27;
 
 // Help topics of the message boxes.
 constexpr int HelpMainWindow = 1;
@@ -111,20 +103,6 @@ QString pathText(const std::string& path)
 std::string pathBytes(const QString& path)
 {
     return QFile::encodeName(path).toStdString();
-}
-
-/// The text as a card is stored: at most the typed limit, ending in CR LF.
-std::string storedCardText(std::string text)
-{
-    if (text.size() > MaxTypedChars) {
-        text.resize(MaxTypedChars);
-        // A cut between CR and LF would leave a lone CR before the new break.
-        if (text.back() == '\r')
-            text.pop_back();
-    }
-    if (!text.ends_with("\r\n"))
-        text += "\r\n";
-    return text;
 }
 
 QColor colorFromSetting(std::int32_t value)
@@ -207,7 +185,8 @@ TForm1::TForm1(AppContext& app, QWidget* parent)
     // The card file and the tool pictures need no window: they are read on
     // other cores while this thread builds the window, which is mostly font
     // work that only this thread can do.
-    m_cardsReading = std::async(std::launch::async, [this] { return m_cardFile.LoadCardFile(Cards); });
+    m_cardsReading
+        = std::async(std::launch::async, [this] { return m_cardFile.LoadCardFile(m_box.collection()); });
     m_picturesReading = std::async(std::launch::async, readToolPictures);
 
     createWidgets();
@@ -570,13 +549,9 @@ void TForm1::FormCreate()
         m_app.ReturnAddressLines = stored.returnAddress;
     }
 
-    if (Cards.CardCount == 0 || Cards.CardCount < lastCard || lastCard < 1)
-        Cards.CurrentCard = 1;
-    else
-        Cards.CurrentCard = lastCard;
+    m_box.showAtStart(lastCard);
     showcard();
     litealpha();
-    Cards.CardsChanged = false;
     NotOnTop = true;
     showCount();
 }
@@ -627,7 +602,7 @@ void TForm1::reportCardFileLoad(const CardFileLoad& load)
 void TForm1::FormActivate()
 {
     Memo1->setFocus();
-    if (Cards.CardCount == 0)
+    if (m_box.count() == 0)
         Add1Click();
     AlphaTabArmed = true;
 }
@@ -640,9 +615,9 @@ void TForm1::FormResize()
 void TForm1::FormClose()
 {
     textchange();
-    if (Cards.CardsChanged)
+    if (m_box.cards().CardsChanged)
         saveCardsAtClose();
-    const SettingsWrite written = m_app.settingsFile().writeLastCard(Cards.CurrentCard);
+    const SettingsWrite written = m_app.settingsFile().writeLastCard(m_box.current());
     if (!written.ok)
         errorBox(*m_app.services.messages, this, pathText(written.message));
 }
@@ -651,7 +626,7 @@ void TForm1::saveCardsAtClose()
 {
     MessageBoxes& boxes = *m_app.services.messages;
     FolderChooser* const folders = m_app.services.folders;
-    CardFileSave result = m_cardFile.SaveCardFile(Cards);
+    CardFileSave result = m_cardFile.SaveCardFile(m_box.collection());
     QString failedPath = pathText(m_cardFile.cardFilePath());
     while (!result.ok) {
         ChoiceRequest request;
@@ -680,7 +655,7 @@ void TForm1::saveCardsAtClose()
         if (answer == discard)
             return;
         if (answer != elsewhere) {
-            result = m_cardFile.SaveCardFile(Cards);
+            result = m_cardFile.SaveCardFile(m_box.collection());
             failedPath = pathText(m_cardFile.cardFilePath());
             continue;
         }
@@ -689,7 +664,7 @@ void TForm1::saveCardsAtClose()
         if (!folder)
             continue;
         const CardFile elsewhereFile(pathBytes(*folder));
-        result = m_cardFile.SaveCardFileTo(Cards, elsewhereFile.directory());
+        result = m_cardFile.SaveCardFileTo(m_box.collection(), elsewhereFile.directory());
         failedPath = pathText(elsewhereFile.cardFilePath());
         if (result.ok) {
             MessageRequest done;
@@ -782,7 +757,7 @@ bool TForm1::writeinifile()
     if (m_app.StartingUp)
         return true;
     const SettingsWrite written
-        = m_app.settingsFile().writeinifile(framePlacement(), m_cardFont, Cards.CurrentCard);
+        = m_app.settingsFile().writeinifile(framePlacement(), m_cardFont, m_box.current());
     if (!written.ok) {
         errorBox(*m_app.services.messages, this, pathText(written.message));
         return false;
@@ -792,7 +767,7 @@ bool TForm1::writeinifile()
 
 void TForm1::showCount()
 {
-    Label1->setText(QStringLiteral("%1 cards").arg(Cards.CardCount));
+    Label1->setText(QStringLiteral("%1 cards").arg(m_box.count()));
     Label1->adjustSize();
 }
 
@@ -801,83 +776,65 @@ void TForm1::showCount()
 
 std::string TForm1::firstline(int index, bool full) const
 {
-    if (index < 1 || index > Cards.CardCount)
-        return {};
-    const std::string_view text = Cards.card(index);
-    std::string line;
-    for (const char c : text) {
-        if (c == '\r' || c == '\0')
-            break;
-        if (c != '\n')
-            line += c;
-    }
-    if (!full && line.size() > CaptionChars)
-        line.resize(CaptionChars);
-    return line;
+    return m_box.firstline(index, full);
 }
 
 void TForm1::showcard()
 {
-    Memo1->setText(Cards.card(Cards.CurrentCard));
+    Memo1->setText(m_box.cards().card(m_box.current()));
 
-    const int p = PendingPageIndex != -1 ? PendingPageIndex : TabbedNotebook1->PageIndex();
+    const int selected = PendingPageIndex != -1 ? PendingPageIndex : TabbedNotebook1->PageIndex();
     PendingPageIndex = -1;
-    const int count = Cards.CardCount;
-    for (int i = 0; i < 4; ++i) {
-        if (i >= count) {
-            TabbedNotebook1->setPageCaption(i, QString());
-            continue;
-        }
-        int b = Cards.CurrentCard + i - p;
-        if (b > count)
-            b -= count;
-        if (b < 1)
-            b += count;
-        TabbedNotebook1->setPageCaption(i, QStringLiteral("%1-").arg(b) + toQString(firstline(b, false)));
+    for (int i = 0; i < NotebookTabs; ++i) {
+        const std::optional<int> card = m_box.cardUnderTab(i, selected);
+        TabbedNotebook1->setPageCaption(
+            i, card ? QStringLiteral("%1-").arg(*card) + toQString(firstline(*card, false)) : QString());
     }
-    Label3->setText(QString::number(Cards.CurrentCard));
+    Label3->setText(QString::number(m_box.current()));
     Label3->adjustSize();
 }
 
 void TForm1::litealpha()
 {
-    const std::string text = Memo1->text();
-    if (text.empty())
-        return;
-    // Every character below "A" (a digit, a blank, the CR of an empty first
-    // line) is filed under "#"; one above "Z" has no tab of its own.
-    const unsigned char c = foldCardByte(text.front());
-    int tab = -1;
-    if (c < 'A')
-        tab = 0;
-    else if (c <= 'Z')
-        tab = c - 'A' + 1;
-    if (tab < 0)
+    const std::optional<int> tab = letterTabOf(Memo1->text());
+    if (!tab)
         return;
     AlphaTabArmed = false;
-    TabSet1->selectTab(tab);
+    TabSet1->selectTab(*tab);
     AlphaTabArmed = true;
+}
+
+void TForm1::showCardNumber(int index)
+{
+    m_box.show(index);
+    showcard();
+    litealpha();
+}
+
+void TForm1::focusCardMemo()
+{
+    activateWindow();
+    Memo1->setFocus();
+}
+
+bool TForm1::refusedWhileEnteringNewCard()
+{
+    if (!m_box.enteringNewCard())
+        return false;
+    newcarderror();
+    return true;
 }
 
 void TForm1::TabbedNotebook1Change(int NewTab, bool& AllowChange)
 {
-    if (Cards.EnteringNewCard()) {
-        newcarderror();
-        AllowChange = false;
+    AllowChange = false;
+    if (refusedWhileEnteringNewCard())
         return;
-    }
     textchange();
-    const int count = Cards.CardCount;
-    int c = Cards.CurrentCard + NewTab - TabbedNotebook1->PageIndex();
-    if (c > count)
-        c -= count;
-    if (c < 1)
-        c += count;
-    if (NewTab + 1 > count || c > count || c < 1) {
-        AllowChange = false;
+    const std::optional<int> card = m_box.cardUnderTab(NewTab, TabbedNotebook1->PageIndex());
+    if (!card)
         return;
-    }
-    Cards.CurrentCard = c;
+    m_box.show(*card);
     PendingPageIndex = NewTab;
     showcard();
     litealpha();
@@ -887,51 +844,29 @@ void TForm1::TabbedNotebook1Change(int NewTab, bool& AllowChange)
 
 void TForm1::TabSet1Change(int NewTab, bool& AllowChange)
 {
-    if (Cards.EnteringNewCard()) {
-        newcarderror();
-        AllowChange = false;
+    AllowChange = false;
+    if (refusedWhileEnteringNewCard())
         return;
-    }
+    AllowChange = true;
     if (!AlphaTabArmed) {
         AlphaTabArmed = true;
-        AllowChange = true;
         return;
     }
     textchange();
-    int target = 1;
-    if (NewTab > 0) {
-        const unsigned char letter = static_cast<unsigned char>('A' + NewTab - 1);
-        for (int i = 1; i <= Cards.CardCount; ++i) {
-            const std::string line = firstline(i, false);
-            const unsigned char first = line.empty() ? 0 : foldCardByte(line.front());
-            if (first >= letter) {
-                target = i;
-                break;
-            }
-        }
-    }
-    Cards.CurrentCard = target;
+    m_box.show(m_box.firstCardUnderLetter(NewTab));
     showcard();
     AlphaTabArmed = true;
-    AllowChange = true;
 }
 
-void TForm1::moveBy(int step, int minimumCards)
+void TForm1::moveBy(Step step)
 {
-    if (Cards.EnteringNewCard()) {
-        newcarderror();
+    if (refusedWhileEnteringNewCard())
         return;
-    }
     textchange();
-    const int count = Cards.CardCount;
-    if (count < minimumCards)
+    const std::optional<int> card = m_box.cardAfter(step);
+    if (!card)
         return;
-    int c = Cards.CurrentCard + step;
-    if (c < 1)
-        c += count;
-    if (c > count)
-        c -= count;
-    Cards.CurrentCard = c;
+    m_box.show(*card);
     showcard();
     litealpha();
     Memo1->setFocus();
@@ -939,51 +874,31 @@ void TForm1::moveBy(int step, int minimumCards)
 
 void TForm1::SpeedButton2Click()
 {
-    moveBy(-4, 5);
+    moveBy(Step::PageBack);
 }
 
 void TForm1::SpeedButton3Click()
 {
-    moveBy(4, 5);
+    moveBy(Step::PageForward);
 }
 
 void TForm1::SpeedButton4Click()
 {
-    moveBy(-1, 6);
+    moveBy(Step::CardBack);
 }
 
 void TForm1::SpeedButton5Click()
 {
-    moveBy(1, 6);
+    moveBy(Step::CardForward);
 }
 
 // ---------------------------------------------------------------------------
 // Editing
 
-void TForm1::InsertCard()
-{
-    Cards.InsertCard();
-    showCount();
-}
-
 void TForm1::textchange()
 {
-    std::string text = Memo1->text();
-    if (text.empty())
-        return;
-    const bool entering = Cards.EnteringNewCard();
-    if (!entering && !Memo1->modified())
-        return;
-    const bool replacing = !entering && Cards.CurrentCard >= 1 && Cards.CurrentCard <= Cards.CardCount;
-    // Text typed into the empty view (no cards, nothing being entered) is a
-    // new card: there is no card to replace.
-    if (!replacing && Cards.CardCount >= MaxCards)
-        return;
-    if (replacing)
-        Cards.RemoveCard(Cards.CurrentCard);
-    Cards.CardTable[StagingSlot] = storedCardText(std::move(text));
-    InsertCard();
-    Cards.CardsChanged = true;
+    if (m_box.storeEdit(Memo1->text(), Memo1->modified()))
+        showCount();
 }
 
 void TForm1::newcarderror()
@@ -993,21 +908,18 @@ void TForm1::newcarderror()
 
 void TForm1::Add1Click()
 {
-    if (Cards.CardCount >= MaxCards) {
+    if (m_box.full()) {
         warningBox(*m_app.services.messages, this,
             QStringLiteral("The maximum number of records for this file has been reached."), MsgOK,
             HelpMaxRecords);
         return;
     }
-    if (Cards.EnteringNewCard()) {
-        newcarderror();
+    if (refusedWhileEnteringNewCard())
         return;
-    }
     // The shown card's pending edit is kept, as every move keeps it.
     textchange();
     setNewCardMenus(false);
-    Cards.CardBeforeNew = Cards.CurrentCard;
-    Cards.CurrentCard = 0;
+    m_box.beginNewCard();
     Memo1->setText({});
     Memo1->setFocus();
     Label1->setText(QStringLiteral("New card"));
@@ -1027,27 +939,26 @@ void TForm1::CompleteEntry1Click()
         }
         return;
     }
-    if (!Cards.EnteringNewCard()) {
+    if (!m_box.enteringNewCard()) {
         warningBox(
             boxes, this, QStringLiteral("You are not currently entering a card."), MsgOK, HelpNotEntering);
         return;
     }
-    Cards.CardTable[StagingSlot] = storedCardText(text);
-    InsertCard();
+    m_box.completeNewCard(text);
+    showCount();
     showcard();
     litealpha();
     setNewCardMenus(true);
-    Cards.CardsChanged = true;
 }
 
 void TForm1::Abort1Click()
 {
-    if (!Cards.EnteringNewCard()) {
+    if (!m_box.enteringNewCard()) {
         warningBox(*m_app.services.messages, this, QStringLiteral("You are not currently entering a card."),
             MsgOK, HelpNotEntering);
         return;
     }
-    Cards.CurrentCard = Cards.CardBeforeNew;
+    m_box.abortNewCard();
     showcard();
     litealpha();
     showCount();
@@ -1058,11 +969,9 @@ void TForm1::Abort1Click()
 void TForm1::Delete1Click()
 {
     MessageBoxes& boxes = *m_app.services.messages;
-    if (Cards.EnteringNewCard()) {
-        newcarderror();
+    if (refusedWhileEnteringNewCard())
         return;
-    }
-    if (Cards.CardCount == 0) {
+    if (m_box.count() == 0) {
         warningBox(boxes, this,
             QStringLiteral("You either have no cards to delete or you are currently entering a card. "
                            "If you are entering a card that you do not want to enter select abort from "
@@ -1070,26 +979,23 @@ void TForm1::Delete1Click()
             MsgOK, HelpDelete);
     } else if (warningBox(boxes, this,
                    QStringLiteral("Are you sure you want to delete this card:\r\n")
-                       + toQString(firstline(Cards.CurrentCard, true)),
+                       + toQString(firstline(m_box.current(), true)),
                    MsgYes | MsgNo, HelpDelete)
         == MsgYes) {
-        Cards.CardsChanged = true;
-        Cards.RemoveCard(Cards.CurrentCard);
-        if (Cards.CurrentCard > Cards.CardCount)
-            Cards.CurrentCard = Cards.CardCount;
-        if (Cards.CardCount > 0) {
+        m_box.removeCurrentCard();
+        if (m_box.count() > 0) {
             showcard();
             litealpha();
             Memo1->setFocus();
             showCount();
             // With fewer cards than tabs up to the selected one, step back to
             // the last tab that shows a card; this moves like a click would.
-            if (Cards.CardCount < TabbedNotebook1->PageIndex() + 1)
-                TabbedNotebook1->setPageIndex(Cards.CardCount - 1);
+            if (m_box.count() < TabbedNotebook1->PageIndex() + 1)
+                TabbedNotebook1->setPageIndex(m_box.count() - 1);
         }
     }
-    if (Cards.CardCount == 0) {
-        Cards.CurrentCard = 1;
+    if (m_box.count() == 0) {
+        m_box.show(1);
         showcard();
         Add1Click();
     }
@@ -1178,18 +1084,7 @@ void TForm1::List1Click()
     TForm2* cardList = m_app.form2();
     if (!cardList)
         return;
-    QListWidget* list = cardList->ListBox1;
-    if (list) {
-        QStringList rows;
-        rows.reserve(Cards.CardCount);
-        for (int i = 1; i <= Cards.CardCount; ++i)
-            rows.append(toQString(firstline(i, true)));
-        // Selecting the shown card's row is not a choice of the user's.
-        const QSignalBlocker quiet(list);
-        list->clear();
-        list->addItems(rows);
-        list->setCurrentRow(Cards.CurrentCard - 1);
-    }
+    cardList->fill();
     cardList->show();
     cardList->raise();
     cardList->activateWindow();
@@ -1215,10 +1110,8 @@ void TForm1::About1Click()
 
 void TForm1::PrintEnvelope1Click()
 {
-    if (Cards.EnteringNewCard()) {
-        newcarderror();
+    if (refusedWhileEnteringNewCard())
         return;
-    }
     // Envelope and label printing is not built yet.
 }
 

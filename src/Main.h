@@ -3,8 +3,9 @@
 #pragma once
 
 #include "AppContext.h"
+#include "CardWindow.h"
+#include "core/card_box.h"
 #include "core/card_file.h"
-#include "core/card_table.h"
 #include "core/settings.h"
 
 #include <QColor>
@@ -29,7 +30,7 @@ class TabbedNotebook;
 
 struct ToolPicture;
 
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public CardWindow {
     Q_OBJECT
 public:
     /// Builds the window and runs FormCreate: loads the card file from
@@ -38,7 +39,6 @@ public:
     ~TForm1() override;
 
     // --- The card box (module state) ---
-    CardCollection Cards;
     /// Tab about to become selected during a notebook change, else -1.
     int PendingPageIndex = -1;
     /// True when an alphabet tab change comes from the user.
@@ -52,11 +52,10 @@ public:
     std::string firstline(int index, bool full) const;
     void showcard();
     void litealpha();
-    /// Stores the pending edit of the card box.
+    /// Stores the pending edit of the card box; Label1 shows the new count
+    /// when a card was filed.
     void textchange();
     void newcarderror();
-    /// Files CardTable[StagingSlot] and shows the new count in Label1.
-    void InsertCard();
     /// Writes window, font and last card to the settings (skipped while
     /// starting up). Returns false when the write failed (already reported).
     bool writeinifile();
@@ -118,6 +117,17 @@ public:
     QAction* Index1 = nullptr;
     QAction* About1 = nullptr;
 
+    // --- What the other windows may ask (CardWindow) ---
+    const CardBox& cardBox() const override { return m_box; }
+    bool refusedWhileEnteringNewCard() override;
+    void storePendingEdit() override { textchange(); }
+    void showCardNumber(int index) override;
+    CardMemo& cardMemo() override { return *Memo1; }
+    void focusCardMemo() override;
+    QWidget& mainWidget() override { return *this; }
+
+    /// The cards, to read.
+    const CardCollection& cards() const noexcept { return m_box.cards(); }
     AppContext& app() const noexcept { return m_app; }
     CardFile& cardFile() noexcept { return m_cardFile; }
     /// The card box's font as the settings describe it.
@@ -190,12 +200,13 @@ private:
     /// Saves the cards; on failure offers to retry, to save elsewhere or to
     /// discard, until one of them has happened.
     void saveCardsAtClose();
-    /// Stores the pending edit, then moves `step` cards with wrap-around
-    /// when at least `minimumCards` are held.
-    void moveBy(int step, int minimumCards);
+    /// Stores the pending edit, then takes the step when there are cards
+    /// enough for it.
+    void moveBy(Step step);
     void focusWindowChanged(QWindow* window);
 
     AppContext& m_app;
+    CardBox m_box;
     CardFile m_cardFile;
     CardFont m_cardFont;
     QSize m_wantedFrameSize;

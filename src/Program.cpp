@@ -48,6 +48,7 @@ Program::Program(std::string startDirectory, Services services)
     QCoreApplication::setApplicationName(QStringLiteral("Quillbox v 2.0"));
 
     make(m_windows->form1, m_app.Form1, m_app);
+    m_app.cardWindow = m_app.Form1;
     m_app.StartingUp = false;
 
     // Each window may look at the ones made before it (the search window
@@ -70,6 +71,7 @@ Program::~Program()
     unmake(m_windows->form4, m_app.Form4);
     unmake(m_windows->form3, m_app.Form3);
     unmake(m_windows->form2, m_app.Form2);
+    m_app.cardWindow = nullptr;
     unmake(m_windows->form1, m_app.Form1);
 }
 

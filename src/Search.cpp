@@ -1,6 +1,8 @@
 #include "Search.h"
 
-#include "Main.h"
+#include "AppContext.h"
+#include "CardWindow.h"
+#include "core/card_box.h"
 #include "platform/card_memo.h"
 #include "platform/message_box.h"
 #include "platform/screen_metrics.h"
@@ -34,37 +36,6 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 }
 
 } // namespace
-
-std::optional<SearchHit> findCardContaining(const CardCollection& cards, std::string_view text, int first)
-{
-    if (text.empty())
-        return std::nullopt;
-    for (int i = std::max(first, 1); i <= cards.CardCount; ++i) {
-        const std::string_view card = cards.card(i);
-        const auto at = card.find(text);
-        if (at != std::string_view::npos)
-            return SearchHit {i, static_cast<int>(at)};
-    }
-    return std::nullopt;
-}
-
-int memoPosition(std::string_view stored, int offset)
-{
-    int position = 0;
-    const auto end = std::min(static_cast<std::size_t>(std::max(offset, 0)), stored.size());
-    for (std::size_t i = 0; i < end; ++i) {
-        const char c = stored[i];
-        if (c == '\r' && i + 1 < stored.size() && stored[i + 1] == '\n') {
-            position += 2;
-            ++i;
-        } else if (c == '\r' || c == '\n') {
-            position += 2;
-        } else {
-            ++position;
-        }
-    }
-    return position;
-}
 
 TForm4::TForm4(AppContext& app, QWidget* parent)
     : QWidget(parent)
@@ -113,9 +84,9 @@ TForm4::TForm4(AppContext& app, QWidget* parent)
 
 void TForm4::FormCreate()
 {
-    if (!m_app.Form1)
+    if (!m_app.cardWindow)
         return;
-    const QRect main = m_app.Form1->frameGeometry();
+    const QRect main = m_app.cardWindow->mainWidget().frameGeometry();
     move(main.left(), main.top() + main.height() - 115);
 }
 
@@ -154,15 +125,13 @@ void TForm4::keyPressEvent(QKeyEvent* event)
 
 void TForm4::find(bool next)
 {
-    TForm1& main = *m_app.Form1;
-    CardCollection& cards = main.Cards;
+    CardWindow& main = *m_app.cardWindow;
     // A search would leave the new card's entry without filing or ending it.
-    if (cards.EnteringNewCard()) {
-        main.newcarderror();
+    if (main.refusedWhileEnteringNewCard())
         return;
-    }
+    const CardBox& box = main.cardBox();
     const std::string text = fromQString(Edit1->text());
-    if (cards.CardCount == 0 || text.empty()) {
+    if (box.count() == 0 || text.empty()) {
         notFound();
         return;
     }
@@ -170,34 +139,30 @@ void TForm4::find(bool next)
     // Store the pending edit first, so that it is neither lost when the
     // hit replaces the box's text nor left out of the search; the search
     // then goes on from the stored card's (possibly new) number.
-    CardMemo& memo = *main.Memo1;
+    CardMemo& memo = main.cardMemo();
     const bool pending = memo.modified() && memo.textLength() > 0;
     const int caret = memo.selStart();
     const int selected = memo.selLength();
-    main.textchange();
+    main.storePendingEdit();
 
-    const auto hit = findCardContaining(cards, text, next ? cards.CurrentCard + 1 : 1);
+    const auto hit = box.findCardContaining(text, next ? box.current() + 1 : 1);
     if (!hit) {
         if (pending) {
             // The stored card may have a new number: bring the view in line,
             // leaving the caret where the user had it.
-            main.showcard();
-            main.litealpha();
+            main.showCardNumber(box.current());
             memo.setSelection(caret, selected);
         }
         notFound();
         return;
     }
 
-    cards.CurrentCard = hit->card;
-    main.showcard();
-    main.litealpha();
-    const std::string_view stored = cards.card(hit->card);
+    main.showCardNumber(hit->card);
+    const std::string_view stored = box.cards().card(hit->card);
     const int start = memoPosition(stored, hit->offset);
     const int end = memoPosition(stored, hit->offset + static_cast<int>(text.size()));
     memo.setSelection(start, end - start);
-    main.activateWindow();
-    memo.setFocus();
+    main.focusCardMemo();
 }
 
 void TForm4::notFound()

@@ -1,8 +1,8 @@
 #include "list.h"
 
 #include "AppContext.h"
-#include "Main.h"
-#include "platform/card_memo.h"
+#include "CardWindow.h"
+#include "core/card_box.h"
 #include "platform/screen_metrics.h"
 #include "platform/text_codec.h"
 #include "window_util.h"
@@ -120,59 +120,43 @@ TForm2::TForm2(AppContext& app, QWidget* parent)
 
 void TForm2::fill()
 {
-    const TForm1& main = *m_app.Form1;
-    const CardCollection& cards = main.Cards;
+    const CardBox& box = m_app.cardWindow->cardBox();
     const QSignalBlocker quiet(ListBox1);
     ListBox1->clear();
     QStringList rows;
-    rows.reserve(cards.CardCount);
-    for (int i = 1; i <= cards.CardCount; ++i)
-        rows.append(toQString(main.firstline(i, true)));
+    rows.reserve(box.count());
+    for (int i = 1; i <= box.count(); ++i)
+        rows.append(toQString(box.firstline(i, true)));
     ListBox1->addItems(rows);
-    if (cards.CurrentCard >= 1 && cards.CurrentCard <= cards.CardCount)
-        ListBox1->setCurrentRow(cards.CurrentCard - 1);
+    if (box.current() >= 1 && box.current() <= box.count())
+        ListBox1->setCurrentRow(box.current() - 1);
 }
 
 void TForm2::ListBox1Click()
 {
-    TForm1& main = *m_app.Form1;
-    CardCollection& cards = main.Cards;
+    CardWindow& main = *m_app.cardWindow;
+    const CardBox& box = main.cardBox();
     const int row = ListBox1->currentRow();
-    if (row < 0 || row >= cards.CardCount)
+    if (row < 0 || row >= box.count())
         return;
-    if (cards.EnteringNewCard()) {
-        main.newcarderror();
+    if (main.refusedWhileEnteringNewCard())
         return;
-    }
 
-    // Store the pending edit rather than drop it. Storing removes the shown
-    // card and files it again, which shifts the cards between its old and
-    // new places by one; the chosen card's number shifts with them.
-    const int before = cards.CurrentCard;
-    main.textchange();
-    const int after = cards.CurrentCard;
-    int target = row + 1;
-    if (after != before) {
-        if (target == before) {
-            target = after;
-        } else {
-            if (target > before)
-                --target;
-            if (target >= after)
-                ++target;
-        }
-    }
+    // Store the pending edit rather than drop it. Storing may file the shown
+    // card elsewhere, which renumbers the cards between its two places.
+    const int before = box.current();
+    main.storePendingEdit();
+    const int after = box.current();
+    const int target = renumbered(row + 1, before, after);
 
-    cards.CurrentCard = target;
     refreshRows(std::min(before, after), std::max(before, after));
-    main.showcard();
-    main.litealpha();
+    main.showCardNumber(target);
     if (target != row + 1) {
         selectRow(target - 1);
         // A mouse press goes on to select the row under the pointer after
         // this handler; select the chosen card again once it is done.
         QTimer::singleShot(0, this, [this, target] {
-            if (isVisible() && m_app.Form1->Cards.CurrentCard == target)
+            if (isVisible() && m_app.cardWindow->cardBox().current() == target)
                 selectRow(target - 1);
         });
     }
@@ -180,10 +164,10 @@ void TForm2::ListBox1Click()
 
 void TForm2::refreshRows(int first, int last)
 {
-    const TForm1& main = *m_app.Form1;
+    const CardBox& box = m_app.cardWindow->cardBox();
     for (int i = std::max(first, 1); i <= last; ++i) {
         if (QListWidgetItem* item = ListBox1->item(i - 1))
-            item->setText(toQString(main.firstline(i, true)));
+            item->setText(toQString(box.firstline(i, true)));
     }
 }
 
@@ -201,9 +185,7 @@ void TForm2::FormDeactivate()
 
 void TForm2::SpeedButton1Click()
 {
-    TForm1& main = *m_app.Form1;
-    main.activateWindow();
-    main.Memo1->setFocus();
+    m_app.cardWindow->focusCardMemo();
     close();
 }
 

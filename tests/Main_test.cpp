@@ -89,7 +89,7 @@ TEST_P(MoveTest, MovesAndWraps)
         break;
     }
     clickButton(button);
-    EXPECT_EQ(m().Cards.CurrentCard, c.expected);
+    EXPECT_EQ(m().cards().CurrentCard, c.expected);
     EXPECT_EQ(shownNumber(), c.expected);
     EXPECT_EQ(memo(), numberedCards(c.cards)[std::size_t(c.expected - 1)]);
     EXPECT_TRUE(p.messages().asked.empty());
@@ -159,12 +159,6 @@ TEST_F(MainWindowTest, CaptionShowsFifteenCharactersOfTheFirstLine)
     EXPECT_EQ(m().firstline(2, true), "");
 }
 
-TEST_F(MainWindowTest, FirstLineLeavesOutLineFeeds)
-{
-    startWith({"Ab\ncd\r\nrest\r\n"});
-    EXPECT_EQ(m().firstline(1, false), "Abcd");
-}
-
 // --- The alphabet tabs ------------------------------------------------------
 
 struct LetterCase {
@@ -185,7 +179,7 @@ TEST_P(AlphabetTest, ShowsTheFirstCardFiledAtOrAfterTheLetter)
     while (m().TabSet1->tabText(index) != wanted)
         ++index;
     clickTab(m().TabSet1, index);
-    EXPECT_EQ(m().Cards.CurrentCard, GetParam().expectedCard);
+    EXPECT_EQ(m().cards().CurrentCard, GetParam().expectedCard);
     EXPECT_EQ(shownNumber(), GetParam().expectedCard);
     // The clicked tab stays lit even when the card starts with another letter.
     EXPECT_EQ(alphaTab(), wanted);
@@ -229,10 +223,10 @@ TEST_F(MainWindowTest, EditIsStoredBeforeTheLetterIsLookedUp)
     startWith({"Adams\r\n", "Baker\r\n", "Carter\r\n"});
     selectAllAndType(QStringLiteral("Young"));
     clickTab(m().TabSet1, 25); // "Y"
-    EXPECT_EQ(m().Cards.card(3), "Young\r\n");
-    EXPECT_EQ(m().Cards.CurrentCard, 3);
+    EXPECT_EQ(m().cards().card(3), "Young\r\n");
+    EXPECT_EQ(m().cards().CurrentCard, 3);
     EXPECT_EQ(memo(), "Young\r\n");
-    EXPECT_TRUE(m().Cards.CardsChanged);
+    EXPECT_TRUE(m().cards().CardsChanged);
 }
 
 // --- The new-card state -----------------------------------------------------
@@ -242,7 +236,7 @@ TEST_F(MainWindowTest, NewCardDisablesSixMenuEntriesOnly)
     startWith(numberedCards(3));
     chooseMenuEntry(m().Add1);
     EXPECT_EQ(m().Label1->text(), QStringLiteral("New card"));
-    EXPECT_EQ(m().Cards.CurrentCard, 0);
+    EXPECT_EQ(m().cards().CurrentCard, 0);
     EXPECT_TRUE(memo().empty());
     for (QAction* off :
         {m().Main1->menuAction(), m().Print2->menuAction(), m().Add1, m().Delete1, m().Search1, m().List1})
@@ -263,7 +257,7 @@ TEST_P(RefusalTest, ToolButtonRefusesDuringEntry)
 {
     startWith(numberedCards(6), 2);
     clickButton(m().SpeedButton13);
-    ASSERT_EQ(m().Cards.CurrentCard, 0);
+    ASSERT_EQ(m().cards().CurrentCard, 0);
     QTest::keyClicks(m().Memo1, QStringLiteral("Typed"));
 
     auto* button = m().findChild<QToolButton*>(QString::fromLatin1(GetParam()));
@@ -275,9 +269,9 @@ TEST_P(RefusalTest, ToolButtonRefusesDuringEntry)
     EXPECT_EQ(box.title, QStringLiteral("Warning"));
     EXPECT_EQ(box.buttons, unsigned(MsgOK));
     EXPECT_EQ(box.helpContext, 17);
-    EXPECT_EQ(m().Cards.CurrentCard, 0);
+    EXPECT_EQ(m().cards().CurrentCard, 0);
     EXPECT_EQ(memo(), "Typed");
-    EXPECT_EQ(m().Cards.CardCount, 6);
+    EXPECT_EQ(m().cards().CardCount, 6);
 }
 
 INSTANTIATE_TEST_SUITE_P(Buttons, RefusalTest,
@@ -313,14 +307,14 @@ TEST_F(MainWindowTest, CompleteEntryFilesTheCardWithOneLineBreak)
         if (c.endsWithReturn)
             QTest::keyClick(w.Memo1, Qt::Key_Return);
         clickButton(w.SpeedButton12);
-        EXPECT_EQ(w.Cards.CardCount, 3);
-        EXPECT_EQ(w.Cards.CurrentCard, 2);
-        EXPECT_EQ(w.Cards.card(2), c.stored);
+        EXPECT_EQ(w.cards().CardCount, 3);
+        EXPECT_EQ(w.cards().CurrentCard, 2);
+        EXPECT_EQ(w.cards().card(2), c.stored);
         EXPECT_EQ(w.Label1->text(), QStringLiteral("3 cards"));
         EXPECT_EQ(w.Label3->text(), QStringLiteral("2"));
         EXPECT_TRUE(w.Add1->isEnabled());
         EXPECT_TRUE(w.Main1->menuAction()->isEnabled());
-        EXPECT_TRUE(w.Cards.CardsChanged);
+        EXPECT_TRUE(w.cards().CardsChanged);
         EXPECT_TRUE(fresh.messages().asked.empty());
     }
 }
@@ -338,17 +332,17 @@ TEST_F(MainWindowTest, CompleteEntryOnAnEmptyCard)
         p.messages().asked[0].text, QStringLiteral("There is no data in the card to add. Continue edit?"));
     EXPECT_EQ(p.messages().asked[0].buttons, unsigned(MsgOK | MsgAbort));
     EXPECT_EQ(p.messages().asked[0].helpContext, 17);
-    EXPECT_EQ(m().Cards.CurrentCard, 0);
+    EXPECT_EQ(m().cards().CurrentCard, 0);
 
     // Abort: the card shown before comes back and the menu is whole again.
     p.messages().answer(MsgAbort);
     clickButton(m().SpeedButton12);
-    EXPECT_EQ(m().Cards.CurrentCard, 2);
+    EXPECT_EQ(m().cards().CurrentCard, 2);
     EXPECT_EQ(memo(), numberedCards(3)[1]);
     EXPECT_EQ(m().Label1->text(), QStringLiteral("3 cards"));
     EXPECT_TRUE(m().Main1->menuAction()->isEnabled());
     EXPECT_TRUE(m().List1->isEnabled());
-    EXPECT_EQ(m().Cards.CardCount, 3);
+    EXPECT_EQ(m().cards().CardCount, 3);
 }
 
 TEST_F(MainWindowTest, CompleteAndAbortWhileBrowsingSayNotEntering)
@@ -362,8 +356,8 @@ TEST_F(MainWindowTest, CompleteAndAbortWhileBrowsingSayNotEntering)
         EXPECT_EQ(box.buttons, unsigned(MsgOK));
         EXPECT_EQ(box.helpContext, 18);
     }
-    EXPECT_EQ(m().Cards.CurrentCard, 1);
-    EXPECT_FALSE(m().Cards.CardsChanged);
+    EXPECT_EQ(m().cards().CurrentCard, 1);
+    EXPECT_FALSE(m().cards().CardsChanged);
 }
 
 TEST_F(MainWindowTest, AbortDropsTheTypedCard)
@@ -372,10 +366,10 @@ TEST_F(MainWindowTest, AbortDropsTheTypedCard)
     chooseMenuEntry(m().Add1);
     QTest::keyClicks(m().Memo1, QStringLiteral("Never mind"));
     chooseMenuEntry(m().Abort1);
-    EXPECT_EQ(m().Cards.CardCount, 3);
-    EXPECT_EQ(m().Cards.CurrentCard, 3);
+    EXPECT_EQ(m().cards().CardCount, 3);
+    EXPECT_EQ(m().cards().CurrentCard, 3);
     EXPECT_EQ(memo(), numberedCards(3)[2]);
-    EXPECT_FALSE(m().Cards.CardsChanged);
+    EXPECT_FALSE(m().cards().CardsChanged);
 }
 
 TEST_F(MainWindowTest, AddStoresThePendingEditFirst)
@@ -383,9 +377,9 @@ TEST_F(MainWindowTest, AddStoresThePendingEditFirst)
     startWith({"Adams\r\n", "Baker\r\n"});
     selectAllAndType(QStringLiteral("Young"));
     clickButton(m().SpeedButton13);
-    EXPECT_EQ(m().Cards.card(2), "Young\r\n");
-    EXPECT_EQ(m().Cards.CardBeforeNew, 2);
-    EXPECT_TRUE(m().Cards.CardsChanged);
+    EXPECT_EQ(m().cards().card(2), "Young\r\n");
+    EXPECT_EQ(m().cards().CardBeforeNew, 2);
+    EXPECT_TRUE(m().cards().CardsChanged);
     chooseMenuEntry(m().Abort1);
     EXPECT_EQ(memo(), "Young\r\n");
 }
@@ -398,7 +392,7 @@ TEST_F(MainWindowTest, AddRefusesAtTheLimit)
     EXPECT_EQ(p.messages().asked[0].text,
         QStringLiteral("The maximum number of records for this file has been reached."));
     EXPECT_EQ(p.messages().asked[0].helpContext, 16);
-    EXPECT_EQ(m().Cards.CurrentCard, 1);
+    EXPECT_EQ(m().cards().CurrentCard, 1);
     EXPECT_TRUE(m().Add1->isEnabled());
 }
 
@@ -409,12 +403,12 @@ TEST_F(MainWindowTest, EditedCardIsRefiledBeforeTheMove)
     startWith({"Adams\r\n", "Baker\r\n", "Carter\r\n", "Dunn\r\n", "Evans\r\n", "Fox\r\n"});
     selectAllAndType(QStringLiteral("Zed"));
     clickButton(m().SpeedButton5);
-    EXPECT_EQ(m().Cards.card(6), "Zed\r\n");
-    EXPECT_EQ(m().Cards.CurrentCard, 1);
+    EXPECT_EQ(m().cards().card(6), "Zed\r\n");
+    EXPECT_EQ(m().cards().CurrentCard, 1);
     EXPECT_EQ(memo(), "Baker\r\n");
     EXPECT_EQ(m().Label3->text(), QStringLiteral("1"));
     EXPECT_EQ(alphaTab(), QStringLiteral("B"));
-    EXPECT_TRUE(m().Cards.CardsChanged);
+    EXPECT_TRUE(m().cards().CardsChanged);
 }
 
 TEST_F(MainWindowTest, EditWithTooFewCardsIsStoredButNotShown)
@@ -422,8 +416,8 @@ TEST_F(MainWindowTest, EditWithTooFewCardsIsStoredButNotShown)
     startWith({"Adams\r\n", "Baker\r\n", "Carter\r\n"});
     selectAllAndType(QStringLiteral("Zed"));
     clickButton(m().SpeedButton5);
-    EXPECT_EQ(m().Cards.card(3), "Zed\r\n");
-    EXPECT_EQ(m().Cards.CurrentCard, 3);
+    EXPECT_EQ(m().cards().card(3), "Zed\r\n");
+    EXPECT_EQ(m().cards().CurrentCard, 3);
     EXPECT_EQ(m().Label3->text(), QStringLiteral("1"));
 }
 
@@ -436,7 +430,7 @@ TEST_F(MainWindowTest, EmptiedCardKeepsItsStoredText)
     clickButton(m().SpeedButton5);
     clickButton(m().SpeedButton4);
     EXPECT_EQ(memo(), numberedCards(6)[0]);
-    EXPECT_FALSE(m().Cards.CardsChanged);
+    EXPECT_FALSE(m().cards().CardsChanged);
 }
 
 // --- Delete -----------------------------------------------------------------
@@ -453,20 +447,20 @@ TEST_F(MainWindowTest, DeleteLastCardOnTheFourthTab)
         p.messages().asked[0].text, QStringLiteral("Are you sure you want to delete this card:\r\nCard 004"));
     EXPECT_EQ(p.messages().asked[0].buttons, unsigned(MsgYes | MsgNo));
     EXPECT_EQ(p.messages().asked[0].helpContext, 15);
-    EXPECT_EQ(m().Cards.CardCount, 3);
+    EXPECT_EQ(m().cards().CardCount, 3);
     EXPECT_EQ(notebookTab(), 2);
-    EXPECT_EQ(m().Cards.CurrentCard, 2);
+    EXPECT_EQ(m().cards().CurrentCard, 2);
     EXPECT_EQ(memo(), numberedCards(4)[1]);
     EXPECT_EQ(m().Label1->text(), QStringLiteral("3 cards"));
-    EXPECT_TRUE(m().Cards.CardsChanged);
+    EXPECT_TRUE(m().cards().CardsChanged);
 }
 
 TEST_F(MainWindowTest, DeleteAnsweredNoKeepsTheCard)
 {
     startWith(numberedCards(2), 2);
     clickButton(m().SpeedButton14); // no answer queued: Escape, which is No
-    EXPECT_EQ(m().Cards.CardCount, 2);
-    EXPECT_FALSE(m().Cards.CardsChanged);
+    EXPECT_EQ(m().cards().CardCount, 2);
+    EXPECT_FALSE(m().cards().CardsChanged);
 }
 
 TEST_F(MainWindowTest, DeletingTheOnlyCardBeginsANewOne)
@@ -474,8 +468,8 @@ TEST_F(MainWindowTest, DeletingTheOnlyCardBeginsANewOne)
     startWith({"Only\r\n"});
     p.messages().answer(MsgYes);
     chooseMenuEntry(m().Delete1);
-    EXPECT_EQ(m().Cards.CardCount, 0);
-    EXPECT_EQ(m().Cards.CurrentCard, 0);
+    EXPECT_EQ(m().cards().CardCount, 0);
+    EXPECT_EQ(m().cards().CurrentCard, 0);
     EXPECT_EQ(m().Label1->text(), QStringLiteral("New card"));
     EXPECT_EQ(captionNumbers(), (std::vector<int> {0, 0, 0, 0}));
 
@@ -496,7 +490,7 @@ TEST_F(MainWindowTest, DeleteWithNoCardsSaysSoAndBeginsANewCard)
     ASSERT_EQ(p.messages().asked.size(), 1u);
     EXPECT_TRUE(p.messages().asked[0].text.startsWith(QStringLiteral("You either have no cards to delete")));
     EXPECT_EQ(p.messages().asked[0].helpContext, 15);
-    EXPECT_EQ(m().Cards.CurrentCard, 0);
+    EXPECT_EQ(m().cards().CurrentCard, 0);
 }
 
 TEST_F(MainWindowTest, TextTypedIntoTheEmptyViewBecomesACard)
@@ -505,13 +499,13 @@ TEST_F(MainWindowTest, TextTypedIntoTheEmptyViewBecomesACard)
     p.messages().answer(MsgYes);
     chooseMenuEntry(m().Delete1);
     chooseMenuEntry(m().Abort1);
-    ASSERT_EQ(m().Cards.CardCount, 0);
+    ASSERT_EQ(m().cards().CardCount, 0);
     QTest::keyClicks(m().Memo1, QStringLiteral("Fresh"));
     clickButton(m().SpeedButton5);
-    EXPECT_EQ(m().Cards.CardCount, 1);
-    EXPECT_EQ(m().Cards.card(1), "Fresh\r\n");
-    EXPECT_EQ(m().Cards.CurrentCard, 1);
-    EXPECT_TRUE(m().Cards.CardsChanged);
+    EXPECT_EQ(m().cards().CardCount, 1);
+    EXPECT_EQ(m().cards().card(1), "Fresh\r\n");
+    EXPECT_EQ(m().cards().CurrentCard, 1);
+    EXPECT_TRUE(m().cards().CardsChanged);
 }
 
 // --- Layout and menus -------------------------------------------------------
@@ -637,7 +631,7 @@ TEST_F(MainWindowTest, ListShowsEveryFirstLineWithTheShownCardSelected)
     ASSERT_EQ(list->count(), 5);
     EXPECT_EQ(list->item(4)->text(), QStringLiteral("Card 005"));
     EXPECT_EQ(list->currentRow(), 2);
-    EXPECT_EQ(m().Cards.CurrentCard, 3);
+    EXPECT_EQ(m().cards().CurrentCard, 3);
 }
 
 TEST_F(MainWindowTest, HelpIndexOpensTheIndex)

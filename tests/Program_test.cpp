@@ -89,7 +89,7 @@ TEST(ProgramTest, FirstStartInAnEmptyDirectory)
     p.program().showMainWindow();
     QApplication::processEvents();
     EXPECT_EQ(m.Label1->text(), QStringLiteral("New card"));
-    EXPECT_EQ(m.Cards.CurrentCard, 0);
+    EXPECT_EQ(m.cards().CurrentCard, 0);
     EXPECT_TRUE(m.Memo1->hasFocus() || QApplication::focusWidget() == nullptr);
     EXPECT_TRUE(m.AlphaTabArmed);
     EXPECT_EQ(p.messages().asked.size(), 1u);
@@ -104,7 +104,7 @@ TEST(ProgramTest, LastCardZeroStartsAtCardOne)
 {
     TestProgram p;
     p.startWith(numberedCards(3), 0);
-    EXPECT_EQ(p.main().Cards.CurrentCard, 1);
+    EXPECT_EQ(p.main().cards().CurrentCard, 1);
     EXPECT_TRUE(p.messages().asked.empty());
 }
 
@@ -122,11 +122,11 @@ TEST_P(LastCardTest, ChoosesTheCurrentCard)
     TestProgram p;
     p.startWith(numberedCards(GetParam().cards), GetParam().lastCard);
     TForm1& m = p.main();
-    EXPECT_EQ(m.Cards.CurrentCard, GetParam().shown);
+    EXPECT_EQ(m.cards().CurrentCard, GetParam().shown);
     EXPECT_EQ(m.Label3->text(), QString::number(GetParam().shown));
     EXPECT_EQ(m.Label1->text(), QStringLiteral("%1 cards").arg(GetParam().cards));
     EXPECT_EQ(m.Memo1->text(), numberedCards(GetParam().cards)[std::size_t(GetParam().shown - 1)]);
-    EXPECT_FALSE(m.Cards.CardsChanged);
+    EXPECT_FALSE(m.cards().CardsChanged);
     EXPECT_EQ(m.frameGeometry(), QRect(100, 100, 465, 338));
 }
 
@@ -160,7 +160,7 @@ TEST(ProgramTest, ClosingAfterOnlyMovingWritesOnlyTheLastCard)
     p.writeSettings(settingsWithLastCard(1));
     p.startAndShow();
     clickButton(p.main().SpeedButton3);
-    ASSERT_EQ(p.main().Cards.CurrentCard, 5);
+    ASSERT_EQ(p.main().cards().CurrentCard, 5);
     p.close();
     EXPECT_EQ(p.dir().read("quillbox.db"), stored);
     EXPECT_FALSE(p.dir().exists("quillbox.bak"));
@@ -219,10 +219,10 @@ TEST(ProgramTest, UnwritableSettingsOnAFirstRunStillStart)
     EXPECT_EQ(box.icon, MsgIcon::Error);
     EXPECT_EQ(box.title, QStringLiteral("Quillbox v 2.0"));
     TForm1& m = p.main();
-    EXPECT_EQ(m.Cards.CurrentCard, 1);
+    EXPECT_EQ(m.cards().CurrentCard, 1);
     EXPECT_EQ(m.Label1->text(), QStringLiteral("2 cards"));
     EXPECT_EQ(m.Memo1->text(), numberedCards(2)[0]);
-    EXPECT_FALSE(m.Cards.CardsChanged);
+    EXPECT_FALSE(m.cards().CardsChanged);
 }
 
 TEST(ProgramTest, LoaderNoticesAreShownOnce)
@@ -355,7 +355,7 @@ TEST(ActivationTest, ReturningFromTheSearchWindowActivatesAgain)
     TestProgram p;
     p.startAndShow(); // empty: a new card is begun
     TForm1& m = p.main();
-    ASSERT_EQ(m.Cards.CurrentCard, 0);
+    ASSERT_EQ(m.cards().CurrentCard, 0);
     p.messages().clear();
 
     QWidget* search = p.app().form4();

@@ -28,7 +28,7 @@ protected:
     }
     TForm1& main() { return m_program.main(); }
     TForm4& search() { return *m_program.app().form4(); }
-    CardCollection& cards() { return main().Cards; }
+    const CardCollection& cards() { return main().cards(); }
     void findFirst(const QString& text)
     {
         search().Edit1->setText(text);
@@ -204,41 +204,6 @@ TEST_F(SearchWindow, FormCreatePlacesItOverTheMainWindowsLowerPart)
     search().FormCreate();
     const QRect frame = main().frameGeometry();
     EXPECT_EQ(search().frameGeometry().topLeft(), QPoint(frame.left(), frame.top() + frame.height() - 115));
-}
-
-struct Position {
-    const char* name;
-    const char* stored;
-    int offset;
-    int expected;
-};
-
-class MemoPosition : public ::testing::TestWithParam<Position> { };
-
-TEST_P(MemoPosition, CountsEveryLineBreakAsTwo)
-{
-    EXPECT_EQ(memoPosition(GetParam().stored, GetParam().offset), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, MemoPosition,
-    ::testing::Values(Position {"CrLf", "ab\r\ncd", 4, 4}, Position {"LoneLf", "ab\ncd", 3, 4},
-        Position {"LoneCr", "ab\rcd", 3, 4}, Position {"LfCrIsTwoBreaks", "a\n\rb", 3, 5},
-        Position {"PastTheEnd", "ab", 9, 2}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-TEST(FindCardContaining, ScansFromTheGivenCard)
-{
-    CardCollection cards;
-    for (const char* text : {"Able\r\nx\r\n", "Baker\r\nx y\r\n", "Carter\r\n"}) {
-        cards.CardTable[StagingSlot] = text;
-        cards.InsertCard();
-    }
-    EXPECT_EQ(findCardContaining(cards, "x", 1)->card, 1);
-    EXPECT_EQ(findCardContaining(cards, "x", 2)->card, 2);
-    EXPECT_EQ(findCardContaining(cards, "y", 0)->offset, 9);
-    EXPECT_FALSE(findCardContaining(cards, "x", 3));
-    EXPECT_FALSE(findCardContaining(cards, "", 1));
-    EXPECT_EQ(findCardContaining(cards, "r\r\nx", 1)->card, 2);
 }
 
 } // namespace

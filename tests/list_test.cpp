@@ -35,7 +35,7 @@ protected:
     }
     TForm1& main() { return m_program.main(); }
     TForm2& list() { return *m_program.app().form2(); }
-    CardCollection& cards() { return main().Cards; }
+    const CardCollection& cards() { return main().cards(); }
     QStringList rows()
     {
         QStringList texts;
@@ -130,8 +130,7 @@ TEST_F(CardList, TurningToTheMainWindowClosesItAndReopeningFillsAfresh)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !list().isVisible(); }));
     EXPECT_EQ(list().ListBox1->count(), 0);
 
-    cards().CurrentCard = 3;
-    main().showcard();
+    main().showCardNumber(3);
     open();
     EXPECT_EQ(rows().size(), 3);
     EXPECT_EQ(list().ListBox1->currentRow(), 2);
