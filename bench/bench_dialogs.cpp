@@ -38,13 +38,13 @@ void BM_CardList_Open2000(benchmark::State& state)
         app.Form1->List1Click();
         QApplication::processEvents();
         state.PauseTiming();
-        if (app.form2()->ListBox1->count() != app.Form1->Cards.CardCount)
+        if (app.form2()->ListBox1->count() != app.Form1->cards().CardCount)
             state.SkipWithError("the list was not filled");
         app.form2()->hide();
         QApplication::processEvents();
         state.ResumeTiming();
     }
-    state.counters["cards"] = app.Form1->Cards.CardCount;
+    state.counters["cards"] = app.Form1->cards().CardCount;
 }
 BENCHMARK(BM_CardList_Open2000)->Unit(benchmark::kMillisecond);
 
@@ -53,12 +53,12 @@ void BM_Search_FindFirstNoMatch2000(benchmark::State& state)
     BenchProgram program;
     AppContext& app = program.app();
     app.form4()->Edit1->setText(QStringLiteral("no card holds this text"));
-    const int shown = app.Form1->Cards.CurrentCard;
+    const int shown = app.Form1->cards().CurrentCard;
     for (auto _ : state)
         app.form4()->BitBtn1Click();
-    if (app.Form1->Cards.CurrentCard != shown)
+    if (app.Form1->cards().CurrentCard != shown)
         state.SkipWithError("a card was found");
-    state.counters["cards"] = app.Form1->Cards.CardCount;
+    state.counters["cards"] = app.Form1->cards().CardCount;
 }
 BENCHMARK(BM_Search_FindFirstNoMatch2000)->Unit(benchmark::kMicrosecond);
 

@@ -58,7 +58,7 @@ void BM_MainWindow_StartToFirstCard(benchmark::State& state)
         program->showMainWindow();
         settle();
         state.PauseTiming();
-        if (program->app().Form1->Cards.CardCount != MaxCards)
+        if (program->app().Form1->cards().CardCount != MaxCards)
             state.SkipWithError("the card file did not load");
         program.reset();
         settle();
@@ -86,7 +86,7 @@ template<void (TForm1::*Handler)()> void BM_Handler(benchmark::State& state)
     ShownProgram p;
     for (auto _ : state)
         (p.main().*Handler)();
-    state.counters["card"] = p.main().Cards.CurrentCard;
+    state.counters["card"] = p.main().cards().CurrentCard;
 }
 BENCHMARK_TEMPLATE(BM_Handler, &TForm1::SpeedButton5Click)
     ->Name("BM_Navigation_MoveForward")
