@@ -1,0 +1,290 @@
+#include "core/card_export.h"
+
+#include "core/cp1252.h"
+#include "core/csv.h"
+#include "core/utf8.h"
+#include "core/vcard.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace quillbox {
+
+namespace {
+
+std::string lowerAscii(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return out;
+}
+
+std::string_view trimmed(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
+    return s;
+}
+
+/// Every CR LF, lone CR and lone LF made `lineBreak`.
+std::string normalisedBreaks(std::string_view text, std::string_view lineBreak)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+            out += lineBreak;
+        } else if (text[i] == '\n') {
+            out += lineBreak;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string_view firstLine(std::string_view text)
+{
+    return text.substr(0, text.find('\n'));
+}
+
+/// Texts of a run of card records, as loading would take them.
+void appendRecordTexts(std::string_view records, std::vector<std::string>& texts)
+{
+    std::size_t i = 0;
+    while (i + 2 <= records.size()) {
+        const auto length = static_cast<std::int16_t>(
+            static_cast<unsigned char>(records[i]) | static_cast<unsigned char>(records[i + 1]) << 8);
+        i += 2;
+        if (length <= 0)
+            continue;
+        std::string_view field = records.substr(i, static_cast<std::size_t>(length));
+        i += field.size();
+        texts.emplace_back(field.substr(0, field.find('\0')));
+    }
+}
+
+ImportParse parseCsvImport(std::string_view bytes)
+{
+    ImportParse parse;
+    const std::string text = utf8::fromUnknown(bytes);
+    csv::ReadResult read = csv::read(text);
+    if (!read.ok)
+        return {false, read.errorLine, read.error, {}};
+    if (read.rows.empty())
+        return {false, 1, "the file is empty", {}};
+
+    const csv::Row& header = read.rows.front();
+    const bool ownHeader = header.size() == 2 && lowerAscii(trimmed(header[0])) == "title"
+        && lowerAscii(trimmed(header[1])) == "card";
+    for (std::size_t r = 1; r < read.rows.size(); ++r) {
+        const csv::Row& row = read.rows[r];
+        if (ownHeader) {
+            parse.texts.push_back(row.size() > 1 ? row[1] : row.front());
+            continue;
+        }
+        std::string card;
+        for (const std::string& field : row) {
+            const std::string_view value = trimmed(field);
+            if (value.empty())
+                continue;
+            if (!card.empty())
+                card += '\n';
+            card += value;
+        }
+        parse.texts.push_back(std::move(card));
+    }
+    return parse;
+}
+
+} // namespace
+
+std::optional<CardFormat> cardFormatNamed(std::string_view name)
+{
+    const std::string lower = lowerAscii(name);
+    if (lower == "vcard")
+        return CardFormat::VCard;
+    if (lower == "csv")
+        return CardFormat::Csv;
+    if (lower == "text")
+        return CardFormat::Text;
+    return std::nullopt;
+}
+
+std::string exportedText(std::string_view cardText)
+{
+    std::string text = normalisedBreaks(cp1252::toUtf8(cardText), "\n");
+    if (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    return text;
+}
+
+std::string exportCards(const std::vector<std::string>& cardTexts, CardFormat format)
+{
+    std::string out;
+    out.reserve(cardTexts.size() * 400);
+    if (format == CardFormat::Csv)
+        out += csv::writeRow({"Title", "Card"});
+    for (std::size_t i = 0; i < cardTexts.size(); ++i) {
+        std::string text = exportedText(cardTexts[i]);
+        switch (format) {
+        case CardFormat::VCard:
+            out += vcard::writeCard(text);
+            break;
+        case CardFormat::Csv:
+            out += csv::writeRow({std::string(firstLine(text)), text});
+            break;
+        case CardFormat::Text:
+            if (i > 0) {
+                out += CardSeparator;
+                out += '\n';
+            }
+            out += text;
+            out += '\n';
+            break;
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> allCardTexts(const CardCollection& cards, std::string_view heldBackRecords)
+{
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(cards.CardCount));
+    for (int i = 1; i <= cards.CardCount; ++i)
+        texts.emplace_back(cards.card(i));
+    appendRecordTexts(heldBackRecords, texts);
+    return texts;
+}
+
+ImportParse parseImport(std::string_view bytes, CardFormat format)
+{
+    switch (format) {
+    case CardFormat::VCard: {
+        const vcard::ReadResult read = vcard::read(bytes);
+        if (!read.ok)
+            return {false, read.errorLine, read.error, {}};
+        ImportParse parse;
+        parse.texts.reserve(read.contacts.size());
+        for (const vcard::Contact& contact : read.contacts)
+            parse.texts.push_back(vcard::cardText(contact));
+        return parse;
+    }
+    case CardFormat::Csv:
+        return parseCsvImport(bytes);
+    case CardFormat::Text:
+        break;
+    }
+    return {false, 0, "plain text cannot be imported; use vcard or csv", {}};
+}
+
+StoredImport storedImportText(std::string_view utf8Text)
+{
+    StoredImport stored;
+    std::string text = normalisedBreaks(utf8Text, "\r\n");
+    while (text.size() >= 2 && text.ends_with("\r\n"))
+        text.resize(text.size() - 2);
+
+    const auto questionMarks = [](std::string_view s) { return std::count(s.begin(), s.end(), '?'); };
+    const auto before = questionMarks(text);
+    text = cp1252::fromUtf8(text);
+    // A NUL would end the card text where it stands.
+    std::replace(text.begin(), text.end(), '\0', '?');
+    stored.replaced = static_cast<int>(questionMarks(text) - before);
+
+    if (text.size() > MaxImportedChars) {
+        std::size_t keep = MaxImportedChars;
+        if (text[keep - 1] == '\r' && text[keep] == '\n')
+            --keep;
+        text.resize(keep);
+        while (text.ends_with("\r\n"))
+            text.resize(text.size() - 2);
+        stored.cut = true;
+    }
+    if (text.empty())
+        return stored;
+    text += "\r\n";
+    stored.text = std::move(text);
+    return stored;
+}
+
+ImportCounts addImportedCards(CardCollection& cards, const std::vector<std::string>& texts)
+{
+    ImportCounts counts;
+    for (const std::string& utf8Text : texts) {
+        StoredImport stored = storedImportText(utf8Text);
+        if (stored.text.empty())
+            continue;
+        if (cards.CardCount >= MaxCards) {
+            ++counts.notAdded;
+            continue;
+        }
+        cards.CardTable[StagingSlot] = stored.text;
+        cards.InsertCard();
+        cards.CardsChanged = true;
+        ++counts.added;
+        counts.cut += stored.cut ? 1 : 0;
+        counts.replaced += stored.replaced;
+    }
+    return counts;
+}
+
+std::string describeImport(const ImportCounts& counts)
+{
+    return "Cards added: " + std::to_string(counts.added) + "\n" + "Cards cut to "
+        + std::to_string(MaxImportedChars) + " characters: " + std::to_string(counts.cut) + "\n"
+        + "Characters replaced by \"?\": " + std::to_string(counts.replaced) + "\n"
+        + "Cards not added, the card file being full (" + std::to_string(MaxCards)
+        + " cards): " + std::to_string(counts.notAdded) + "\n";
+}
+
+TransferResult exportCardFile(CardFile& file, CardFormat format)
+{
+    auto cards = std::make_unique<CardCollection>();
+    const CardFileLoad load = file.LoadCardFile(*cards);
+    if (!load.present) {
+        return {false,
+            load.error.empty() ? "there is no card file " + file.cardFilePath()
+                               : "the card file " + file.cardFilePath() + " cannot be read: " + load.error,
+            0};
+    }
+    const std::vector<std::string> texts = allCardTexts(*cards, file.heldBackRecords());
+    return {true, exportCards(texts, format), static_cast<int>(texts.size())};
+}
+
+TransferResult importIntoCardFile(CardFile& file, CardFormat format, std::string_view bytes)
+{
+    const ImportParse parse = parseImport(bytes, format);
+    if (!parse.ok) {
+        const std::string where = parse.errorLine > 0 ? "line " + std::to_string(parse.errorLine) + ": " : "";
+        return {false, where + parse.error, 0};
+    }
+
+    auto cards = std::make_unique<CardCollection>();
+    const CardFileLoad load = file.LoadCardFile(*cards);
+    if (!load.present && !load.error.empty())
+        return {false, "the card file " + file.cardFilePath() + " cannot be read: " + load.error, 0};
+    if (load.damagedEnd) {
+        return {false,
+            "the end of the card file " + file.cardFilePath()
+                + " is damaged; open it in Quillbox and check its last card first",
+            0};
+    }
+
+    const ImportCounts counts = addImportedCards(*cards, parse.texts);
+    if (counts.added > 0) {
+        const CardFileSave saved = file.SaveCardFile(*cards);
+        if (!saved.ok)
+            return {false, saved.error, 0};
+    }
+    return {true, describeImport(counts), counts.added};
+}
+
+} // namespace quillbox

@@ -1,0 +1,111 @@
+// Cards in and out of the card file: export as vCard, CSV or plain text,
+// and import of vCard and CSV files made here or by phones, mail programs
+// and spreadsheets.
+#pragma once
+
+#include "core/card_file.h"
+#include "core/card_table.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillbox {
+
+enum class CardFormat { VCard, Csv, Text };
+
+/// The most characters an imported card keeps, as many as can be typed on
+/// a card; its closing line break comes on top.
+inline constexpr std::size_t MaxImportedChars = 498;
+
+/// The line of ten hyphens that separates cards in the text export.
+inline constexpr std::string_view CardSeparator = "----------";
+
+/// "vcard", "csv" or "text", in any case; nullopt for anything else.
+std::optional<CardFormat> cardFormatNamed(std::string_view name);
+
+/// A card text as the exports give it: UTF-8, LF between lines, without
+/// its final line break. CR LF, a lone CR and a lone LF all end a line.
+std::string exportedText(std::string_view cardText);
+
+/// Every text in `cardTexts` (Windows-1252 card texts) in `format`:
+/// vCard 4.0 (one vCard per card, CR LF), CSV with the header row
+/// "Title,Card" and one row per card (line breaks inside the text as LF),
+/// or plain text with the cards separated by a line of ten hyphens.
+std::string exportCards(const std::vector<std::string>& cardTexts, CardFormat format);
+
+/// The texts of cards 1..CardCount, then those of records held back beyond
+/// the box's capacity, so that an export leaves nothing out.
+std::vector<std::string> allCardTexts(const CardCollection& cards, std::string_view heldBackRecords);
+
+struct ImportParse {
+    bool ok = true;
+    /// On failure: the line (from 1) of the input at fault, and why.
+    int errorLine = 0;
+    std::string error;
+    /// One UTF-8 text per card, LF between lines.
+    std::vector<std::string> texts;
+};
+
+/// Reads `bytes` as a vCard file (any of 2.1, 3.0, 4.0) or a CSV file. A
+/// CSV file's first row is its header: under this program's own header
+/// ("Title,Card") each row's card is its second field; under any other
+/// header a row's non-empty fields, in header order, are the card's lines.
+/// The text format cannot be imported. CSV that is not UTF-8 is read as
+/// Windows-1252.
+ImportParse parseImport(std::string_view bytes, CardFormat format);
+
+struct StoredImport {
+    /// Windows-1252 card text ending in CR LF; empty when the card has no
+    /// text at all.
+    std::string text;
+    bool cut = false;
+    /// Characters the code page lacks, each stored as '?'.
+    int replaced = 0;
+};
+
+/// A UTF-8 text as a card: line breaks made CR LF, line breaks at its end
+/// dropped, converted to Windows-1252 ('?' for what it lacks, NUL
+/// included), cut to MaxImportedChars without splitting a CR LF, then
+/// closed with CR LF.
+StoredImport storedImportText(std::string_view utf8Text);
+
+struct ImportCounts {
+    int added = 0;
+    int cut = 0;
+    int replaced = 0;
+    /// Cards not added because the box held MaxCards.
+    int notAdded = 0;
+};
+
+/// Files each text (UTF-8) into `cards` in order, as storedImportText()
+/// makes it; empty texts are skipped. Sets CardsChanged when a card was
+/// added. Cut and replacement counts cover the added cards.
+ImportCounts addImportedCards(CardCollection& cards, const std::vector<std::string>& texts);
+
+/// What an import did, one count a line.
+std::string describeImport(const ImportCounts& counts);
+
+struct TransferResult {
+    bool ok = true;
+    /// On success: the exported bytes (export) or what was done (import).
+    /// On failure: why nothing was done.
+    std::string text;
+    int cards = 0;
+};
+
+/// The cards of `file` (the collection and any held-back records) in
+/// `format`. Fails, naming the file and the reason, when the card file is
+/// missing or cannot be read.
+TransferResult exportCardFile(CardFile& file, CardFormat format);
+
+/// Adds the cards of `bytes` to `file` and saves it as the window does
+/// (crash-safe, with its backup). Changes nothing, and says why, when the
+/// input cannot be parsed (with its line), when the card file exists but
+/// cannot be read or has a damaged end, or when the save fails. Saves only
+/// when a card was added.
+TransferResult importIntoCardFile(CardFile& file, CardFormat format, std::string_view bytes);
+
+} // namespace quillbox
