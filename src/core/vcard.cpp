@@ -482,7 +482,7 @@ std::string cardText(const Contact& contact)
         title = family.empty() || given.empty() ? family + given : family + ", " + given;
     }
     // The note as this program writes it: the whole card, title first.
-    if (!contact.note.empty() && splitLines(contact.note).front() == title)
+    if (!contact.note.empty() && trimmed(splitLines(contact.note).front()) == trimmed(title))
         return contact.note;
 
     std::vector<std::string> lines {title};
