@@ -25,6 +25,9 @@ struct AppContext {
     std::string StartDirectory;
     /// True until every window exists; settings writes are skipped meanwhile.
     bool StartingUp = false;
+    /// True when another window had the card file open at start: this run
+    /// never saves the cards.
+    bool ReadOnly = false;
     /// The return address as last kept, lines 1..4.
     std::array<std::string, 4> ReturnAddressLines;
     Services services;

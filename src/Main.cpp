@@ -615,7 +615,7 @@ void TForm1::FormResize()
 void TForm1::FormClose()
 {
     textchange();
-    if (m_box.cards().CardsChanged)
+    if (m_box.cards().CardsChanged && !m_app.ReadOnly)
         saveCardsAtClose();
     const SettingsWrite written = m_app.settingsFile().writeLastCard(m_box.current());
     if (!written.ok)

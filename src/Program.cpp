@@ -6,8 +6,11 @@
 #include "Retnaddr.h"
 #include "Search.h"
 #include "list.h"
+#include "platform/card_file_lock.h"
+#include "platform/message_box.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 namespace quillbox {
 
@@ -46,9 +49,16 @@ Program::Program(std::string startDirectory, Services services)
     m_app.services = services;
     m_app.StartingUp = true;
     QCoreApplication::setApplicationName(QStringLiteral("Quillbox v 2.0"));
+    if (!lockCardFile()) {
+        m_declined = true;
+        m_app.StartingUp = false;
+        return;
+    }
 
     make(m_windows->form1, m_app.Form1, m_app);
     m_app.cardWindow = m_app.Form1;
+    if (m_app.ReadOnly)
+        m_app.Form1->setWindowTitle(m_app.Form1->windowTitle() + QStringLiteral(" (read-only)"));
     m_app.StartingUp = false;
 
     // Each window may look at the ones made before it (the search window
@@ -75,8 +85,34 @@ Program::~Program()
     unmake(m_windows->form1, m_app.Form1);
 }
 
+bool Program::lockCardFile()
+{
+    m_lock = std::make_unique<CardFileLock>(m_app.StartDirectory);
+    // A directory that cannot be locked is used as before: one window
+    // would rather run unguarded than not at all.
+    if (m_lock->state() != CardFileLock::State::HeldElsewhere)
+        return true;
+    ChoiceRequest request;
+    request.title = applicationTitle();
+    request.icon = MsgIcon::Warning;
+    request.text
+        = QStringLiteral("The card file %1 is already open in another Quillbox window.\r\n"
+                         "Open it read-only (nothing you change is saved), or quit?")
+              .arg(QFile::decodeName(QByteArray::fromStdString(m_app.StartDirectory + "/" + CardFileName)));
+    request.buttons = {QStringLiteral("Open &Read-Only"), QStringLiteral("&Quit")};
+    request.defaultIndex = 0;
+    request.escapeIndex = 1;
+    request.helpContext = 13; // the card file's help topic
+    if (m_app.services.messages->choose(request) != 0)
+        return false;
+    m_app.ReadOnly = true;
+    return true;
+}
+
 void Program::showMainWindow()
 {
+    if (!m_app.Form1)
+        return;
     m_app.Form1->show();
     m_app.Form1->activateWindow();
 }

@@ -9,10 +9,16 @@
 
 namespace quillbox {
 
+class CardFileLock;
+
 class Program {
 public:
     /// Runs the start-up sequence with `startDirectory` as the directory
-    /// current at start. The windows exist, hidden, when this returns.
+    /// current at start. The windows exist, hidden, when this returns, unless
+    /// the card file was open in another window and the user chose to quit
+    /// (declined()). When it was open elsewhere and the user chose to go on,
+    /// the run is read-only: AppContext::ReadOnly is set and the cards are
+    /// never saved.
     Program(std::string startDirectory, Services services);
     ~Program();
 
@@ -22,9 +28,18 @@ public:
     AppContext& app() noexcept { return m_app; }
     /// Shows the main window (its first activation follows).
     void showMainWindow();
+    /// True when the user chose to quit rather than open a card file that
+    /// another window has open; no window was made.
+    bool declined() const noexcept { return m_declined; }
 
 private:
+    /// Takes the card file's lock, or asks whether to go on read-only.
+    /// Returns false when the user chose to quit.
+    bool lockCardFile();
+
     AppContext m_app;
+    std::unique_ptr<CardFileLock> m_lock;
+    bool m_declined = false;
     struct Windows;
     std::unique_ptr<Windows> m_windows;
 };

@@ -1,6 +1,7 @@
 // Program entry: answers --help and --version without opening a window,
 // then wires the real platform services and runs the program.
 #include "Program.h"
+#include "command_line.h"
 #include "platform/dialogs.h"
 #include "platform/font_dialog.h"
 #include "platform/help_window.h"
@@ -12,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QIcon>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -23,6 +25,7 @@ void describeCommandLine(QCommandLineParser& parser)
         "Keeps quillbox.db (the cards) and quillbox.ini (the settings) in the current directory."));
     parser.addHelpOption();
     parser.addVersionOption();
+    quillbox::addCardTransferOptions(parser);
 }
 
 /// True when the command line only asks for the help or version text,
@@ -51,12 +54,26 @@ int main(int argc, char** argv)
         parser.process(info); // prints and exits
         return 0;
     }
+    if (quillbox::asksForCardTransfer(argc, argv)) {
+        QCoreApplication transfer(argc, argv);
+        QCommandLineParser parser;
+        describeCommandLine(parser);
+        parser.process(transfer);
+        return quillbox::runCardTransfer(parser);
+    }
 
     QApplication app(argc, argv);
+    QString startDirectory;
     {
         QCommandLineParser parser;
         describeCommandLine(parser);
         parser.process(app); // rejects unknown options
+        QString error;
+        startDirectory = quillbox::startDirectory(parser, error);
+        if (startDirectory.isEmpty()) {
+            std::fprintf(stderr, "quillbox: %s\n", qPrintable(error));
+            return 2;
+        }
     }
     quillbox::installFonts();
     // The drawn sizes stand in where Qt has no SVG image support installed.
@@ -72,7 +89,9 @@ int main(int argc, char** argv)
     quillbox::installContextHelp(help);
     const quillbox::Services services {&messages, &help, &fonts, &folders};
 
-    quillbox::Program program(QFile::encodeName(QDir::currentPath()).toStdString(), services);
+    quillbox::Program program(QFile::encodeName(startDirectory).toStdString(), services);
+    if (program.declined())
+        return 0;
     program.showMainWindow();
     return QApplication::exec();
 }

@@ -1,0 +1,201 @@
+#include "command_line.h"
+
+#include "core/card_export.h"
+#include "core/card_file.h"
+#include "platform/card_file_lock.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+
+namespace quillbox {
+
+namespace {
+
+const QString DirOption = QStringLiteral("dir");
+const QString ExportOption = QStringLiteral("export");
+const QString ImportOption = QStringLiteral("import");
+
+std::string bytesOf(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+void complain(const std::string& text)
+{
+    std::cerr << "quillbox: " << text << '\n';
+}
+
+bool readInput(const std::string& path, std::string& bytes)
+{
+    if (path == "-") {
+        bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+        return !std::cin.bad();
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        complain("cannot read " + path + ": " + std::strerror(errno));
+        return false;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    if (in.bad()) {
+        complain("cannot read " + path + ": " + std::strerror(errno));
+        return false;
+    }
+    bytes = std::move(buffer).str();
+    return true;
+}
+
+bool writeOutput(const std::string& path, const std::string& bytes)
+{
+    if (path == "-") {
+        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::cout.flush();
+        return static_cast<bool>(std::cout);
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (out)
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (out)
+        out.close();
+    if (!out) {
+        complain("cannot write " + path + ": " + std::strerror(errno));
+        return false;
+    }
+    return true;
+}
+
+int exportCards(const std::string& directory, CardFormat format, const std::string& path)
+{
+    CardFile file(directory);
+    const TransferResult result = exportCardFile(file, format);
+    if (!result.ok) {
+        complain("nothing was exported: " + result.text);
+        return 1;
+    }
+    if (!writeOutput(path, result.text))
+        return 1;
+    // With the cards on standard output, the report goes to standard error.
+    std::ostream& report = path == "-" ? std::cerr : std::cout;
+    report << "Exported " << result.cards << " cards from " << file.cardFilePath() << " to " << path << ".\n";
+    return 0;
+}
+
+int importCards(const std::string& directory, CardFormat format, const std::string& path)
+{
+    std::string bytes;
+    if (!readInput(path, bytes)) {
+        complain("nothing was imported");
+        return 1;
+    }
+    CardFile file(directory);
+    // Held until the save is done, so that no window starts on the old file
+    // meanwhile.
+    const CardFileLock lock(directory);
+    if (lock.state() == CardFileLock::State::HeldElsewhere) {
+        complain("nothing was imported: the card file " + file.cardFilePath()
+            + " is open in a Quillbox window; close the window and import again");
+        return 1;
+    }
+    const TransferResult result = importIntoCardFile(file, format, bytes);
+    if (!result.ok) {
+        complain("nothing was imported from " + path + ": " + result.text);
+        return 1;
+    }
+    std::cout << result.text;
+    if (result.cards > 0)
+        std::cout << "Saved " << file.cardFilePath() << "; the previous file is " << file.backupFilePath()
+                  << ".\n";
+    return 0;
+}
+
+} // namespace
+
+void addCardTransferOptions(QCommandLineParser& parser)
+{
+    parser.addOption({DirOption,
+        QStringLiteral(
+            "Use the card file in DIR instead of the current directory (the window opens there too)."),
+        QStringLiteral("DIR")});
+    parser.addOption({ExportOption,
+        QStringLiteral("Write every card to FILE (\"-\" for standard output) in FORMAT: vcard (vCard 4.0), "
+                       "csv (a Title and a Card column) or text (cards separated by a line of ten hyphens). "
+                       "Opens no window."),
+        QStringLiteral("FORMAT")});
+    parser.addOption({ImportOption,
+        QStringLiteral(
+            "Add the cards of FILE (\"-\" for standard input) in FORMAT, vcard (2.1, 3.0 or 4.0) or "
+            "csv, to the card file and save it with its backup. Refused while a window has the card "
+            "file open. Opens no window."),
+        QStringLiteral("FORMAT")});
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+        QStringLiteral("The file that --export writes or --import reads."), QStringLiteral("[FILE]"));
+}
+
+bool asksForCardTransfer(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"--export", "--import", "-export", "-import"}) {
+            const std::size_t n = std::strlen(option);
+            if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == '\0' || argv[i][n] == '='))
+                return true;
+        }
+    }
+    return false;
+}
+
+QString startDirectory(const QCommandLineParser& parser, QString& error)
+{
+    if (!parser.isSet(DirOption))
+        return QDir::currentPath();
+    const QFileInfo dir(parser.value(DirOption));
+    if (!dir.isDir()) {
+        error = QStringLiteral("no such directory: %1").arg(parser.value(DirOption));
+        return {};
+    }
+    return dir.absoluteFilePath();
+}
+
+int runCardTransfer(const QCommandLineParser& parser)
+{
+    const bool exporting = parser.isSet(ExportOption);
+    if (exporting == parser.isSet(ImportOption)) {
+        complain("use one of --export and --import");
+        return 2;
+    }
+    const QString formatName = parser.value(exporting ? ExportOption : ImportOption);
+    const std::optional<CardFormat> format = cardFormatNamed(formatName.toStdString());
+    if (!format || (!exporting && *format == CardFormat::Text)) {
+        complain("unknown format \"" + formatName.toStdString() + "\"; use "
+            + (exporting ? "vcard, csv or text" : "vcard or csv"));
+        return 2;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        complain(std::string(exporting ? "--export" : "--import")
+            + " needs exactly one FILE (\"-\" for standard " + (exporting ? "output" : "input") + ")");
+        return 2;
+    }
+    QString error;
+    const QString directory = startDirectory(parser, error);
+    if (directory.isEmpty()) {
+        complain(error.toStdString());
+        return 2;
+    }
+    const std::string path = bytesOf(files.front());
+    return exporting ? exportCards(bytesOf(directory), *format, path)
+                     : importCards(bytesOf(directory), *format, path);
+}
+
+} // namespace quillbox

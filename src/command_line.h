@@ -1,0 +1,29 @@
+// The command line beyond --help and --version: --dir chooses the card
+// file's directory for the window and for the commands below; --export and
+// --import move cards in and out without opening a window or needing a
+// display.
+#pragma once
+
+#include <QString>
+
+class QCommandLineParser;
+
+namespace quillbox {
+
+/// Adds --dir, --export and --import (and the FILE they take) to `parser`.
+void addCardTransferOptions(QCommandLineParser& parser);
+
+/// True when the raw command line asks for --export or --import, which must
+/// run before any display is opened.
+bool asksForCardTransfer(int argc, char** argv);
+
+/// Runs the export or import `parser` (already processed) asks for and
+/// returns the process's exit status: 0 on success, 1 when the command did
+/// nothing (the reason is on standard error), 2 for a faulty command line.
+int runCardTransfer(const QCommandLineParser& parser);
+
+/// The directory the window works in: --dir made absolute, or the current
+/// directory. Empty, with `error` set, when --dir names no directory.
+QString startDirectory(const QCommandLineParser& parser, QString& error);
+
+} // namespace quillbox

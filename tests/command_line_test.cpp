@@ -1,0 +1,246 @@
+// The real executable's --export, --import and --dir, run with no display.
+#include "core/card_file.h"
+#include "core/card_table.h"
+#include "platform/card_file_lock.h"
+#include "support/temp_dir.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quillbox::test {
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+QProcessEnvironment withoutDisplay()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    return env;
+}
+
+Outcome quillbox(const QStringList& args, const std::string& input = {})
+{
+    QProcess process;
+    process.setProcessEnvironment(withoutDisplay());
+    process.start(QStringLiteral(QUILLBOX_EXECUTABLE), args);
+    EXPECT_TRUE(process.waitForStarted());
+    if (!input.empty())
+        process.write(input.data(), static_cast<qint64>(input.size()));
+    process.closeWriteChannel();
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
+}
+
+QString q(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+std::string record(std::string_view text)
+{
+    const auto n = static_cast<unsigned>(text.size() + 1);
+    return std::string {static_cast<char>(n & 0xFF), static_cast<char>(n >> 8)} + std::string(text) + '\0';
+}
+
+std::vector<std::string> savedCards(const TempDir& dir)
+{
+    CardFile file(dir.str());
+    auto cards = std::make_unique<CardCollection>();
+    file.LoadCardFile(*cards);
+    std::vector<std::string> texts;
+    for (int i = 1; i <= cards->CardCount; ++i)
+        texts.emplace_back(cards->card(i));
+    return texts;
+}
+
+bool contains(const std::string& text, const char* part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+/// A vCard 3.0 file as phones write them: folded lines, typed telephone
+/// numbers, seven-part addresses, UTF-8 names.
+const std::string PhoneContacts = "BEGIN:VCARD\r\n"
+                                  "VERSION:3.0\r\n"
+                                  "N:Lefèvre;Zoé;;;\r\n"
+                                  "FN:Zoé Lefèvre\r\n"
+                                  "TEL;TYPE=CELL:+33 6 12 34 56 78\r\n"
+                                  "ADR;TYPE=HOME:;;14 rue de la Paix;Paris;;75002;Fr\r\n"
+                                  " ance\r\n"
+                                  "EMAIL;TYPE=INTERNET:zoe.lefevre@example.fr\r\n"
+                                  "END:VCARD\r\n"
+                                  "BEGIN:VCARD\r\n"
+                                  "VERSION:3.0\r\n"
+                                  "N:Øberg;Åsa;;;\r\n"
+                                  "FN:Åsa Øberg\r\n"
+                                  "TEL;TYPE=CELL:+46 70 123 45 67\r\n"
+                                  "TEL;TYPE=WORK:+46 8 765 43 21\r\n"
+                                  "ADR;TYPE=WORK:;Box 12;Storgatan 3;Stockholm;Stockholms l\r\n"
+                                  " än;111 22;Sweden\r\n"
+                                  "NOTE:Met at the fair\\, 2024\r\n"
+                                  "END:VCARD\r\n";
+
+TEST(QuillboxCommandLine, ImportsPhoneVCardsAndSavesWithABackup)
+{
+    TempDir dir;
+    dir.write(CardFileName, record("Adams\r\n"));
+    dir.write("phone.vcf", PhoneContacts);
+    const Outcome run = quillbox({QStringLiteral("--dir"), q(dir.str()), QStringLiteral("--import"),
+        QStringLiteral("vcard"), q(dir.file("phone.vcf").string())});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(contains(run.out, "Cards added: 2")) << run.out;
+    EXPECT_TRUE(contains(run.out, "Characters replaced by \"?\": 0")) << run.out;
+    EXPECT_EQ(savedCards(dir),
+        (std::vector<std::string> {"Adams\r\n",
+            "Zo\xE9 Lef\xE8vre\r\n14 rue de la Paix\r\nParis 75002\r\nFrance\r\n+33 6 12 34 56 78\r\n"
+            "zoe.lefevre@example.fr\r\n",
+            "\xC5sa \xD8"
+            "berg\r\nBox 12\r\nStorgatan 3\r\nStockholm, Stockholms l\xE4n 111 22\r\nSweden\r\n"
+            "+46 70 123 45 67\r\n+46 8 765 43 21\r\nMet at the fair, 2024\r\n"}));
+    EXPECT_EQ(dir.read(BackupFileName), record("Adams\r\n"));
+}
+
+TEST(QuillboxCommandLine, ExportsToStandardOutputAndBack)
+{
+    TempDir from;
+    from.write(CardFileName, record("Smith, John\r\n1 \"Elm\" St\r\n") + record("\xC4rger; \\ ok\r\n"));
+    for (const char* format : {"vcard", "csv"}) {
+        SCOPED_TRACE(format);
+        const Outcome exported = quillbox({QStringLiteral("--dir"), q(from.str()), QStringLiteral("--export"),
+            QString::fromLatin1(format), QStringLiteral("-")});
+        ASSERT_EQ(exported.exitCode, 0) << exported.err;
+        EXPECT_TRUE(contains(exported.err, "Exported 2 cards")) << exported.err;
+        TempDir to;
+        const Outcome imported = quillbox({QStringLiteral("--dir"), q(to.str()), QStringLiteral("--import"),
+                                              QString::fromLatin1(format), QStringLiteral("-")},
+            exported.out);
+        ASSERT_EQ(imported.exitCode, 0) << imported.err;
+        EXPECT_EQ(savedCards(to), savedCards(from));
+    }
+}
+
+TEST(QuillboxCommandLine, TextExportToAFile)
+{
+    TempDir dir;
+    dir.write(CardFileName, record("B\r\nline\r\n") + record("A\r\n"));
+    const Outcome run = quillbox({QStringLiteral("--dir"), q(dir.str()), QStringLiteral("--export"),
+        QStringLiteral("text"), q(dir.file("cards.txt").string())});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(contains(run.out, "Exported 2 cards")) << run.out;
+    EXPECT_EQ(dir.read("cards.txt"), "A\n----------\nB\nline\n");
+}
+
+TEST(QuillboxCommandLine, FullCardFileTakesNoMore)
+{
+    TempDir dir;
+    std::string bytes;
+    for (int i = 0; i < MaxCards; ++i)
+        bytes += record("Card " + std::to_string(10000 + i) + "\r\n");
+    dir.write(CardFileName, bytes);
+    const Outcome run = quillbox({QStringLiteral("--dir"), q(dir.str()), QStringLiteral("--import"),
+                                     QStringLiteral("csv"), QStringLiteral("-")},
+        "Name\r\na\r\nb\r\nc\r\nd\r\ne\r\n");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(contains(run.out, "Cards added: 0")) << run.out;
+    EXPECT_TRUE(contains(run.out, "full (2000 cards): 5")) << run.out;
+    EXPECT_EQ(dir.read(CardFileName), bytes);
+    EXPECT_FALSE(dir.exists(BackupFileName));
+}
+
+struct FaultCase {
+    const char* name;
+    std::vector<const char*> args; // "DIR" stands for the test's directory
+    std::string input;
+    int exitCode;
+    const char* says;
+};
+
+class CommandLineFaults : public ::testing::TestWithParam<FaultCase> { };
+
+TEST_P(CommandLineFaults, ChangeNothingAndSayWhy)
+{
+    TempDir dir;
+    const std::string cards = record("Adams\r\n");
+    dir.write(CardFileName, cards);
+    QStringList args;
+    for (const char* arg : GetParam().args)
+        args.append(QString::fromLatin1(arg).replace(QStringLiteral("DIR"), q(dir.str())));
+    const Outcome run = quillbox(args, GetParam().input);
+    EXPECT_EQ(run.exitCode, GetParam().exitCode);
+    EXPECT_TRUE(contains(run.err, GetParam().says)) << run.err;
+    EXPECT_EQ(dir.read(CardFileName), cards);
+    EXPECT_FALSE(dir.exists(BackupFileName));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CommandLineFaults,
+    ::testing::Values(
+        FaultCase {"MalformedVCard", {"--dir", "DIR", "--import", "vcard", "-"},
+            "BEGIN:VCARD\r\nFN:A\r\nno colon here\r\nEND:VCARD\r\n", 1, "line 3: a line without a colon"},
+        FaultCase {"UnclosedCsv", {"--dir", "DIR", "--import", "csv", "-"}, "Title,Card\r\nA,\"A\r\n", 1,
+            "line 2: a quoted field is never closed"},
+        FaultCase {"MissingInput", {"--dir", "DIR", "--import", "csv", "DIR/none.csv"}, "", 1, "cannot read"},
+        FaultCase {"NoFile", {"--dir", "DIR", "--export", "csv"}, "", 2, "exactly one FILE"},
+        FaultCase {"BothDirections", {"--dir", "DIR", "--export", "csv", "--import", "csv", "-"}, "", 2,
+            "one of --export and --import"},
+        FaultCase {"UnknownFormat", {"--dir", "DIR", "--export", "vcf", "-"}, "", 2, "unknown format"},
+        FaultCase {
+            "TextCannotBeImported", {"--dir", "DIR", "--import", "text", "-"}, "A\n", 2, "vcard or csv"},
+        FaultCase {
+            "NoSuchDirectory", {"--dir", "DIR/none", "--export", "csv", "-"}, "", 2, "no such directory"},
+        FaultCase {"NoCardFileToExport", {"--dir", "DIR/..", "--export", "csv", "-"}, "", 1, "no card file"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(QuillboxCommandLine, ImportIsRefusedWhileAWindowHasTheCardFile)
+{
+    TempDir dir;
+    const std::string cards = record("Adams\r\n");
+    dir.write(CardFileName, cards);
+    const QStringList import {QStringLiteral("--dir"), q(dir.str()), QStringLiteral("--import"),
+        QStringLiteral("csv"), QStringLiteral("-")};
+
+    // The real program's window, on a display of its own.
+    QProcess window;
+    QProcessEnvironment env = withoutDisplay();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    window.setProcessEnvironment(env);
+    window.start(QStringLiteral(QUILLBOX_EXECUTABLE), {QStringLiteral("--dir"), q(dir.str())});
+    ASSERT_TRUE(window.waitForStarted());
+    for (int i = 0; i < 300 && CardFileLock(dir.str()).held(); ++i)
+        QThread::msleep(50);
+    ASSERT_EQ(CardFileLock(dir.str()).state(), CardFileLock::State::HeldElsewhere);
+
+    const Outcome refused = quillbox(import, "Name\r\nBaker\r\n");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_TRUE(contains(refused.err, "is open in a Quillbox window")) << refused.err;
+    EXPECT_EQ(dir.read(CardFileName), cards);
+
+    // A window that dies leaves no lock behind.
+    window.kill();
+    window.waitForFinished();
+    const Outcome accepted = quillbox(import, "Name\r\nBaker\r\n");
+    EXPECT_EQ(accepted.exitCode, 0) << accepted.err;
+    EXPECT_EQ(savedCards(dir), (std::vector<std::string> {"Adams\r\n", "Baker\r\n"}));
+}
+
+} // namespace
+} // namespace quillbox::test
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
