@@ -17,6 +17,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   clang libclang-rt-dev clang-format
+  python3-vobject
 )
 
 install_packages() {
