@@ -115,8 +115,8 @@ int importCards(const std::string& directory, CardFormat format, const std::stri
     }
     std::cout << result.text;
     if (result.cards > 0)
-        std::cout << "Saved " << file.cardFilePath() << "; the previous file is " << file.backupFilePath()
-                  << ".\n";
+        std::cout << "Saved " << file.cardFilePath() << "; the previous file is "
+                  << file.directory() + "/" + BackupFileName << ".\n";
     return 0;
 }
 
