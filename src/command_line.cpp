@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -108,15 +109,19 @@ int importCards(const std::string& directory, CardFormat format, const std::stri
             + " is open in a Quillbox window; close the window and import again");
         return 1;
     }
+    std::error_code ignored;
+    const bool hadCardFile = std::filesystem::exists(file.cardFilePath(), ignored);
     const TransferResult result = importIntoCardFile(file, format, bytes);
     if (!result.ok) {
         complain("nothing was imported from " + path + ": " + result.text);
         return 1;
     }
     std::cout << result.text;
-    if (result.cards > 0)
-        std::cout << "Saved " << file.cardFilePath() << "; the previous file is "
+    if (result.cards > 0 && hadCardFile)
+        std::cout << "Saved " << file.cardFilePath() << "; the previous file is kept as "
                   << file.directory() + "/" + BackupFileName << ".\n";
+    else if (result.cards > 0)
+        std::cout << "Saved the new card file " << file.cardFilePath() << ".\n";
     return 0;
 }
 

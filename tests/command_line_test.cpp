@@ -103,6 +103,7 @@ TEST(QuillboxCommandLine, ImportsPhoneVCardsAndSavesWithABackup)
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(contains(run.out, "Cards added: 2")) << run.out;
     EXPECT_TRUE(contains(run.out, "Characters replaced by \"?\": 0")) << run.out;
+    EXPECT_TRUE(contains(run.out, "the previous file is kept as")) << run.out;
     EXPECT_EQ(savedCards(dir),
         (std::vector<std::string> {"Adams\r\n",
             "Zo\xE9 Lef\xE8vre\r\n14 rue de la Paix\r\nParis 75002\r\nFrance\r\n+33 6 12 34 56 78\r\n"

@@ -9,7 +9,11 @@ std::string writeRow(const Row& fields)
         if (i > 0)
             out += ',';
         const std::string& field = fields[i];
-        if (field.find_first_of(",\"\r\n") == std::string::npos) {
+        // A lone empty field would make an empty line, which holds no
+        // record; a byte-order mark at the start of a file is taken away.
+        const bool mustQuote = field.find_first_of(",\"\r\n") != std::string::npos
+            || (fields.size() == 1 && field.empty()) || field.starts_with("\xEF\xBB\xBF");
+        if (!mustQuote) {
             out += field;
             continue;
         }

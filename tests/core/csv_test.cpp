@@ -1,6 +1,7 @@
 #include "core/csv.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -68,3 +69,25 @@ INSTANTIATE_TEST_SUITE_P(Table, CsvFaults,
     ::testing::Values(CsvFaultCase {"NeverClosed", "a,b\r\nc,\"open\r\nstill open", 2},
         CsvFaultCase {"TextAfterClosingQuote", "a,b\r\n\"x\ny\"z,w\r\n", 3}),
     [](const auto& row) { return row.param.name; });
+
+TEST(CsvRead, ScrambledInputReadsBackAsWritten)
+{
+    const std::vector<std::string> pieces {"\"", ",", "\r\n", "\n", "\r", "a", " ", "\"\"", "\xEF\xBB\xBF"};
+    std::mt19937 random(7);
+    for (int round = 0; round < 3000; ++round) {
+        std::string input;
+        const int count = static_cast<int>(random() % 16);
+        for (int i = 0; i < count; ++i)
+            input += pieces[random() % pieces.size()];
+        const csv::ReadResult read = csv::read(input);
+        if (!read.ok)
+            continue;
+        // Whatever was read writes out and reads back the same.
+        std::string written;
+        for (const csv::Row& row : read.rows)
+            written += csv::writeRow(row);
+        const csv::ReadResult again = csv::read(written);
+        ASSERT_TRUE(again.ok) << input;
+        EXPECT_EQ(again.rows, read.rows) << input;
+    }
+}

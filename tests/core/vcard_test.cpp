@@ -1,6 +1,7 @@
 #include "core/vcard.h"
 
 #include <gtest/gtest.h>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -247,3 +248,26 @@ INSTANTIATE_TEST_SUITE_P(Table, VCardMalformed,
         MalformedCase {"Nested", "BEGIN:VCARD\r\nBEGIN:VCARD\r\n", 2},
         MalformedCase {"Outside", "BEGIN:VCARD\r\nEND:VCARD\r\nFN:stray\r\n", 3}),
     [](const auto& row) { return row.param.name; });
+
+TEST(VCardRead, SurvivesScrambledInput)
+{
+    // Pieces that steer the reader into its edges: soft breaks at the end,
+    // escapes at the end, quotes never closed, cut UTF-8 sequences.
+    const std::vector<std::string> pieces {"BEGIN:VCARD\r\n", "END:VCARD\r\n", "N;ENCODING=QUOTED-PRINTABLE:",
+        "NOTE;QUOTED-PRINTABLE:", "ADR;CHARSET=ISO-8859-1:", "TEL:", "FN:", "=", "=C3", "=\r\n", "\\", "\\n",
+        ";", ",", ":", "\"", " ", "\t", "\r\n", "\n", "\r", "\xC3", "\xA9", "x", "item1.", "tel:"};
+    std::mt19937 random(12);
+    for (int round = 0; round < 3000; ++round) {
+        std::string input;
+        const int count = static_cast<int>(random() % 24);
+        for (int i = 0; i < count; ++i)
+            input += pieces[random() % pieces.size()];
+        const vcard::ReadResult read = vcard::read(input);
+        if (!read.ok) {
+            EXPECT_GE(read.errorLine, 1) << input;
+            continue;
+        }
+        for (const vcard::Contact& contact : read.contacts)
+            EXPECT_TRUE(vcard::read(vcard::writeCard(vcard::cardText(contact))).ok) << input;
+    }
+}
