@@ -628,15 +628,31 @@ void TForm1::saveCardsAtClose()
     FolderChooser* const folders = m_app.services.folders;
     CardFileSave result = m_cardFile.SaveCardFile(m_box.collection());
     QString failedPath = pathText(m_cardFile.cardFilePath());
+    // Where an unreadable card file was kept goes into the box that reports
+    // the save, a failed one or, only for this, a successful one.
+    const auto keptNote = [](const CardFileSave& save) {
+        const std::string notice = movedAsideNotice(save);
+        return notice.empty() ? QString() : pathText(notice) + QStringLiteral("\r\n");
+    };
+    if (result.ok && !result.movedAside.empty()) {
+        MessageRequest saved;
+        saved.parent = this;
+        saved.title = applicationTitle();
+        saved.icon = MsgIcon::Information;
+        saved.text = QStringLiteral("The cards were saved to %1.\r\n%2").arg(failedPath, keptNote(result));
+        saved.buttons = MsgOK;
+        saved.helpContext = HelpCardFile;
+        boxes.ask(saved);
+    }
     while (!result.ok) {
         ChoiceRequest request;
         request.parent = this;
         request.title = applicationTitle();
         request.icon = MsgIcon::Error;
-        request.text = QStringLiteral("The cards could not be saved to %1.\r\n%2\r\n\r\n"
+        request.text = QStringLiteral("The cards could not be saved to %1.\r\n%2\r\n%3\r\n"
                                       "Try again, save them in another folder, or discard the changes "
                                       "made since the program started?")
-                           .arg(failedPath, pathText(result.error));
+                           .arg(failedPath, pathText(result.error), keptNote(result));
         const int tryAgain = 0;
         request.buttons.append(QStringLiteral("&Try Again"));
         int elsewhere = -1;

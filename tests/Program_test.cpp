@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace quillbox::test {
 namespace {
@@ -294,6 +295,24 @@ TEST(SaveAtCloseTest, OffersTheChoicesAndEscapeDoesNotDiscard)
     EXPECT_EQ(box.buttons.value(box.escapeIndex), QStringLiteral("&Try Again"));
     EXPECT_TRUE(box.text.contains(QString::fromStdString((p.dir().path() / "quillbox.db").string())));
     EXPECT_EQ(box.icon, MsgIcon::Error);
+}
+
+TEST(SaveAtCloseTest, NamesWhereAnUnreadCardFileWasKept)
+{
+    TestProgram p;
+    ASSERT_EQ(::mkfifo(p.dir().file("quillbox.db").c_str(), 0600), 0);
+    p.startAndShow();
+    ASSERT_FALSE(p.messages().asked.empty());
+    EXPECT_TRUE(p.messages().asked[0].text.contains(QStringLiteral("not a regular file")));
+    QTest::keyClicks(p.main().Memo1, QStringLiteral("Carter"));
+    p.messages().clear();
+    p.close();
+
+    ASSERT_EQ(p.messages().asked.size(), 1u);
+    const QString text = p.messages().asked[0].text;
+    const QString kept = QString::fromStdString(p.dir().str() + "/quillbox.db.unread-");
+    EXPECT_TRUE(text.contains(kept)) << text.toStdString();
+    EXPECT_EQ(p.dir().read("quillbox.db"), cardFileBytes({"Carter\r\n"}));
 }
 
 TEST(SaveAtCloseTest, SavesInAnotherFolderOfTheUsersChoice)

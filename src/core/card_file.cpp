@@ -5,8 +5,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
+#include <ctime>
 #include <fcntl.h>
 #include <new>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -16,8 +19,9 @@ namespace {
 
 using posix::Fd;
 
-// A length field is a signed 16-bit count that includes the terminator.
-constexpr std::size_t MaxTextLength = 32766;
+// A length field is a signed 16-bit count that includes the terminator;
+// a field of the greatest length can only hold its text without one.
+constexpr std::size_t MaxField = 32767;
 
 int readLength(std::string_view bytes, std::size_t pos) noexcept
 {
@@ -28,45 +32,70 @@ int readLength(std::string_view bytes, std::size_t pos) noexcept
 
 CardFileSave failure(std::string_view what, const std::string& path, int error)
 {
-    return {false, posix::describeFailure(what, path, error)};
+    return {false, posix::describeFailure(what, path, error), {}};
 }
 
-/// Makes `bak` the file `db` is now, atomically: the backup is assembled under
-/// a temporary name (a hard link, or a synced copy where linking is refused)
-/// and renamed over `bak`, so a backup that exists is always complete.
-/// Returns ok when `db` does not exist (nothing to back up).
-CardFileSave backUp(const std::string& db, const std::string& bak)
+/// A complete copy of the file `db` is now, under a temporary name beside
+/// `bak`: a hard link, or a synced copy where the file system refuses
+/// links. Empty `staged` and ok when `db` does not exist.
+CardFileSave stageBackup(const std::string& db, const std::string& bak, std::string& staged)
 {
-    std::string staged = posix::temporaryName(bak);
+    staged = posix::temporaryName(bak);
     int linked = posix::linkFile(db, staged);
     for (int attempt = 0; linked == EEXIST && attempt < 100; ++attempt)
         linked = posix::linkFile(db, staged = posix::temporaryName(bak));
-    if (const int e = linked; e != 0) {
-        if (e == ENOENT)
-            return {};
-        if (e != EPERM && e != EMLINK && e != ENOTSUP && e != EXDEV)
-            return failure("Cannot back up to", bak, e);
-        // The file system will not link (or the db is not a plain file):
-        // copy it instead.
-        std::string bytes;
-        Fd out;
-        if (const int r = posix::readFile(db, bytes))
-            return r == ENOENT ? CardFileSave {} : failure("Cannot read", db, r);
-        if (const int c = posix::createTemporary(bak, out, staged))
-            return failure("Cannot back up to", bak, c);
-        if (const int w = posix::writeAndSync(out, bytes)) {
-            posix::removeFile(staged);
-            return failure("Cannot write", staged, w);
-        }
-    }
-    if (const int e = posix::renameFile(staged, bak)) {
-        posix::removeFile(staged);
+    if (linked == 0)
+        return {};
+    staged.clear();
+    if (linked == ENOENT)
+        return {};
+    if (linked != EPERM && linked != EMLINK && linked != ENOTSUP && linked != EXDEV)
+        return failure("Cannot back up to", bak, linked);
+    std::string bytes;
+    Fd out;
+    if (const int e = posix::readFile(db, bytes))
+        return e == ENOENT ? CardFileSave {} : failure("Cannot read", db, e);
+    if (const int e = posix::createTemporary(bak, out, staged))
         return failure("Cannot back up to", bak, e);
+    if (const int e = posix::writeAndSync(out, bytes)) {
+        posix::removeFile(staged);
+        return failure("Cannot write", staged, e);
     }
-    // rename() between two links to one file succeeds without removing the
-    // source (a backup left by an interrupted save can be such a link).
-    posix::removeFile(staged);
     return {};
+}
+
+/// A name beside `db` for a card file that could not be read, which no
+/// file has yet: "<db>.unread-<date>-<time>", with "-2", "-3" ... added
+/// when that is taken.
+std::string unreadName(const std::string& db, int attempt)
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local {};
+    ::localtime_r(&now, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    std::string name = db + ".unread-" + stamp;
+    return attempt == 0 ? name : name + '-' + std::to_string(attempt + 1);
+}
+
+/// Moves the file at `db` to a name of its own, never over another file.
+int moveAside(const std::string& db, std::string& movedTo)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        movedTo = unreadName(db, attempt);
+        int e
+            = ::renameat2(AT_FDCWD, db.c_str(), AT_FDCWD, movedTo.c_str(), RENAME_NOREPLACE) == 0 ? 0 : errno;
+        if (e == EINVAL || e == ENOSYS) {
+            // A file system without the no-replace rename: look first.
+            struct stat st { };
+            if (::lstat(movedTo.c_str(), &st) == 0)
+                continue;
+            e = posix::renameFile(db, movedTo);
+        }
+        if (e != EEXIST)
+            return e;
+    }
+    return EEXIST;
 }
 
 } // namespace
@@ -158,19 +187,29 @@ std::string serialiseCardRecords(const CardCollection& cards, std::string_view h
     out.reserve(total);
     for (int i = 1; i <= cards.CardCount; ++i) {
         std::string_view text = cards.CardTable[i];
-        // Neither can come from the card box; cut so the record stays
-        // readable rather than writing a length that does not fit.
-        text = text.substr(0, text.find('\0'));
-        if (text.size() > MaxTextLength)
-            text = text.substr(0, MaxTextLength);
-        const auto length = static_cast<std::uint16_t>(text.size() + 1);
+        // Neither a NUL nor a text beyond a field can come from the card
+        // box; cut so the record stays readable rather than writing a
+        // length that does not fit.
+        text = text.substr(0, std::min(text.find('\0'), MaxField));
+        // A text that fills a whole field was loaded from one without a
+        // terminator: written back the same way, it keeps its last byte.
+        const bool terminated = text.size() < MaxField;
+        const auto length = static_cast<std::uint16_t>(text.size() + (terminated ? 1 : 0));
         out += static_cast<char>(length & 0xFF);
         out += static_cast<char>(length >> 8);
         out += text;
-        out += '\0';
+        if (terminated)
+            out += '\0';
     }
     out += heldBackRecords;
     return out;
+}
+
+std::string movedAsideNotice(const CardFileSave& save)
+{
+    if (save.movedAside.empty())
+        return {};
+    return "The card file that could not be read at start was kept as " + save.movedAside + ".";
 }
 
 CardFile::CardFile(std::string directory)
@@ -188,6 +227,9 @@ CardFileLoad CardFile::LoadCardFile(CardCollection& cards)
     CardFileLoad result;
     cards.clear();
     m_heldBack.clear();
+    m_unread = false;
+    // Saves that a crash or a kill cut short leave their temporary files.
+    posix::removeStaleTemporaries(m_directory);
 
     std::string bytes;
     CardFileParse parsed;
@@ -195,6 +237,9 @@ CardFileLoad CardFile::LoadCardFile(CardCollection& cards)
         if (const int e = posix::readFile(cardFilePath(), bytes)) {
             if (e != ENOENT)
                 result.error = posix::describe(e);
+            // A directory is never replaced; anything else unread is kept
+            // aside at the first save, never overwritten.
+            m_unread = e != ENOENT && e != EISDIR;
             return result;
         }
         parsed = parseCardRecords(bytes, cards);
@@ -202,6 +247,7 @@ CardFileLoad CardFile::LoadCardFile(CardCollection& cards)
         // Only a file far beyond any card box gets here.
         cards.clear();
         result.error = posix::describe(ENOMEM);
+        m_unread = true;
         return result;
     }
     result.present = true;
@@ -213,43 +259,102 @@ CardFileLoad CardFile::LoadCardFile(CardCollection& cards)
 
 CardFileSave CardFile::SaveCardFile(const CardCollection& cards)
 {
-    return SaveCardFileTo(cards, m_directory);
+    CardFileSave result = saveInto(cards, m_directory, m_unread);
+    if (!result.movedAside.empty()) {
+        m_unread = false;
+        m_movedAside = result.movedAside;
+    }
+    result.movedAside = m_movedAside;
+    return result;
 }
 
 CardFileSave CardFile::SaveCardFileTo(const CardCollection& cards, const std::string& directory) const
 {
-    const std::string db = posix::joinPath(directory, CardFileName);
-    const std::string bak = posix::joinPath(directory, BackupFileName);
+    return saveInto(cards, directory, false);
+}
 
+CardFileSave CardFile::saveInto(const CardCollection& cards, const std::string& directory, bool unread) const
+{
+    // Through a link to the file it names, so the link stays a link and
+    // the backup lies beside the cards it backs up.
+    const std::string db = posix::followLinks(posix::joinPath(directory, CardFileName));
+    const std::string home = posix::directoryOf(db);
+    const std::string bak = posix::joinPath(home, BackupFileName);
+
+    struct stat old { };
+    const bool exists = ::stat(db.c_str(), &old) == 0;
+    // A card file that could not be read, or that is no file at all (a
+    // FIFO, a socket, a device), is neither written through, deleted nor
+    // backed up: it moves aside under a name of its own.
+    const bool keepAside = exists && (unread || (!S_ISREG(old.st_mode) && !S_ISDIR(old.st_mode)));
     if (cards.CardCount == 0 && m_heldBack.empty()) {
         // An empty box is stored as no file at all; the backup stays.
+        if (keepAside)
+            return {};
         if (const int e = posix::removeFile(db); e != 0 && e != ENOENT)
             return failure("Cannot delete", db, e);
         return {};
     }
 
+    CardFileSave result;
+    if (keepAside) {
+        if (const int e = moveAside(db, result.movedAside))
+            return failure("Cannot move aside the unread", db, e);
+        if (const int e = posix::syncDirectory(home))
+            return {false, posix::describeFailure("Cannot sync directory", home, e), result.movedAside};
+    }
+    const bool replacing = exists && !keepAside;
+
     const std::string bytes = serialiseCardRecords(cards, m_heldBack);
     std::string temporary;
     Fd out;
+    const auto failed = [&](std::string_view what, const std::string& path, int e) {
+        return CardFileSave {false, posix::describeFailure(what, path, e), result.movedAside};
+    };
     if (const int e = posix::createTemporary(db, out, temporary))
-        return failure("Cannot create a new card file in", directory.empty() ? "." : directory, e);
-    if (const int e = posix::writeAndSync(out, bytes)) {
+        return failed("Cannot create a new card file in", home, e);
+    // The new file gets the old one's access, or a private file would be
+    // saved readable for everyone.
+    int e = replacing && S_ISREG(old.st_mode) ? posix::copyAccess(out.get(), old) : 0;
+    if (e == 0)
+        e = posix::writeAndSync(out, bytes);
+    if (e != 0) {
         posix::removeFile(temporary);
-        return failure("Cannot write", temporary, e);
+        return failed("Cannot write", temporary, e);
     }
 
-    if (CardFileSave backup = backUp(db, bak); !backup.ok) {
-        posix::removeFile(temporary);
-        return backup;
+    // The backup is staged before the card file is replaced and takes its
+    // name only after: every failure leaves both files as they were.
+    std::string staged;
+    if (replacing) {
+        if (CardFileSave backup = stageBackup(db, bak, staged); !backup.ok) {
+            posix::removeFile(temporary);
+            backup.movedAside = result.movedAside;
+            return backup;
+        }
     }
-
-    if (const int e = posix::renameFile(temporary, db)) {
+    if (const int r = posix::renameFile(temporary, db)) {
         posix::removeFile(temporary);
-        return failure("Cannot replace", db, e);
+        if (!staged.empty())
+            posix::removeFile(staged);
+        return failed("Cannot replace", db, r);
     }
-    if (const int e = posix::syncDirectory(directory))
-        return failure("Cannot sync directory", directory.empty() ? "." : directory, e);
-    return {};
+    if (!staged.empty()) {
+        if (const int r = posix::renameFile(staged, bak)) {
+            // Put the previous card file back: the staged name is a link
+            // to it (or a complete copy).
+            if (posix::renameFile(staged, db) != 0)
+                posix::removeFile(staged);
+            posix::syncDirectory(home);
+            return failed("Cannot back up to", bak, r);
+        }
+        // rename() between two links to one file succeeds without removing
+        // the source (a backup left by an interrupted save can be such a link).
+        posix::removeFile(staged);
+    }
+    if (const int r = posix::syncDirectory(home))
+        return failed("Cannot sync directory", home, r);
+    return result;
 }
 
 } // namespace quillbox

@@ -36,7 +36,8 @@ CardFileParse parseCardRecords(std::string_view bytes, CardCollection& cards);
 
 /// The bytes a save writes: cards 1..CardCount as records, then
 /// `heldBackRecords` unchanged. A text is written up to its first NUL and at
-/// most 32766 bytes long, the most a length field can say.
+/// most 32767 bytes long, the most a length field can say; a text of
+/// exactly that length is written without its terminator, as it was read.
 std::string serialiseCardRecords(const CardCollection& cards, std::string_view heldBackRecords);
 
 struct CardFileLoad {
@@ -53,7 +54,15 @@ struct CardFileSave {
     bool ok = true;
     /// On failure: what failed and the system's reason, for the user.
     std::string error;
+    /// The name a card file that could not be read at start was moved to
+    /// before the first save over it (this save or an earlier one); empty
+    /// when there was none. The user must be told, whatever `ok` says.
+    std::string movedAside;
 };
+
+/// The sentence that tells the user where an unread card file was kept
+/// (see CardFileSave::movedAside); empty when there is nothing to tell.
+std::string movedAsideNotice(const CardFileSave& save);
 
 /// The card file and its backup in one directory. Remembers records held
 /// back at load so every save writes them again.
@@ -67,18 +76,28 @@ public:
 
     /// Empties the collection and fills it from quillbox.db; remembers any
     /// held-back records for the next save (and forgets earlier ones). On
-    /// failure the collection stays empty. Never throws.
+    /// failure the collection stays empty, and a file that exists but could
+    /// not be read is remembered so that the next save keeps it. Only a
+    /// regular file is ever opened: anything else is "not a regular file".
+    /// First removes the temporary files of saves cut short in the
+    /// directory (see posix::removeStaleTemporaries). Never throws.
     CardFileLoad LoadCardFile(CardCollection& cards);
 
     /// Writes the collection (and any held-back records) crash-safely: a
-    /// temporary file is written and synced, the current quillbox.db becomes
-    /// quillbox.bak, and the temporary file is renamed over quillbox.db. On
-    /// any failure quillbox.db is left as it was. With no cards and nothing
-    /// held back, quillbox.db is deleted (a missing one is no error) and
-    /// quillbox.bak left alone. On success quillbox.bak holds the previous
-    /// quillbox.db byte for byte (unchanged when there was none). The error
-    /// reads "<what failed> <path>: <system reason>". No temporary file is
-    /// left behind unless the process dies during the save.
+    /// temporary file is written and synced with the old file's permission
+    /// bits (and owner and group where allowed), renamed over quillbox.db,
+    /// and only then does the previous quillbox.db become quillbox.bak. On
+    /// any failure quillbox.db and quillbox.bak are left as they were. With
+    /// no cards and nothing held back, quillbox.db is deleted (a missing one
+    /// is no error) and quillbox.bak left alone. On success quillbox.bak
+    /// holds the previous quillbox.db byte for byte (unchanged when there
+    /// was none). A symbolic link named quillbox.db is written through: the
+    /// files are made beside its final target, and the link stays. A card
+    /// file the last load could not read, or one that is not a regular file,
+    /// is first moved aside (see CardFileSave::movedAside) and never
+    /// overwritten or deleted. The error reads "<what failed> <path>:
+    /// <system reason>". No temporary file is left behind unless the process
+    /// dies during the save; the next load removes those.
     CardFileSave SaveCardFile(const CardCollection& cards);
 
     /// Saves into another directory (used when the home directory refuses
@@ -88,8 +107,12 @@ public:
     const std::string& heldBackRecords() const noexcept { return m_heldBack; }
 
 private:
+    CardFileSave saveInto(const CardCollection& cards, const std::string& directory, bool unread) const;
+
     std::string m_directory;
     std::string m_heldBack;
+    bool m_unread = false;
+    std::string m_movedAside;
 };
 
 } // namespace quillbox

@@ -1,6 +1,7 @@
 #include "core/card_file.h"
 #include "core_test_util.h"
 #include "support/temp_dir.h"
+#include "unprivileged.h"
 
 #include <csignal>
 #include <cstdint>
@@ -241,14 +242,19 @@ TEST_F(CardFileTest, DirectoryInPlaceOfTheFileIsUnreadable)
 
 TEST_F(CardFileTest, FileWithoutReadPermissionIsUnreadable)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root";
     dir.write(CardFileName, record("A\r\n"));
     fs::permissions(dir.file(CardFileName), fs::perms::none);
-    auto box = makeBox();
-    const CardFileLoad loaded = file.LoadCardFile(*box);
-    EXPECT_FALSE(loaded.present);
-    EXPECT_NE(loaded.error.find("Permission denied"), std::string::npos) << loaded.error;
+    const auto run = test::asUnprivileged(dir.path(), [this] {
+        test::Findings found;
+        auto box = makeBox();
+        const CardFileLoad loaded = file.LoadCardFile(*box);
+        found.expect(!loaded.present, "the file loaded");
+        found.expect(loaded.error.find("Permission denied") != std::string::npos, "error: " + loaded.error);
+        return found.text();
+    });
+    if (!run.skipped.empty())
+        GTEST_SKIP() << run.skipped;
+    EXPECT_EQ(run.failure, "");
 }
 
 TEST_F(CardFileTest, LoadReportsDamageAndKeepsWhatIsThere)
@@ -404,11 +410,16 @@ protected:
 
 TEST_F(CardFileFailure, UnwritableDirectory)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root";
     fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    const CardFileSave saved = file.SaveCardFile(*box);
+    CardFileSave saved;
+    const auto run = test::asUnprivileged(dir.path(), [this] {
+        const CardFileSave inChild = file.SaveCardFile(*box);
+        return inChild.ok ? std::string("the save succeeded") : inChild.error;
+    });
     fs::permissions(dir.path(), fs::perms::owner_all);
+    if (!run.skipped.empty())
+        GTEST_SKIP() << run.skipped;
+    saved = {false, run.failure, {}};
     expectOldFileIntact(saved, "Permission denied");
 }
 

@@ -1,5 +1,6 @@
-// Helper for the crash test. Two card sets, A (300 cards) and B (250), made
-// the same way on every run:
+// Helper for the crash test. Two card sets made the same way on every run:
+// A is the 2000-card sample (or, where the sample is not at hand, 2000 cards
+// made up alike), B is A less its first 100 cards plus 50 others.
 //   card_save_child prepare DIR   saves A into DIR/a and B into DIR/b, exits
 //   card_save_child loop DIR      writes one byte to stdout, then saves A and
 //                                 B into DIR by turns, beginning with the one
@@ -8,6 +9,8 @@
 #include "core/card_file.h"
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
@@ -35,6 +38,31 @@ std::unique_ptr<CardCollection> makeSet(int count, int seed)
     return box;
 }
 
+/// Set A: the sample's cards, or made-up ones.
+std::unique_ptr<CardCollection> setA()
+{
+    std::ifstream in(QUILLBOX_SAMPLE_CARDS, std::ios::binary);
+    const std::string bytes {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    auto box = std::make_unique<CardCollection>();
+    quillbox::parseCardRecords(bytes, *box);
+    return box->CardCount > 1000 ? std::move(box) : makeSet(quillbox::MaxCards, 1);
+}
+
+std::unique_ptr<CardCollection> setB(const CardCollection& a)
+{
+    auto box = std::make_unique<CardCollection>();
+    for (int i = 101; i <= a.CardCount; ++i) {
+        box->CardTable[quillbox::StagingSlot] = a.card(i);
+        box->InsertCard();
+    }
+    const auto extra = makeSet(50, 2);
+    for (int i = 1; i <= extra->CardCount; ++i) {
+        box->CardTable[quillbox::StagingSlot] = extra->card(i);
+        box->InsertCard();
+    }
+    return box;
+}
+
 int save(const CardCollection& box, const std::string& directory)
 {
     quillbox::CardFile file(directory);
@@ -54,8 +82,8 @@ int main(int argc, char** argv)
         return 2;
     const std::string mode = argv[1];
     const std::string directory = argv[2];
-    const auto a = makeSet(300, 1);
-    const auto b = makeSet(250, 2);
+    const auto a = setA();
+    const auto b = setB(*a);
 
     if (mode == "prepare") {
         ::mkdir((directory + "/a").c_str(), 0777);
