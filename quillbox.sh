@@ -4,7 +4,8 @@
 #   ./quillbox.sh test       build, then run every test
 #   ./quillbox.sh sanitize   build with ASan and UBSan, then run every test
 #   ./quillbox.sh bench      build, then run the benchmarks
-#   ./quillbox.sh fuzz [s]   build the card-file fuzzer with clang and run it s seconds
+#   ./quillbox.sh fuzz [s] [card|settings]
+#                            build the fuzzers with clang and run one s seconds
 #   ./quillbox.sh format     check that every C++ source is formatted (clang-format)
 set -euo pipefail
 
@@ -67,16 +68,21 @@ case "$command" in
   fuzz)
     build "$here/build-fuzz" -DCMAKE_CXX_COMPILER=clang++ -DQUILLBOX_CORE_ONLY=ON -DQUILLBOX_FUZZ=ON \
       -DQUILLBOX_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    mkdir -p "$here/build-fuzz/corpus"
-    "$here/build-fuzz/tests/fuzz/card_file_fuzz" -max_total_time="${2:-60}" -max_len=70000 \
-      -artifact_prefix="$here/build-fuzz/" "$here/build-fuzz/corpus" "$here/tests/fuzz/corpus"
+    case "${3:-card}" in
+      card) target=card_file_fuzz seeds=corpus max_len=70000 ;;
+      settings) target=settings_fuzz seeds=settings_corpus max_len=8192 ;;
+      *) echo "unknown fuzz target: $3 (card or settings)" >&2; exit 2 ;;
+    esac
+    mkdir -p "$here/build-fuzz/$seeds"
+    "$here/build-fuzz/tests/fuzz/$target" -max_total_time="${2:-60}" -max_len="$max_len" \
+      -artifact_prefix="$here/build-fuzz/$target-" "$here/build-fuzz/$seeds" "$here/tests/fuzz/$seeds"
     ;;
   format)
     cd "$here"
     git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
     ;;
   *)
-    echo "usage: $0 run|test|sanitize|bench|fuzz [seconds]|format" >&2
+    echo "usage: $0 run|test|sanitize|bench|fuzz [seconds] [card|settings]|format" >&2
     exit 2
     ;;
 esac

@@ -1,6 +1,8 @@
 #include "core/profile_file.h"
 #include "support/temp_dir.h"
+#include "unprivileged.h"
 
+#include <array>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -271,34 +273,141 @@ TEST_F(ProfileWriteFile, BatchIsAllOrNothing)
     EXPECT_EQ(m_dir.read(IniName), "[S]\r\nk=1\r\n");
 }
 
-// Permission bits do not stop root; those cases only mean something for others.
-bool permissionsBite()
-{
-    return ::geteuid() != 0;
-}
-
+// Permission bits do not stop root: these run as another user there.
 TEST_F(ProfileWriteFile, FailsInReadOnlyDirectory)
 {
-    if (!permissionsBite())
-        GTEST_SKIP() << "running as root: permissions do not apply";
     fs::permissions(m_dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
-    const ProfileWrite result = WritePrivateProfileString("S", "k", "1", iniPath());
+    const auto run = test::asUnprivileged(m_dir.path(), [this] {
+        const ProfileWrite result = WritePrivateProfileString("S", "k", "1", iniPath());
+        return result.ok ? std::string("the write succeeded") : result.error;
+    });
     fs::permissions(m_dir.path(), fs::perms::owner_all);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.error, "Permission denied");
+    if (!run.skipped.empty())
+        GTEST_SKIP() << run.skipped;
+    EXPECT_EQ(run.failure, "Permission denied");
     EXPECT_FALSE(m_dir.exists(IniName));
 }
 
 TEST_F(ProfileWriteFile, FailsOnReadOnlyFileAndKeepsIt)
 {
-    if (!permissionsBite())
-        GTEST_SKIP() << "running as root: permissions do not apply";
     m_dir.write(IniName, "[S]\r\nk=1\r\n");
     fs::permissions(iniPath(), fs::perms::owner_read);
-    const ProfileWrite result = WritePrivateProfileString("S", "k", "2", iniPath());
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.error, "Permission denied");
+    test::giveAway(iniPath());
+    const auto run = test::asUnprivileged(m_dir.path(), [this] {
+        const ProfileWrite result = WritePrivateProfileString("S", "k", "2", iniPath());
+        return result.ok ? std::string("the write succeeded") : result.error;
+    });
+    if (!run.skipped.empty())
+        GTEST_SKIP() << run.skipped;
+    EXPECT_EQ(run.failure, "Permission denied");
     EXPECT_EQ(m_dir.read(IniName), "[S]\r\nk=1\r\n");
+}
+
+TEST_F(ProfileWriteFile, WritableFileInReadOnlyDirectoryIsRewrittenInPlace)
+{
+    m_dir.write(IniName, "[S]\r\nk=1\r\nlong=a value longer than the new file's tail\r\n");
+    test::giveAway(iniPath());
+    fs::permissions(m_dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    const auto run = test::asUnprivileged(m_dir.path(), [this] {
+        const std::array<ProfileEntry, 2> entries {{{"S", "k", "22"}, {"S", "long", "short"}}};
+        const ProfileWrite result = WritePrivateProfileStrings(entries, iniPath());
+        return result.ok ? std::string() : result.error;
+    });
+    fs::permissions(m_dir.path(), fs::perms::owner_all);
+    if (!run.skipped.empty())
+        GTEST_SKIP() << run.skipped;
+    EXPECT_EQ(run.failure, "");
+    EXPECT_EQ(m_dir.read(IniName), "[S]\r\nk=22\r\nlong=short\r\n");
+}
+
+// ---- Files in other encodings --------------------------------------------
+
+enum class Bom { Utf8, Utf16Le, Utf16Be };
+
+/// Latin-1 text (as Windows-1252 holds it for these characters) in the
+/// given encoding, with its byte-order mark.
+std::string encoded(std::string_view latin1, Bom bom)
+{
+    std::string out = bom == Bom::Utf8 ? "\xEF\xBB\xBF" : bom == Bom::Utf16Le ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char ch : latin1) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (bom == Bom::Utf8) {
+            if (c < 0x80) {
+                out += ch;
+            } else {
+                out += static_cast<char>(0xC0 | (c >> 6));
+                out += static_cast<char>(0x80 | (c & 0x3F));
+            }
+        } else if (bom == Bom::Utf16Le) {
+            out += ch;
+            out += '\0';
+        } else {
+            out += '\0';
+            out += ch;
+        }
+    }
+    return out;
+}
+
+struct EncodingCase {
+    const char* name;
+    Bom bom;
+};
+
+void PrintTo(const EncodingCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ProfileEncoding : public testing::TestWithParam<EncodingCase> { };
+
+TEST_P(ProfileEncoding, ReadsAndWritesTheFileInItsOwnEncoding)
+{
+    const Bom bom = GetParam().bom;
+    TempDir dir;
+    const std::string path = dir.file(IniName).string();
+    dir.write(IniName, encoded("[Font]\r\nName=Z\xFCrich\r\nSize=10\r\n", bom));
+    EXPECT_EQ(GetPrivateProfileString("Font", "Name", "", path), "Z\xFCrich");
+    EXPECT_EQ(GetPrivateProfileString("font", "SIZE", "", path), "10");
+
+    const std::array<ProfileEntry, 3> entries {
+        {{"Font", "Size", "12"}, {"Font", "Style1", "\xE9t\xE9"}, {"Return Address", "Line 1", "A\xDF"}}};
+    const ProfileWrite result = WritePrivateProfileStrings(entries, path);
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(dir.read(IniName),
+        encoded(
+            "[Font]\r\nName=Z\xFCrich\r\nSize=12\r\nStyle1=\xE9t\xE9\r\n[Return Address]\r\nLine 1=A\xDF\r\n",
+            bom));
+    EXPECT_EQ(GetPrivateProfileString("Font", "Style1", "", path), "\xE9t\xE9");
+}
+
+INSTANTIATE_TEST_SUITE_P(Boms, ProfileEncoding,
+    testing::Values(EncodingCase {"Utf8", Bom::Utf8}, EncodingCase {"Utf16LittleEndian", Bom::Utf16Le},
+        EncodingCase {"Utf16BigEndian", Bom::Utf16Be}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+/// UTF-16 code units, little-endian.
+std::string littleEndian(std::u16string_view units)
+{
+    std::string out;
+    for (const char16_t u : units) {
+        out += static_cast<char>(u & 0xFF);
+        out += static_cast<char>(u >> 8);
+    }
+    return out;
+}
+
+TEST(ProfileEncoding, Utf16KeepsWhatTheCodePageLacks)
+{
+    // A character beyond the code page, a lone surrogate and an odd last
+    // byte are not the program's to change: they come back as they were.
+    const std::u16string head = u"[A]\r\nx=\u4E2D";
+    const std::string units = "\xFF\xFE" + littleEndian(head)
+        + littleEndian(std::u16string(1, char16_t(0xD83D))) + littleEndian(u"\r\n") + "!";
+    ProfileFile file(units);
+    EXPECT_EQ(file.get("A", "x", ""), "??");
+    ASSERT_TRUE(file.set("A", "y", "1"));
+    EXPECT_EQ(file.bytes(), units.substr(0, units.size() - 1) + littleEndian(u"y=1\r\n") + "!");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/settings.h"
 #include "support/temp_dir.h"
 
+#include <array>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -284,6 +285,49 @@ TEST_F(SettingsFileTest, SettingsPathIsADirectory)
     EXPECT_EQ(result.message, "Unable to write to " + m_dir.str() + "/quillbox.ini");
     EXPECT_EQ(result.reason, "Is a directory");
     EXPECT_EQ(settings().readTop(), NoSettingsTop);
+}
+
+TEST_F(SettingsFileTest, StartReadsTheFileOnceAndSeesLaterChanges)
+{
+    writeIni("[Position]\r\nTop=5\r\n");
+    const SettingsFile file = settings();
+    EXPECT_EQ(file.readTop(), 5);
+    // Another writer replaces the file between two reads of one start.
+    writeIni("[Position]\r\nTop=77\r\nLeft=9\r\n");
+    const StoredSettings stored = file.read(m_current, m_font);
+    EXPECT_EQ(stored.placement.top, 77);
+    EXPECT_EQ(stored.placement.left, 9);
+}
+
+// ---- Fuzzer seeds and findings -------------------------------------------
+
+TEST(SettingsCorpus, EveryFileReadsWritesAndReadsBackWhatWasWritten)
+{
+    const WindowPlacement placement {-17, 7, 345, 640};
+    CardFont font = designCardFont(96);
+    font.name = " Arial Narrow ";
+    font.pitch = FontPitch::Fixed;
+    font.italic = true;
+    const std::array<std::string, 4> lines = {"  padded  ", "\"quoted\"", "", "Z\xFCrich \x80"};
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(QUILLBOX_SETTINGS_CORPUS)) {
+        ++files;
+        const std::string name = entry.path().filename().string();
+        TempDir dir;
+        std::filesystem::copy_file(entry.path(), dir.file(Ini));
+        const SettingsFile file(dir.str());
+        (void)file.read(placement, font);
+        ASSERT_TRUE(file.writeinifile(placement, font, 42).ok) << name;
+        ASSERT_TRUE(file.writeReturnAddress(lines).ok) << name;
+        const StoredSettings stored = file.read({}, designCardFont(96));
+        EXPECT_EQ(stored.placement, placement) << name;
+        EXPECT_EQ(stored.font.name, font.name) << name;
+        EXPECT_EQ(stored.font.pitch, font.pitch) << name;
+        EXPECT_TRUE(stored.font.italic) << name;
+        EXPECT_EQ(stored.lastCard, 42) << name;
+        EXPECT_EQ(stored.returnAddress, lines) << name;
+    }
+    EXPECT_GT(files, 0);
 }
 
 } // namespace
