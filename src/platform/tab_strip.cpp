@@ -4,7 +4,10 @@
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QShortcutEvent>
+#include <QStyleOptionTab>
+#include <QStylePainter>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace quillbox {
 
@@ -32,6 +35,79 @@ int stepForKey(const QKeyEvent* event)
         || (mods == Qt::ControlModifier && event->key() == Qt::Key_PageUp))
         return -1;
     return 0;
+}
+
+/// The notebook's tab row: every tab an equal share of the notebook's width,
+/// its caption drawn from the left and cut at the tab's right edge.
+class NotebookTabBar final : public GuardedTabBar {
+public:
+    NotebookTabBar(int tabsPerRow, QWidget* notebook)
+        : GuardedTabBar(notebook)
+        , m_tabsPerRow(std::max(1, tabsPerRow))
+    {
+        setExpanding(false);
+        setUsesScrollButtons(false);
+        setElideMode(Qt::ElideNone);
+    }
+
+    /// Lays the tabs out again for a new notebook width.
+    void rowWidthChanged() { setIconSize(iconSize()); }
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        const QWidget* notebook = parentWidget();
+        const int row = notebook ? notebook->width() : width();
+        const int share = row / m_tabsPerRow + (index % m_tabsPerRow < row % m_tabsPerRow ? 1 : 0);
+        return QSize(std::max(1, share), QTabBar::tabSizeHint(index).height());
+    }
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        const int selected = currentIndex();
+        for (int i = 0; i < count(); ++i) {
+            if (i != selected)
+                paintTab(painter, i);
+        }
+        // The selected tab overlaps its neighbours, so it comes last.
+        if (selected >= 0)
+            paintTab(painter, selected);
+    }
+
+private:
+    void paintTab(QStylePainter& painter, int index) const
+    {
+        QStyleOptionTab option;
+        initStyleOption(&option, index);
+        painter.drawControl(QStyle::CE_TabBarTabShape, option);
+        const QRect inside = option.rect.adjusted(4, 0, -2, 0);
+        if (inside.width() <= 0)
+            return;
+        painter.save();
+        painter.setClipRect(inside);
+        // TextShowMnemonic only to draw the doubled "&" as one: the captions
+        // carry no access keys.
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextShowMnemonic;
+        painter.drawItemText(inside, flags, option.palette, option.state & QStyle::State_Enabled, option.text,
+            QPalette::WindowText);
+        painter.restore();
+        if ((option.state & QStyle::State_HasFocus) && index == currentIndex()) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.rect = inside.adjusted(-1, 2, 0, -2);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+    }
+
+    int m_tabsPerRow;
+};
+
+QString escapedAmpersands(QString text)
+{
+    text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return text;
 }
 
 } // namespace
@@ -164,11 +240,31 @@ void GuardedTabBar::tabRemoved(int index)
 
 TabbedNotebook::TabbedNotebook(int pages, QWidget* parent)
     : QTabWidget(parent)
-    , m_bar(new GuardedTabBar(this))
+    , m_bar(new NotebookTabBar(pages, this))
 {
     setTabBar(m_bar);
     for (int i = 0; i < pages; ++i)
         addTab(new QWidget(this), QString());
+}
+
+void TabbedNotebook::setPageCaption(int index, const QString& caption)
+{
+    // Doubled, an "&" shows as itself and makes no access key that could
+    // take Alt+letter from the menus.
+    setTabText(index, escapedAmpersands(caption));
+}
+
+QString TabbedNotebook::pageCaption(int index) const
+{
+    QString text = tabText(index);
+    text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    return text;
+}
+
+void TabbedNotebook::resizeEvent(QResizeEvent* event)
+{
+    static_cast<NotebookTabBar*>(m_bar)->rowWidthChanged();
+    QTabWidget::resizeEvent(event);
 }
 
 void TabbedNotebook::keyPressEvent(QKeyEvent* event)

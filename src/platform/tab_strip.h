@@ -50,6 +50,10 @@ private:
 
 /// The four-tab notebook: a tab row over a page frame; the pages are empty
 /// (the card and its controls lie above the notebook, not on its pages).
+/// The tabs stand in one row, each an equal share of the notebook's width
+/// whatever its caption; a caption is drawn from the tab's left and cut at
+/// its right edge, and there are never scroll arrows. Captions are shown as
+/// they stand: an "&" is a character, never an access key.
 /// Arrow keys and Ctrl+Tab step through the tabs via the change handler,
 /// wrapping at either end. Select pages with setPageIndex(), not
 /// setCurrentIndex().
@@ -64,10 +68,14 @@ public:
     int PageIndex() const { return currentIndex(); }
     /// Selects a page through the change handler.
     bool setPageIndex(int index) { return m_bar->selectTab(index); }
-    void setPageCaption(int index, const QString& caption) { setTabText(index, caption); }
+    /// Sets a caption, every character shown as it stands.
+    void setPageCaption(int index, const QString& caption);
+    /// The caption as set by setPageCaption().
+    QString pageCaption(int index) const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     GuardedTabBar* m_bar;

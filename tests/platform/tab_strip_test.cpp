@@ -179,3 +179,93 @@ TEST(TabbedNotebook, PagesAndKeysGoThroughTheHandler)
     EXPECT_EQ(book.PageIndex(), 0);
     EXPECT_EQ(asked, (std::vector<int> {3, 0, 2, 1}));
 }
+
+namespace {
+
+struct RowCase {
+    const char* name;
+    int width;
+    std::vector<const char*> captions;
+};
+
+class NotebookRow : public ::testing::TestWithParam<RowCase> { };
+
+} // namespace
+
+TEST_P(NotebookRow, FourEqualTabsAcrossTheWidth)
+{
+    const RowCase& c = GetParam();
+    TabbedNotebook book(4);
+    book.resize(c.width, 292);
+    for (int i = 0; i < 4; ++i)
+        book.setPageCaption(i, QString::fromLatin1(c.captions[std::size_t(i)]));
+    book.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&book));
+    const QTabBar* bar = book.guardedTabBar();
+    int total = 0;
+    for (int i = 0; i < 4; ++i) {
+        const QRect tab = bar->tabRect(i);
+        EXPECT_GE(tab.width(), c.width / 4) << i;
+        EXPECT_LE(tab.width(), c.width / 4 + 1) << i;
+        EXPECT_GE(tab.left(), 0) << i;
+        EXPECT_LE(tab.right(), bar->width() - 1) << i;
+        total += tab.width();
+    }
+    EXPECT_EQ(total, c.width);
+    // No scroll arrows, shown or hidden behind the tabs.
+    for (const QWidget* child : bar->findChildren<QWidget*>())
+        EXPECT_FALSE(child->isVisible()) << child->metaObject()->className();
+}
+
+INSTANTIATE_TEST_SUITE_P(Captions, NotebookRow,
+    ::testing::Values(RowCase {"Short", 454, {"1-A", "2-B", "3-C", "4-D"}},
+        RowCase {"FourDigitNumbersAndLongNames", 454,
+            {"1001-Wendy Whitmore", "1002-Wilbur Wainwri", "1003-Winifred Wood", "1004-Woodrow Hamm"}},
+        RowCase {"EmptyTabs", 454, {"1-Adams", "", "", ""}},
+        RowCase {"NarrowNotebook", 201, {"1001-Wendy Whitmore", "1002-W", "1003-W", "1004-W"}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(TabbedNotebook, AnAmpersandIsACharacterNotAnAccessKey)
+{
+    TabbedNotebook book(4);
+    book.resize(454, 292);
+    const QString captions[] = {QStringLiteral("1-&Co Ltd"), QStringLiteral("2-Smith & Jones"),
+        QStringLiteral("3-A&&B"), QStringLiteral("4-&")};
+    for (int i = 0; i < 4; ++i)
+        book.setPageCaption(i, captions[i]);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(book.pageCaption(i), captions[i]);
+        // Nothing for Alt+letter to find.
+        EXPECT_TRUE(QKeySequence::mnemonic(book.tabText(i)).isEmpty()) << i;
+    }
+}
+
+TEST(TabbedNotebook, CaptionsAreCutAtTheTabsRightEdge)
+{
+    TabbedNotebook book(4);
+    book.resize(454, 292);
+    book.setPageCaption(0, QStringLiteral("1001-WWWWWWWWWWWWWWW"));
+    book.setPageCaption(1, QString());
+    book.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&book));
+    QTabBar* bar = book.guardedTabBar();
+    const QImage image = bar->grab().toImage();
+    const QRect first = bar->tabRect(0);
+    const QRect second = bar->tabRect(1);
+    // The first caption is far wider than its tab: it fills the tab to its
+    // edge, and nothing of it reaches the empty second tab.
+    auto darkIn = [&](int x, int top, int bottom) {
+        for (int y = top; y <= bottom; ++y) {
+            if (qGray(image.pixel(x, y)) < 96)
+                return true;
+        }
+        return false;
+    };
+    int lastDark = -1;
+    for (int x = first.left(); x <= second.right(); ++x) {
+        if (darkIn(x, first.top() + 4, first.bottom() - 4))
+            lastDark = x;
+    }
+    EXPECT_GT(lastDark, first.right() - 12);
+    EXPECT_LE(lastDark, first.right());
+}
