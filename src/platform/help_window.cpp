@@ -13,7 +13,9 @@
 #include <QScreen>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <array>
 #include <utility>
 
@@ -177,6 +179,38 @@ QUrl HelpWindow::currentPage() const
     return m_browser->source();
 }
 
+bool HelpWindow::event(QEvent* e)
+{
+    if (e->type() == QEvent::WindowBlocked)
+        followModalWindow();
+    return QWidget::event(e);
+}
+
+void HelpWindow::followModalWindow()
+{
+    QWindow* const own = windowHandle();
+    if (own == nullptr)
+        return;
+    QWindow* modal = QGuiApplication::modalWindow();
+    if (modal == own)
+        modal = nullptr;
+    if (own->transientParent() == modal)
+        return;
+    disconnect(m_modalHidden);
+    disconnect(m_modalGone);
+    own->setTransientParent(modal);
+    if (modal == nullptr)
+        return;
+    // Once the box is gone the next modal window, if any, is followed; the
+    // check waits until the box has left the list of modal windows.
+    auto later = [this] { QTimer::singleShot(0, this, &HelpWindow::followModalWindow); };
+    m_modalHidden = connect(modal, &QWindow::visibleChanged, this, [later](bool visible) {
+        if (!visible)
+            later();
+    });
+    m_modalGone = connect(modal, &QObject::destroyed, this, later);
+}
+
 void HelpWindow::showPage(QWidget* owner, const QString& page)
 {
     m_browser->setSource(QUrl(page));
@@ -195,6 +229,8 @@ void HelpWindow::showPage(QWidget* owner, const QString& page)
         move(frame.topLeft());
     }
     show();
+    // Shown over a modal box, the window is blocked until it follows it.
+    followModalWindow();
     raise();
     activateWindow();
 }

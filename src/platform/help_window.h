@@ -23,7 +23,10 @@ QString helpPageFor(int context);
 std::vector<int> knownHelpContexts();
 
 /// A top-level window with a browser and Back, Forward and Index buttons.
-/// Created hidden; each request shows, raises and activates it.
+/// Created hidden; each request shows, raises and activates it. Like a help
+/// engine of its own, it stays usable while a box or dialog of the program
+/// is modal: it follows the topmost modal window as that window's transient,
+/// which modality does not block, and lets go when the window closes.
 class HelpWindow final : public QWidget, public HelpViewer {
     Q_OBJECT
 public:
@@ -39,14 +42,21 @@ public:
     QPushButton* forwardButton() const noexcept { return m_forward; }
     QPushButton* indexButton() const noexcept { return m_index; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void showPage(QWidget* owner, const QString& page);
+    /// Becomes the transient of the topmost modal window, or of none.
+    void followModalWindow();
 
     QTextBrowser* m_browser = nullptr;
     QPushButton* m_back = nullptr;
     QPushButton* m_forward = nullptr;
     QPushButton* m_index = nullptr;
     bool m_placed = false;
+    QMetaObject::Connection m_modalHidden;
+    QMetaObject::Connection m_modalGone;
 };
 
 /// Makes F1 open context help anywhere in the program: walks from the widget

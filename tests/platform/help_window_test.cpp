@@ -1,5 +1,7 @@
 #include "platform/help_window.h"
+#include "platform/message_box.h"
 #include "support/fake_services.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QDir>
@@ -7,9 +9,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace quillbox {
@@ -125,6 +129,56 @@ TEST(HelpWindow, ShowsTopicsAndWalksBackAndForward)
     EXPECT_EQ(help.currentPage().fileName(), QStringLiteral("index.html"));
     help.showContext(nullptr, 4711);
     EXPECT_EQ(help.currentPage().fileName(), QStringLiteral("index.html"));
+}
+
+// The help window answers the mouse and the keyboard while a modal box of
+// the program is up, as a help engine of its own would, both when it was
+// opened from the box and when it was open before the box came.
+TEST(HelpWindow, StaysUsableWhileABoxIsModal)
+{
+    for (const bool openedFromTheBox : {true, false}) {
+        HelpWindow help;
+        QWidget owner;
+        owner.show();
+        if (!openedFromTheBox)
+            help.showContext(&owner, 1);
+        QtMessageBoxes boxes(&help);
+        bool sawIndex = false, sawBack = false, sawTyping = false, boxWasModal = false;
+        test::onNextModal([&](QWidget* box) {
+            boxWasModal = box->isModal() && box->windowModality() == Qt::ApplicationModal;
+            if (openedFromTheBox)
+                QTest::keyClick(box, Qt::Key_F1);
+            else
+                help.showContext(box, 15);
+            QApplication::processEvents();
+            // Clicks and keys through the window system, which drops them
+            // for a window that a modal box blocks.
+            QWindow* window = help.windowHandle();
+            auto clickOn = [&](QWidget* button) {
+                QTest::mouseClick(window, Qt::LeftButton, {}, button->mapTo(&help, button->rect().center()));
+            };
+            clickOn(help.indexButton());
+            sawIndex = help.currentPage().fileName() == QStringLiteral("index.html");
+            clickOn(help.backButton());
+            sawBack = help.currentPage().fileName() != QStringLiteral("index.html");
+            help.resize(300, 160);
+            QApplication::processEvents();
+            help.browser()->setFocus();
+            QTest::keyClick(window, Qt::Key_PageDown);
+            sawTyping = help.browser()->verticalScrollBar()->value() > 0;
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        warningBox(boxes, &owner, QStringLiteral("Quillbox file not present."), MsgOK, 13);
+        EXPECT_TRUE(boxWasModal);
+        EXPECT_TRUE(sawIndex) << "opened from the box: " << openedFromTheBox;
+        EXPECT_TRUE(sawBack) << "opened from the box: " << openedFromTheBox;
+        EXPECT_TRUE(sawTyping) << "opened from the box: " << openedFromTheBox;
+        // With the box gone the window belongs to no other window.
+        QApplication::processEvents();
+        ASSERT_NE(help.windowHandle(), nullptr);
+        EXPECT_EQ(help.windowHandle()->transientParent(), nullptr);
+        EXPECT_TRUE(help.isVisible());
+    }
 }
 
 class ContextHelpKey : public ::testing::Test {
