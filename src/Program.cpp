@@ -7,6 +7,7 @@
 #include "Search.h"
 #include "list.h"
 #include "platform/card_file_lock.h"
+#include "platform/key_guard.h"
 #include "platform/message_box.h"
 
 #include <QCoreApplication>
@@ -49,6 +50,8 @@ Program::Program(std::string startDirectory, Services services)
     m_app.services = services;
     m_app.StartingUp = true;
     QCoreApplication::setApplicationName(QStringLiteral("Quillbox v 2.0"));
+    // No Alt or Ctrl combination types into any text box of the program.
+    installTypingGuard(QCoreApplication::instance());
     if (!lockCardFile()) {
         m_declined = true;
         m_app.StartingUp = false;
