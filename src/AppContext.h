@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -28,6 +29,9 @@ struct AppContext {
     /// True when another window had the card file open at start: this run
     /// never saves the cards.
     bool ReadOnly = false;
+    /// The main window's frame as start-up placed it; the search window is
+    /// placed from it whenever it is made.
+    std::optional<WindowPlacement> MainPlacementAtStart;
     /// The return address as last kept, lines 1..4.
     std::array<std::string, 4> ReturnAddressLines;
     Services services;

@@ -7,11 +7,13 @@
 #include "list.h"
 #include "platform/card_memo.h"
 #include "platform/dialogs.h"
+#include "platform/focus_cycle.h"
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/screen_metrics.h"
 #include "platform/tab_strip.h"
 #include "platform/text_codec.h"
+#include "platform/window_placement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,6 +22,7 @@
 #include <QHash>
 #include <QImage>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QResizeEvent>
@@ -208,9 +211,11 @@ void TForm1::createWidgets()
 {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
-    client->setMinimumSize(DesignClientWidth, DesignClientHeight);
     client->setFont(designFont(QStringLiteral("System"), -13));
     setCentralWidget(client);
+    // No minimum size: a smaller window clips the card rather than being
+    // enlarged behind the user's back.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
 
     // Created first so that everything else lies above it.
     TabbedNotebook1 = new TabbedNotebook(4, client);
@@ -303,15 +308,18 @@ void TForm1::createWidgets()
         label->adjustSize();
         return label;
     };
+    // A screen reader reads a label by its shown text; what it stands for
+    // goes in the description.
     Label1 = makeLabel(QStringLiteral("Label1"), 8, 8, QString(), false);
-    Label1->setAccessibleName(QStringLiteral("Number of cards"));
+    Label1->setAccessibleDescription(QStringLiteral("Number of cards"));
     Label2 = makeLabel(QStringLiteral("Label2"), 8, 24, QStringLiteral("Card"), true);
-    Label2->setAccessibleName(QStringLiteral("Card"));
     Label3 = makeLabel(QStringLiteral("Label3"), 48, 24, QString(), true);
-    Label3->setAccessibleName(QStringLiteral("Number of the card shown"));
+    Label3->setAccessibleDescription(QStringLiteral("Number of the card shown"));
 
     Memo1->raise();
     setFocusProxy(Memo1);
+    // Tab and Shift+Tab cycle notebook, card, alphabet tabs.
+    cycleFocusOnTab({TabbedNotebook1->guardedTabBar(), Memo1, TabSet1});
 }
 
 void TForm1::createMenus()
@@ -541,7 +549,7 @@ void TForm1::FormCreate()
             errorBox(*m_app.services.messages, this, pathText(written.message));
     } else {
         const StoredSettings stored = settings.read(framePlacement(), m_cardFont);
-        applyFramePlacement(stored.placement);
+        applyFramePlacement(reachablePlacement(stored.placement));
         m_cardFont = stored.font;
         m_cardFont.height = heightForSize(m_cardFont.size);
         applyCardFont();
@@ -554,6 +562,7 @@ void TForm1::FormCreate()
     litealpha();
     NotOnTop = true;
     showCount();
+    m_app.MainPlacementAtStart = framePlacementWanted();
 }
 
 WindowPlacement TForm1::framePlacementWanted() const

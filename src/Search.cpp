@@ -84,10 +84,11 @@ TForm4::TForm4(AppContext& app, QWidget* parent)
 
 void TForm4::FormCreate()
 {
-    if (!m_app.cardWindow)
+    // From where the main window stood at start, not where it is now.
+    if (!m_app.MainPlacementAtStart)
         return;
-    const QRect main = m_app.cardWindow->mainWidget().frameGeometry();
-    move(main.left(), main.top() + main.height() - 115);
+    const WindowPlacement& main = *m_app.MainPlacementAtStart;
+    move(main.left, main.top + main.height - 115);
 }
 
 void TForm4::BitBtn1Click()

@@ -13,8 +13,8 @@ struct AppContext;
 class TForm4 : public QWidget {
     Q_OBJECT
 public:
-    /// Runs FormCreate, which places the window over the main window's
-    /// lower part; the main window must exist and be placed.
+    /// Runs FormCreate, which places the window over the lower part of the
+    /// main window as start-up placed it (app.MainPlacementAtStart).
     explicit TForm4(AppContext& app, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;

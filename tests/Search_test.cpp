@@ -197,13 +197,22 @@ TEST_F(SearchWindow, TakesAtMostAHundredCharactersAndItsHelpTopic)
     EXPECT_EQ(helpContextOf(search().Edit1), 6);
 }
 
-TEST_F(SearchWindow, FormCreatePlacesItOverTheMainWindowsLowerPart)
+TEST_F(SearchWindow, PlacedOnceFromWhereTheMainWindowStoodAtStart)
 {
-    start(AbleBaker);
+    // The settings put the main window's frame at 100,100, 465 by 338; it is
+    // moved before Search is first chosen, which makes the search window.
+    m_program.startWith(AbleBaker, 1);
+    ASSERT_EQ(m_program.app().Form4, nullptr);
     main().move(40, 60);
-    search().FormCreate();
-    const QRect frame = main().frameGeometry();
-    EXPECT_EQ(search().frameGeometry().topLeft(), QPoint(frame.left(), frame.top() + frame.height() - 115));
+    main().Search1Click();
+    const QPoint placed(100, 100 + 338 - 115);
+    EXPECT_EQ(search().frameGeometry().topLeft(), placed);
+
+    // Not placed again later.
+    search().hide();
+    main().move(300, 20);
+    main().Search1Click();
+    EXPECT_EQ(search().frameGeometry().topLeft(), placed);
 }
 
 } // namespace
