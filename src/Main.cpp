@@ -17,7 +17,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFrame>
 #include <QHash>
 #include <QImage>
@@ -94,18 +93,6 @@ std::vector<ToolPicture> readToolPictures()
         pictures.push_back(std::move(picture));
     }
     return pictures;
-}
-
-/// File names and paths are in the file system's encoding, not the code
-/// page of the card texts.
-QString pathText(const std::string& path)
-{
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-std::string pathBytes(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
 }
 
 QColor colorFromSetting(std::int32_t value)

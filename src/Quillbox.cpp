@@ -7,11 +7,11 @@
 #include "platform/help_window.h"
 #include "platform/message_box.h"
 #include "platform/screen_metrics.h"
+#include "platform/text_codec.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QIcon>
 #include <cstdio>
 #include <cstring>
@@ -89,7 +89,7 @@ int main(int argc, char** argv)
     quillbox::installContextHelp(help);
     const quillbox::Services services {&messages, &help, &fonts, &folders};
 
-    quillbox::Program program(QFile::encodeName(startDirectory).toStdString(), services);
+    quillbox::Program program(quillbox::pathBytes(startDirectory), services);
     if (program.declined())
         return 0;
     program.showMainWindow();

@@ -89,7 +89,7 @@ void TForm5::SpeedButton1Click()
 
     const SettingsWrite written = m_app.settingsFile().writeReturnAddress(m_app.ReturnAddressLines);
     if (!written.ok) {
-        errorBox(*m_app.services.messages, this, toQString(written.message));
+        errorBox(*m_app.services.messages, this, pathText(written.message));
         return;
     }
     accept();

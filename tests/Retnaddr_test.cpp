@@ -130,5 +130,21 @@ TEST_F(ReturnAddress, AFailedWriteIsReportedAndTheDialogStaysOpen)
     dialog().reject();
 }
 
+TEST_F(ReturnAddress, AFailedWriteNamesANonAsciiPathAsTheFileSystemSpellsIt)
+{
+    // "josé" in the file system's encoding; the directory below it is gone.
+    const std::filesystem::path home = m_program.dir().path() / "jos\xC3\xA9";
+    std::filesystem::create_directory(home);
+    m_program.app().StartDirectory = (home / "gone").string();
+    open();
+    typeAndExit("Ann Smith");
+    const auto shown = m_program.messages().texts();
+    ASSERT_EQ(shown.size(), 1u);
+    const QString path
+        = QString::fromStdString(m_program.dir().str()) + QStringLiteral("/jos\u00E9/gone/quillbox.ini");
+    EXPECT_TRUE(shown[0].startsWith(QStringLiteral("Unable to write to ") + path)) << shown[0].toStdString();
+    dialog().reject();
+}
+
 } // namespace
 } // namespace quillbox

@@ -2,6 +2,8 @@
 
 #include "core/cp1252.h"
 
+#include <QFile>
+
 namespace quillbox {
 
 QString toQString(std::string_view bytes)
@@ -19,6 +21,16 @@ std::string fromQString(const QString& text)
 QString representableOnly(const QString& text)
 {
     return toQString(fromQString(text));
+}
+
+QString pathText(std::string_view bytes)
+{
+    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+}
+
+std::string pathBytes(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
 }
 
 } // namespace quillbox

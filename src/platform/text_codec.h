@@ -16,4 +16,10 @@ std::string fromQString(const QString& text);
 /// would be stored.
 QString representableOnly(const QString& text);
 
+/// A file path, or a message naming one, in the file system's encoding
+/// (not the card texts' code page) to a QString.
+QString pathText(std::string_view bytes);
+/// A QString path to the file system's encoding.
+std::string pathBytes(const QString& path);
+
 } // namespace quillbox
