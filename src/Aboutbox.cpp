@@ -1,6 +1,8 @@
 #include "Aboutbox.h"
 
 #include "AppContext.h"
+#include "core/version.h"
+#include "platform/help_topic.h"
 #include "platform/screen_metrics.h"
 #include "window_util.h"
 
@@ -14,8 +16,6 @@
 namespace quillbox {
 
 namespace {
-
-constexpr int AboutHelpContext = 6;
 
 /// Three index cards standing in a box, drawn when the program's vector
 /// icon cannot be rendered (no SVG support installed).
@@ -59,7 +59,7 @@ TAboutBox1::TAboutBox1(AppContext& app, QWidget* parent)
     // A fixed dialog border: no resizing, no context-help button.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setProperty("helpContext", AboutHelpContext);
+    setProperty("helpContext", HelpSearch);
     setFont(fontByHeight(QStringLiteral("MS Sans Serif"), -11));
     setFixedSize(298, 166);
 
@@ -76,7 +76,7 @@ TAboutBox1::TAboutBox1(AppContext& app, QWidget* parent)
     ProgramIcon->setPixmap(programIcon());
     ProgramIcon->setAccessibleName(QStringLiteral("Quillbox icon"));
 
-    ProductName = new QLabel(QStringLiteral("Quillbox 2.0"), panel);
+    ProductName = new QLabel(QStringLiteral("Quillbox %1").arg(QLatin1String(QuillboxVersion)), panel);
     ProductName->setObjectName(QStringLiteral("ProductName"));
     QFont bold = font();
     bold.setBold(true);
@@ -93,7 +93,7 @@ TAboutBox1::TAboutBox1(AppContext& app, QWidget* parent)
     OKButton->setAccessibleName(QStringLiteral("OK"));
     OKButton->setGeometry(111, 132, 75, 25);
     OKButton->setDefault(true);
-    OKButton->setProperty("helpContext", AboutHelpContext);
+    OKButton->setProperty("helpContext", HelpSearch);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 

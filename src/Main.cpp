@@ -8,6 +8,7 @@
 #include "platform/card_memo.h"
 #include "platform/dialogs.h"
 #include "platform/focus_cycle.h"
+#include "platform/help_topic.h"
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/screen_metrics.h"
@@ -37,14 +38,6 @@ struct ToolPicture {
 };
 
 namespace {
-
-// Help topics of the message boxes.
-constexpr int HelpMainWindow = 1;
-constexpr int HelpCardFile = 13;
-constexpr int HelpDelete = 15;
-constexpr int HelpMaxRecords = 16;
-constexpr int HelpNewCard = 17;
-constexpr int HelpNotEntering = 18;
 
 // The window's designed client area and the first-run outer size.
 constexpr int DesignClientWidth = 457;
@@ -168,7 +161,7 @@ TForm1::TForm1(AppContext& app, QWidget* parent)
     , m_cardFile(app.StartDirectory)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quillbox v 2.0"));
+    setWindowTitle(applicationTitle());
     setProperty("helpContext", HelpMainWindow);
     m_cardFont = designCardFont(screenPixelsPerInch());
 
@@ -729,11 +722,6 @@ bool TForm1::event(QEvent* e)
         break;
     }
     return handled;
-}
-
-void TForm1::changeEvent(QEvent* e)
-{
-    QMainWindow::changeEvent(e);
 }
 
 void TForm1::resizeEvent(QResizeEvent* e)

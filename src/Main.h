@@ -173,7 +173,6 @@ public:
     void FormClose();
 
 protected:
-    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;

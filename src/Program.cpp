@@ -49,7 +49,7 @@ Program::Program(std::string startDirectory, Services services)
     m_app.StartDirectory = std::move(startDirectory);
     m_app.services = services;
     m_app.StartingUp = true;
-    QCoreApplication::setApplicationName(QStringLiteral("Quillbox v 2.0"));
+    QCoreApplication::setApplicationName(applicationTitle());
     // No Alt or Ctrl combination types into any text box of the program.
     installTypingGuard(QCoreApplication::instance());
     if (!lockCardFile()) {

@@ -2,6 +2,7 @@
 // then wires the real platform services and runs the program.
 #include "Program.h"
 #include "command_line.h"
+#include "core/version.h"
 #include "platform/dialogs.h"
 #include "platform/font_dialog.h"
 #include "platform/help_window.h"
@@ -46,7 +47,7 @@ bool asksForInformation(int argc, char** argv)
 int main(int argc, char** argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("quillbox"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QCoreApplication::setApplicationVersion(QLatin1String(quillbox::QuillboxVersion));
     if (asksForInformation(argc, argv)) {
         QCoreApplication info(argc, argv);
         QCommandLineParser parser;

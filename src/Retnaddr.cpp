@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "platform/card_memo.h"
+#include "platform/help_topic.h"
 #include "platform/message_box.h"
 #include "platform/screen_metrics.h"
 #include "platform/text_codec.h"
@@ -13,8 +14,6 @@
 namespace quillbox {
 
 namespace {
-
-constexpr int ReturnAddressHelpContext = 20;
 
 constexpr const char* Instructions = "Enter up to four lines of Return Address \r\n"
                                      "information. If you enter more than four \r\n"
@@ -41,7 +40,7 @@ TForm5::TForm5(AppContext& app, QWidget* parent)
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("Enter Return Address"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setProperty("helpContext", ReturnAddressHelpContext);
+    setProperty("helpContext", HelpReturnAddress);
     resize(350, 198);
 
     Memo1 = makeMemo(this, "Memo1", QRect(32, 24, 265, 57));
@@ -59,7 +58,7 @@ TForm5::TForm5(AppContext& app, QWidget* parent)
     Memo2 = makeMemo(this, "Memo2", QRect(32, 96, 265, 89));
     Memo2->setMaxLength(0);
     Memo2->setAccessibleName(QStringLiteral("Return address"));
-    Memo2->setHelpContext(ReturnAddressHelpContext);
+    Memo2->setHelpContext(HelpReturnAddress);
 
     SpeedButton1 = makePictureButton(this, "SpeedButton1", QRect(312, 24, 25, 25),
         QStringLiteral(":/resources/pictures/retnaddr_exit.xpm"), QStringLiteral("Exit"));

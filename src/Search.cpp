@@ -4,6 +4,7 @@
 #include "CardWindow.h"
 #include "core/card_box.h"
 #include "platform/card_memo.h"
+#include "platform/help_topic.h"
 #include "platform/message_box.h"
 #include "platform/screen_metrics.h"
 #include "platform/text_codec.h"
@@ -20,9 +21,6 @@ namespace {
 
 // The longest search text the box takes.
 constexpr int MaxSearchText = 100;
-// The search topic, which also explains the not-found message.
-constexpr int NotFoundHelpContext = 6;
-constexpr int SearchHelpContext = 6;
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& accessible,
     const QRect& geometry)
@@ -46,7 +44,7 @@ TForm4::TForm4(AppContext& app, QWidget* parent)
     // read and edited.
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setWindowTitle(QStringLiteral("Search for:"));
-    setProperty("helpContext", SearchHelpContext);
+    setProperty("helpContext", HelpSearch);
     setFont(fontByHeight(QStringLiteral("MS Sans Serif"), -11));
     setFixedSize(351, 88);
 
@@ -169,7 +167,7 @@ void TForm4::find(bool next)
 void TForm4::notFound()
 {
     warningBox(*m_app.services.messages, this, QStringLiteral("The specified string was not found."), MsgOK,
-        NotFoundHelpContext);
+        HelpSearch);
 }
 
 } // namespace quillbox

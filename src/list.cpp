@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "CardWindow.h"
 #include "core/card_box.h"
+#include "platform/help_topic.h"
 #include "platform/screen_metrics.h"
 #include "platform/text_codec.h"
 #include "window_util.h"
@@ -24,7 +25,6 @@ namespace quillbox {
 namespace {
 
 constexpr int RowHeight = 13;
-constexpr int CardListHelpContext = 21;
 
 /// A list box that tells a change of the selected row made by the user
 /// (click, drag or key) from one the program makes.
@@ -81,7 +81,7 @@ TForm2::TForm2(AppContext& app, QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowFlags(Qt::Window);
     setWindowTitle(QStringLiteral("Card List"));
-    setProperty("helpContext", CardListHelpContext);
+    setProperty("helpContext", HelpCardList);
     setFont(fontByHeight(QStringLiteral("MS Sans Serif"), -11));
     setFixedSize(348, 273);
 

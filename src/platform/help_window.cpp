@@ -1,6 +1,7 @@
 #include "platform/help_window.h"
 
 #include "platform/card_memo.h"
+#include "platform/help_topic.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -24,18 +25,18 @@ namespace quillbox {
 namespace {
 
 // Pages live in the resources under /resources/help (see src/CMakeLists.txt).
-constexpr std::array<std::pair<int, const char*>, 11> contextPages {{
-    {1, "main.html"},
-    {6, "search.html"},
-    {13, "cardfile.html"},
-    {14, "printcards.html"},
-    {15, "delete.html"},
-    {16, "maxcards.html"},
-    {17, "newcard.html"},
-    {18, "notentering.html"},
-    {19, "labels.html"},
-    {20, "retaddr.html"},
-    {21, "cardlist.html"},
+constexpr std::array<std::pair<HelpTopic, const char*>, 11> contextPages {{
+    {HelpMainWindow, "main.html"},
+    {HelpSearch, "search.html"},
+    {HelpCardFile, "cardfile.html"},
+    {HelpPrintCards, "printcards.html"},
+    {HelpDelete, "delete.html"},
+    {HelpMaxRecords, "maxcards.html"},
+    {HelpNewCard, "newcard.html"},
+    {HelpNotEntering, "notentering.html"},
+    {HelpLabels, "labels.html"},
+    {HelpReturnAddress, "retaddr.html"},
+    {HelpCardList, "cardlist.html"},
 }};
 
 QString helpResource(const char* file)

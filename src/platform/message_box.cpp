@@ -1,5 +1,6 @@
 #include "platform/message_box.h"
 
+#include "core/version.h"
 #include "platform/help_viewer.h"
 
 #include <QKeyEvent>
@@ -153,7 +154,7 @@ int QtMessageBoxes::choose(const ChoiceRequest& request)
 
 QString applicationTitle()
 {
-    return QStringLiteral("Quillbox v 2.0");
+    return QStringLiteral("Quillbox v %1").arg(QLatin1String(QuillboxVersion));
 }
 
 MsgButton warningBox(

@@ -64,7 +64,6 @@ public:
         : m_help(help)
     {
     }
-    void setHelpViewer(HelpViewer* help) { m_help = help; }
     MsgButton ask(const MessageRequest& request) override;
     int choose(const ChoiceRequest& request) override;
 
@@ -72,7 +71,8 @@ private:
     HelpViewer* m_help;
 };
 
-/// The application title, "Quillbox v 2.0", which titles error boxes.
+/// The application title, "Quillbox v " and the version, which titles
+/// error boxes and the main window.
 QString applicationTitle();
 
 /// A warning box titled "Warning" with the exclamation icon.
