@@ -15,6 +15,7 @@
 #include "platform/tab_strip.h"
 #include "platform/text_codec.h"
 #include "platform/window_placement.h"
+#include "window_util.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -30,12 +31,6 @@
 #include <QWindow>
 
 namespace quillbox {
-
-/// A tool button's pictures: its normal look and, for most, a disabled one.
-struct ToolPicture {
-    QImage normal;
-    QImage disabled;
-};
 
 namespace {
 
@@ -55,22 +50,21 @@ struct ButtonDesign {
     int left, top;
     const char* hint;
     const char* picture;
-    bool hasDisabledLook;
 };
 const ButtonDesign toolButtonDesigns[] = {
-    {&TForm1::SpeedButton4, "SpeedButton4", 8, 5, "Move back", "move_back", true},
-    {&TForm1::SpeedButton5, "SpeedButton5", 40, 4, "Move forward", "move_forward", true},
-    {&TForm1::SpeedButton2, "SpeedButton2", 8, 30, "Page back", "page_back", true},
-    {&TForm1::SpeedButton3, "SpeedButton3", 40, 29, "Page forward", "page_forward", true},
-    {&TForm1::SpeedButton6, "SpeedButton6", 8, 55, "Cut", "cut", true},
-    {&TForm1::SpeedButton10, "SpeedButton10", 40, 54, "Print envelope/label", "envelope", false},
-    {&TForm1::SpeedButton7, "SpeedButton7", 8, 80, "Copy", "copy", true},
-    {&TForm1::SpeedButton9, "SpeedButton9", 40, 80, "Print card", "print_card", true},
-    {&TForm1::SpeedButton8, "SpeedButton8", 8, 105, "Paste", "paste", true},
-    {&TForm1::SpeedButton12, "SpeedButton12", 40, 105, "End new card entry", "end_entry", true},
-    {&TForm1::SpeedButton13, "SpeedButton13", 8, 130, "New card", "new_card", true},
-    {&TForm1::SpeedButton14, "SpeedButton14", 40, 130, "Delete card", "delete_card", true},
-    {&TForm1::SpeedButton1, "SpeedButton1", 40, 155, "Exit", "exit", true},
+    {&TForm1::SpeedButton4, "SpeedButton4", 8, 5, "Move back", "move_back"},
+    {&TForm1::SpeedButton5, "SpeedButton5", 40, 4, "Move forward", "move_forward"},
+    {&TForm1::SpeedButton2, "SpeedButton2", 8, 30, "Page back", "page_back"},
+    {&TForm1::SpeedButton3, "SpeedButton3", 40, 29, "Page forward", "page_forward"},
+    {&TForm1::SpeedButton6, "SpeedButton6", 8, 55, "Cut", "cut"},
+    {&TForm1::SpeedButton10, "SpeedButton10", 40, 54, "Print envelope/label", "envelope"},
+    {&TForm1::SpeedButton7, "SpeedButton7", 8, 80, "Copy", "copy"},
+    {&TForm1::SpeedButton9, "SpeedButton9", 40, 80, "Print card", "print_card"},
+    {&TForm1::SpeedButton8, "SpeedButton8", 8, 105, "Paste", "paste"},
+    {&TForm1::SpeedButton12, "SpeedButton12", 40, 105, "End new card entry", "end_entry"},
+    {&TForm1::SpeedButton13, "SpeedButton13", 8, 130, "New card", "new_card"},
+    {&TForm1::SpeedButton14, "SpeedButton14", 40, 130, "Delete card", "delete_card"},
+    {&TForm1::SpeedButton1, "SpeedButton1", 40, 155, "Exit", "exit"},
 };
 
 /// Reads the pictures of toolButtonDesigns, in order. Images, not pixmaps:
@@ -78,13 +72,8 @@ const ButtonDesign toolButtonDesigns[] = {
 std::vector<ToolPicture> readToolPictures()
 {
     std::vector<ToolPicture> pictures;
-    for (const ButtonDesign& d : toolButtonDesigns) {
-        const QString path = QStringLiteral(":/resources/pictures/%1").arg(QLatin1String(d.picture));
-        ToolPicture picture {QImage(path + QStringLiteral(".xpm")), {}};
-        if (d.hasDisabledLook)
-            picture.disabled = QImage(path + QStringLiteral("_disabled.xpm"));
-        pictures.push_back(std::move(picture));
-    }
+    for (const ButtonDesign& d : toolButtonDesigns)
+        pictures.push_back(readToolPicture(QLatin1String(d.picture)));
     return pictures;
 }
 
@@ -377,11 +366,7 @@ void TForm1::createToolButtons()
         button->setFocusPolicy(Qt::NoFocus);
         button->setToolTip(hint);
         button->setAccessibleName(hint);
-        QIcon icon;
-        icon.addPixmap(QPixmap::fromImage(pictures[i].normal), QIcon::Normal);
-        if (!pictures[i].disabled.isNull())
-            icon.addPixmap(QPixmap::fromImage(pictures[i].disabled), QIcon::Disabled);
-        button->setIcon(icon);
+        button->setIcon(toolIcon(pictures[i]));
         button->setIconSize(QSize(16, 16));
         this->*d.member = button;
     }

@@ -61,7 +61,7 @@ TForm5::TForm5(AppContext& app, QWidget* parent)
     Memo2->setHelpContext(HelpReturnAddress);
 
     SpeedButton1 = makePictureButton(this, "SpeedButton1", QRect(312, 24, 25, 25),
-        QStringLiteral(":/resources/pictures/retnaddr_exit.xpm"), QStringLiteral("Exit"));
+        QStringLiteral("retnaddr_exit"), QStringLiteral("Exit"));
     SpeedButton1->setToolTip(QStringLiteral("Exit"));
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm5::SpeedButton1Click);
 }

@@ -90,8 +90,8 @@ TForm2::TForm2(AppContext& app, QWidget* parent)
     Label1->move(8, 8);
     Label1->adjustSize();
 
-    SpeedButton1 = makePictureButton(this, "SpeedButton1", QRect(312, 19, 25, 25),
-        QStringLiteral(":/resources/pictures/list_close.xpm"), QStringLiteral("Close"));
+    SpeedButton1 = makePictureButton(
+        this, "SpeedButton1", QRect(312, 19, 25, 25), QStringLiteral("list_close"), QStringLiteral("Close"));
 
     auto* box = new CardListBox(this);
     ListBox1 = box;

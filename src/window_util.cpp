@@ -1,5 +1,6 @@
 #include "window_util.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QPixmap>
@@ -8,25 +9,32 @@
 
 namespace quillbox {
 
-QIcon twoStatePicture(const QString& resource)
+ToolPicture readToolPicture(const QString& name)
 {
-    const QPixmap both(resource);
+    const QString path = QStringLiteral(":/resources/pictures/") + name;
+    const QString disabled = path + QStringLiteral("_disabled.xpm");
+    return ToolPicture {
+        QImage(path + QStringLiteral(".xpm")), QFile::exists(disabled) ? QImage(disabled) : QImage()};
+}
+
+QIcon toolIcon(const ToolPicture& picture)
+{
     QIcon icon;
-    if (both.isNull())
+    if (picture.normal.isNull())
         return icon;
-    const int half = both.width() / 2;
-    icon.addPixmap(both.copy(0, 0, half, both.height()), QIcon::Normal);
-    icon.addPixmap(both.copy(half, 0, half, both.height()), QIcon::Disabled);
+    icon.addPixmap(QPixmap::fromImage(picture.normal), QIcon::Normal);
+    if (!picture.disabled.isNull())
+        icon.addPixmap(QPixmap::fromImage(picture.disabled), QIcon::Disabled);
     return icon;
 }
 
 QToolButton* makePictureButton(QWidget* parent, const char* name, const QRect& geometry,
-    const QString& resource, const QString& accessibleName)
+    const QString& picture, const QString& accessibleName)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
-    button->setIcon(twoStatePicture(resource));
+    button->setIcon(toolIcon(readToolPicture(picture)));
     button->setIconSize(QSize(16, 16));
     button->setFocusPolicy(Qt::NoFocus);
     button->setAccessibleName(accessibleName);

@@ -1,6 +1,7 @@
 // Small pieces the windows build themselves from.
 #pragma once
 
+#include <QImage>
 #include <QString>
 
 class QIcon;
@@ -10,16 +11,26 @@ class QWidget;
 
 namespace quillbox {
 
-/// A tool-button picture from one image holding the normal look on its left
-/// half and the disabled look on its right. An empty icon when the image
-/// cannot be read.
-QIcon twoStatePicture(const QString& resource);
+/// A tool button's picture: its normal look and, where it has one, the look
+/// it takes when disabled (else the style greys the normal one).
+struct ToolPicture {
+    QImage normal;
+    QImage disabled;
+};
 
-/// A tool button at `geometry` showing the two-state picture
-/// `resource` at 16 by 16, never taking the focus, named `name` and
-/// `accessibleName` (for screen readers).
+/// Reads tool picture `name` from the resources: pictures/`name`.xpm and,
+/// when there is one, pictures/`name`_disabled.xpm. Null images for
+/// pictures that are missing. Images, not pixmaps: any thread may read them.
+ToolPicture readToolPicture(const QString& name);
+
+/// An icon with the picture's looks; empty when the normal look is null.
+QIcon toolIcon(const ToolPicture& picture);
+
+/// A tool button at `geometry` showing tool picture `picture` at 16 by 16,
+/// never taking the focus, named `name` and `accessibleName` (for screen
+/// readers).
 QToolButton* makePictureButton(QWidget* parent, const char* name, const QRect& geometry,
-    const QString& resource, const QString& accessibleName);
+    const QString& picture, const QString& accessibleName);
 
 /// Moves `window` so that a frame of its size stands centred in the primary
 /// screen's available area. Does nothing when there is no screen.
