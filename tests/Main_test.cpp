@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace quillbox::test {
 namespace {
@@ -65,6 +66,12 @@ struct MoveCase {
     Move move;
     int expected;
 };
+
+/// Prints the case by its name in test listings.
+void PrintTo(const MoveCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class MoveTest : public MainWindowTest, public ::testing::WithParamInterface<MoveCase> { };
 
@@ -167,6 +174,12 @@ struct LetterCase {
     int expectedCard;
 };
 
+/// Prints the case by its name in test listings.
+void PrintTo(const LetterCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class AlphabetTest : public MainWindowTest, public ::testing::WithParamInterface<LetterCase> { };
 
 TEST_P(AlphabetTest, ShowsTheFirstCardFiledAtOrAfterTheLetter)
@@ -198,6 +211,12 @@ struct LiteCase {
     const char* text;
     const char* lit;
 };
+
+/// Prints the case by its name in test listings.
+void PrintTo(const LiteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class LiteAlphaTest : public MainWindowTest, public ::testing::WithParamInterface<LiteCase> { };
 
@@ -276,7 +295,8 @@ TEST_P(RefusalTest, ToolButtonRefusesDuringEntry)
 
 INSTANTIATE_TEST_SUITE_P(Buttons, RefusalTest,
     ::testing::Values("SpeedButton2", "SpeedButton3", "SpeedButton4", "SpeedButton5", "SpeedButton10",
-        "SpeedButton13", "SpeedButton14"));
+        "SpeedButton13", "SpeedButton14"),
+    [](const auto& row) { return std::string(row.param); });
 
 TEST_F(MainWindowTest, TabStripsRefuseDuringEntryAndKeepTheirTabs)
 {

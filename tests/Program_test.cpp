@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <sys/stat.h>
 
 namespace quillbox::test {
@@ -115,6 +116,12 @@ struct LastCardCase {
     int lastCard;
     int shown;
 };
+
+/// Prints the case by its name in test listings.
+void PrintTo(const LastCardCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class LastCardTest : public ::testing::TestWithParam<LastCardCase> { };
 

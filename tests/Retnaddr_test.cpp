@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <array>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace quillbox {
 namespace {
@@ -57,6 +58,12 @@ struct Typed {
     const char* text;
     Lines expected;
 };
+
+/// Prints the case by its name in test listings.
+void PrintTo(const Typed& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ReturnAddressExit : public ReturnAddress, public ::testing::WithParamInterface<Typed> { };
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace quillbox {
 namespace {
@@ -70,6 +71,12 @@ struct Miss {
     bool next;
     int startCard;
 };
+
+/// Prints the case by its name in test listings.
+void PrintTo(const Miss& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class SearchMiss : public SearchWindow, public ::testing::WithParamInterface<Miss> { };
 

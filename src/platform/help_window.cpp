@@ -93,14 +93,6 @@ QString helpPageFor(int context)
     return helpIndexPage();
 }
 
-std::vector<int> knownHelpContexts()
-{
-    std::vector<int> all;
-    for (const auto& entry : contextPages)
-        all.push_back(entry.first);
-    return all;
-}
-
 int helpContextOf(const QWidget* widget)
 {
     for (const QWidget* w = widget; w; w = w->parentWidget()) {

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QUrl>
 #include <QWidget>
-#include <vector>
 
 class QObject;
 class QPushButton;
@@ -19,8 +18,6 @@ QString helpIndexPage();
 /// Resource address of the page for help context `context`; the index page
 /// when the context is unknown (0 and negative numbers included).
 QString helpPageFor(int context);
-/// Every help context number the program hands out, ascending.
-std::vector<int> knownHelpContexts();
 
 /// A top-level window with a browser and Back, Forward and Index buttons.
 /// Created hidden; each request shows, raises and activates it. Like a help

@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
 
 using namespace quillbox;
@@ -81,6 +82,12 @@ struct SelectionCase {
     int expectLength;
     const char* selected;
 };
+
+/// Prints the case by its name in test listings.
+void PrintTo(const SelectionCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CardMemoSelection : public CardMemoTest, public ::testing::WithParamInterface<SelectionCase> { };
 

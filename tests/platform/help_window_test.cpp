@@ -1,3 +1,4 @@
+#include "platform/help_topic.h"
 #include "platform/help_window.h"
 #include "platform/message_box.h"
 #include "support/fake_services.h"
@@ -15,6 +16,7 @@
 #include <QUrl>
 #include <QWindow>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace quillbox {
 namespace {
@@ -35,12 +37,23 @@ QString resourcePath(const QString& qrcUrl)
 // Every help context the program hands out: the main window (1), the
 // message boxes and the about box (6, 13 to 19), the return address dialog
 // (20) and the card list (21).
-class HelpContextTopic : public ::testing::TestWithParam<int> { };
+struct Topic {
+    const char* name;
+    HelpTopic number;
+};
+
+/// Prints the topic by its name in test listings.
+void PrintTo(const Topic& t, std::ostream* os)
+{
+    *os << t.name << " (" << int(t.number) << ")";
+}
+
+class HelpContextTopic : public ::testing::TestWithParam<Topic> { };
 
 TEST_P(HelpContextTopic, HasItsOwnPageLinkingBackToTheIndex)
 {
-    const QString page = helpPageFor(GetParam());
-    ASSERT_NE(page, helpIndexPage()) << "context " << GetParam() << " falls back to the index";
+    const QString page = helpPageFor(GetParam().number);
+    ASSERT_NE(page, helpIndexPage()) << "context " << GetParam().number << " falls back to the index";
     ASSERT_TRUE(QFile::exists(resourcePath(page))) << page.toStdString();
     const QString html = readResource(page);
     EXPECT_TRUE(html.contains(QStringLiteral("href=\"index.html\""))) << page.toStdString();
@@ -51,8 +64,13 @@ TEST_P(HelpContextTopic, HasItsOwnPageLinkingBackToTheIndex)
         << file.toStdString() << " is not in the index";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ProgramContexts, HelpContextTopic, ::testing::Values(1, 6, 13, 14, 15, 16, 17, 18, 19, 20, 21));
+INSTANTIATE_TEST_SUITE_P(ProgramContexts, HelpContextTopic,
+    ::testing::Values(Topic {"MainWindow", HelpMainWindow}, Topic {"Search", HelpSearch},
+        Topic {"CardFile", HelpCardFile}, Topic {"PrintCards", HelpPrintCards}, Topic {"Delete", HelpDelete},
+        Topic {"MaxRecords", HelpMaxRecords}, Topic {"NewCard", HelpNewCard},
+        Topic {"NotEntering", HelpNotEntering}, Topic {"Labels", HelpLabels},
+        Topic {"ReturnAddress", HelpReturnAddress}, Topic {"CardList", HelpCardList}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(HelpPages, EveryLinkAndAnchorResolves)
 {

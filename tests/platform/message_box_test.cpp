@@ -8,6 +8,7 @@
 #include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <ostream>
 
 using namespace quillbox;
 using quillbox::test::onNextModal;
@@ -61,6 +62,12 @@ struct AskCase {
     MsgButton onEscape;
     MsgButton onEnter;
 };
+
+/// Prints the case by its name in test listings.
+void PrintTo(const AskCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class MessageBoxAsk : public ::testing::TestWithParam<AskCase> { };
 

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace quillbox {
 namespace {
@@ -16,6 +17,12 @@ struct FaceCase {
     bool bold;
     const char* drawnBy;
 };
+
+/// Prints the case by its name in test listings.
+void PrintTo(const FaceCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class FontByHeight : public ::testing::TestWithParam<FaceCase> { };
 

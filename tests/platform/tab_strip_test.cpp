@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <vector>
 
 using namespace quillbox;
@@ -129,6 +130,12 @@ struct ArrowCase {
     Qt::Key key;
     int to;
 };
+
+/// Prints the case by its name in test listings.
+void PrintTo(const ArrowCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class TabBarArrows : public TabBarTest, public ::testing::WithParamInterface<ArrowCase> { };
 
