@@ -7,11 +7,12 @@
 #include "Search.h"
 #include "list.h"
 #include "platform/card_file_lock.h"
+#include "platform/help_topic.h"
 #include "platform/key_guard.h"
 #include "platform/message_box.h"
+#include "platform/text_codec.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
 namespace quillbox {
 
@@ -98,14 +99,13 @@ bool Program::lockCardFile()
     ChoiceRequest request;
     request.title = applicationTitle();
     request.icon = MsgIcon::Warning;
-    request.text
-        = QStringLiteral("The card file %1 is already open in another Quillbox window.\r\n"
-                         "Open it read-only (nothing you change is saved), or quit?")
-              .arg(QFile::decodeName(QByteArray::fromStdString(m_app.StartDirectory + "/" + CardFileName)));
+    request.text = QStringLiteral("The card file %1 is already open in another Quillbox window.\r\n"
+                                  "Open it read-only (nothing you change is saved), or quit?")
+                       .arg(pathText(m_app.StartDirectory + "/" + CardFileName));
     request.buttons = {QStringLiteral("Open &Read-Only"), QStringLiteral("&Quit")};
     request.defaultIndex = 0;
     request.escapeIndex = 1;
-    request.helpContext = 13; // the card file's help topic
+    request.helpContext = HelpCardFile;
     if (m_app.services.messages->choose(request) != 0)
         return false;
     m_app.ReadOnly = true;

@@ -3,10 +3,10 @@
 #include "core/card_export.h"
 #include "core/card_file.h"
 #include "platform/card_file_lock.h"
+#include "platform/text_codec.h"
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <cerrno>
@@ -29,7 +29,7 @@ const QString ImportOption = QStringLiteral("import");
 
 std::string bytesOf(const QString& path)
 {
-    return QFile::encodeName(path).toStdString();
+    return pathBytes(path);
 }
 
 void complain(const std::string& text)
