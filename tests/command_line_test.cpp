@@ -169,6 +169,11 @@ struct FaultCase {
     const char* says;
 };
 
+void PrintTo(const FaultCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class CommandLineFaults : public ::testing::TestWithParam<FaultCase> { };
 
 TEST_P(CommandLineFaults, ChangeNothingAndSayWhy)

@@ -167,6 +167,11 @@ struct OddSettings {
     bool centred; // placed centred on the primary screen
 };
 
+void PrintTo(const OddSettings& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class AnySettingsValue : public ::testing::TestWithParam<OddSettings> { };
 
 // No value of any key keeps the window from coming up where it can be

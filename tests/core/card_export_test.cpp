@@ -7,6 +7,14 @@
 #include <vector>
 
 using namespace quillbox;
+
+namespace quillbox {
+// Found by argument lookup, so the test list names the format.
+inline void PrintTo(CardFormat format, std::ostream* os)
+{
+    *os << (format == CardFormat::VCard ? "vCard" : format == CardFormat::Csv ? "CSV" : "text");
+}
+} // namespace quillbox
 using quillbox::test::cardsOf;
 using quillbox::test::makeBox;
 using quillbox::test::TempDir;
@@ -106,6 +114,11 @@ struct StoredCase {
     int replaced;
 };
 
+void PrintTo(const StoredCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class StoredImportText : public ::testing::TestWithParam<StoredCase> { };
 
 TEST_P(StoredImportText, ConvertsCutsAndCounts)
@@ -204,6 +217,11 @@ struct RefusedCase {
     std::string input;
     const char* reason;
 };
+
+void PrintTo(const RefusedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ImportRefused : public ::testing::TestWithParam<RefusedCase> { };
 

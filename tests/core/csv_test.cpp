@@ -13,6 +13,11 @@ struct CsvRowCase {
     const char* written;
 };
 
+void PrintTo(const CsvRowCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class CsvRows : public ::testing::TestWithParam<CsvRowCase> { };
 
 TEST_P(CsvRows, WritesAndReadsBack)
@@ -54,6 +59,11 @@ struct CsvFaultCase {
     const char* text;
     int line;
 };
+
+void PrintTo(const CsvFaultCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CsvFaults : public ::testing::TestWithParam<CsvFaultCase> { };
 

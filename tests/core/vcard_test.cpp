@@ -50,6 +50,11 @@ struct FoldCase {
     std::string line;
 };
 
+void PrintTo(const FoldCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class VCardFolding : public ::testing::TestWithParam<FoldCase> { };
 
 TEST_P(VCardFolding, LinesStayWithin75OctetsAndUnfoldToTheOriginal)
@@ -96,6 +101,11 @@ struct EscapeCase {
     const char* escaped;
 };
 
+void PrintTo(const EscapeCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class VCardEscaping : public ::testing::TestWithParam<EscapeCase> { };
 
 TEST_P(VCardEscaping, EscapesTheSpecialCharacters)
@@ -115,6 +125,11 @@ struct WriteCase {
     const char* text;
     std::vector<std::string> expectedLines;
 };
+
+void PrintTo(const WriteCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class VCardWriting : public ::testing::TestWithParam<WriteCase> { };
 
@@ -229,6 +244,11 @@ struct MalformedCase {
     const char* text;
     int line;
 };
+
+void PrintTo(const MalformedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class VCardMalformed : public ::testing::TestWithParam<MalformedCase> { };
 

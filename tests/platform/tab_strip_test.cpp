@@ -195,6 +195,11 @@ struct RowCase {
     std::vector<const char*> captions;
 };
 
+void PrintTo(const RowCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class NotebookRow : public ::testing::TestWithParam<RowCase> { };
 
 } // namespace

@@ -25,6 +25,11 @@ struct PlacementCase {
     QRect expected;
 };
 
+void PrintTo(const PlacementCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class PlaceFrame : public ::testing::TestWithParam<PlacementCase> { };
 
 TEST_P(PlaceFrame, KeepsWhatCanBeReachedAndHeld)
