@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/settings.h"
+#include "platform/dialogs.h"
 #include "platform/services.h"
 
 #include <array>
@@ -35,6 +36,8 @@ struct AppContext {
     /// The return address as last kept, lines 1..4.
     std::array<std::string, 4> ReturnAddressLines;
     Services services;
+    /// The print dialog's last choices, kept until the program ends.
+    PrintChoice printChoice;
 
     TForm1* Form1 = nullptr;
     /// The main window as the other windows see it; set with Form1.

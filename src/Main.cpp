@@ -1093,20 +1093,4 @@ void TForm1::About1Click()
         about->exec();
 }
 
-void TForm1::PrintEnvelope1Click()
-{
-    if (refusedWhileEnteringNewCard())
-        return;
-    // Envelope and label printing is not built yet.
-}
-
-// Printing is not built yet.
-void TForm1::Print1Click() { }
-void TForm1::Setup1Click() { }
-void TForm1::PrintLabel1Click() { }
-void TForm1::PrintAddressBook1Click() { }
-void TForm1::PrintCard1Click() { }
-void TForm1::PrintaLabel1Click() { }
-void TForm1::PrintanEnvelope1Click() { }
-
 } // namespace quillbox

@@ -7,6 +7,8 @@
 #include "platform/font_dialog.h"
 #include "platform/help_window.h"
 #include "platform/message_box.h"
+#include "platform/print_dialogs.h"
+#include "platform/printer.h"
 #include "platform/screen_metrics.h"
 #include "platform/text_codec.h"
 
@@ -88,7 +90,9 @@ int main(int argc, char** argv)
     quillbox::QtFontChooser fonts;
     quillbox::QtFolderChooser folders;
     quillbox::installContextHelp(help);
-    const quillbox::Services services {&messages, &help, &fonts, &folders};
+    quillbox::QtPrinter printer(QDir::currentPath());
+    quillbox::QtPrinterDialogs printDialogs(printer);
+    const quillbox::Services services {&messages, &help, &fonts, &folders, &printer, &printDialogs};
 
     quillbox::Program program(quillbox::pathBytes(startDirectory), services);
     if (program.declined())

@@ -61,8 +61,13 @@ public:
     virtual void newPage() = 0;
     /// Ends the job. False when it could not be completed (lastError()).
     virtual bool endDoc() = 0;
-    /// The system's reason for the last failure, as the user should read it.
+    /// The system's reason for the last failure, as the user should read
+    /// it, without a final full stop.
     virtual std::string lastError() const = 0;
+    /// The file the last ended job was written to when no printer is
+    /// installed (a path in the platform's encoding); empty when it went to
+    /// a printer.
+    virtual std::string outputFile() const = 0;
 
     /// Valid between beginDoc() and endDoc().
     virtual DeviceValues values() const = 0;

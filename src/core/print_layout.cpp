@@ -171,6 +171,17 @@ bool printCardJob(PrintDevice& device, const CardJob& job, const std::function<C
     return device.endDoc();
 }
 
+bool printSingleCard(PrintDevice& device, std::string title, std::string_view text)
+{
+    device.setTitle(std::move(title));
+    if (!device.beginDoc())
+        return false;
+    const DeviceValues values = device.values();
+    device.setFont(PrintFont::ofCell(std::string(PrintFace), printCardCell(values)));
+    device.drawText(printCardRect(values), text.substr(0, PrintBufferChars));
+    return device.endDoc();
+}
+
 bool validPrintRange(int from, int to, int cardCount) noexcept
 {
     return 1 <= from && from <= to && to <= cardCount;
@@ -247,6 +258,26 @@ PrintRect envelopeAddressRect(const DeviceValues& d) noexcept
 std::string returnAddressText(const std::array<std::string, 4>& lines)
 {
     return lines[0] + "\n\r" + lines[1] + "\n\r" + lines[2] + "\n\r" + lines[3];
+}
+
+bool printLabelJob(PrintDevice& device, const LabelJob& job, const std::function<std::string()>& printText)
+{
+    if (!device.beginDoc())
+        return false;
+    const DeviceValues values = device.values();
+    PrintRect rect;
+    if (job.stock == LabelStock::Envelope) {
+        if (job.withReturnAddress) {
+            device.setFont(PrintFont::ofPoints(job.face, 10));
+            device.drawText(envelopeReturnRect(values), job.returnAddress);
+        }
+        rect = envelopeAddressRect(values);
+    } else {
+        rect = labelRect(job.stock, values, job.row, job.column);
+    }
+    device.setFont(PrintFont::ofPoints(job.face, job.points));
+    device.drawText(rect, printText());
+    return device.endDoc();
 }
 
 } // namespace quillbox

@@ -82,6 +82,11 @@ struct CardJob {
 /// then and device.lastError() says why.
 bool printCardJob(PrintDevice& device, const CardJob& job, const std::function<CardToPrint(int)>& card);
 
+/// Print Card: one page titled `title` with `text` (cut to
+/// PrintBufferChars) one inch in from every side, in a cell of a fifth of
+/// an inch. False when the device failed (device.lastError()).
+bool printSingleCard(PrintDevice& device, std::string title, std::string_view text);
+
 /// True when a page range names cards: 1 <= from <= to <= cardCount.
 bool validPrintRange(int from, int to, int cardCount) noexcept;
 
@@ -116,5 +121,24 @@ PrintRect envelopeAddressRect(const DeviceValues& device) noexcept;
 
 /// The return address as it is drawn: the four lines joined by LF CR.
 std::string returnAddressText(const std::array<std::string, 4>& lines);
+
+/// One press of the label dialog's Print: an envelope or one label.
+struct LabelJob {
+    LabelStock stock = LabelStock::Envelope;
+    int row = 1; ///< labels only
+    int column = 1; ///< labels only
+    std::string face; ///< the print font's face and size; style stays regular
+    int points = 14;
+    /// Envelopes only: drawn at 10 points in the upper left corner when
+    /// true. The text is never cut.
+    bool withReturnAddress = false;
+    std::string returnAddress;
+};
+
+/// Begins a one-page job under the device's current title, draws the job's
+/// return address (envelopes) and then `printText()`, asked for once the
+/// job has begun, into the stock's rectangle, and ends. The caller checks
+/// the label position first. False when the device failed.
+bool printLabelJob(PrintDevice& device, const LabelJob& job, const std::function<std::string()>& printText);
 
 } // namespace quillbox

@@ -30,6 +30,31 @@ public:
         = 0;
 };
 
+/// The print dialog's choices: all cards or a range by card number, the
+/// copies and whether they are collated.
+struct PrintChoice {
+    bool pageRange = false;
+    int from = 0;
+    int to = 0;
+    int copies = 1;
+    bool collate = false;
+};
+
+/// The print and printer set-up dialogs, on the program's one printer.
+class PrinterDialogs {
+public:
+    virtual ~PrinterDialogs() = default;
+    /// The print dialog, starting from `choice` (the last choices), with
+    /// card numbers limited to 0..maxPage. Returns false when cancelled;
+    /// otherwise `choice` holds the range as entered, which may still be a
+    /// bad one (From 0, From above To). A printer chosen there becomes the
+    /// current one.
+    virtual bool choosePrint(QWidget* parent, int maxPage, PrintChoice& choice) = 0;
+    /// The printer set-up dialog (printer, paper, orientation). Returns
+    /// true when confirmed: the choices then hold for every later job.
+    virtual bool setupPrinter(QWidget* parent) = 0;
+};
+
 /// The real folder chooser: the desktop's "choose a directory" dialog.
 class QtFolderChooser final : public FolderChooser {
 public:

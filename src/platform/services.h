@@ -8,12 +8,17 @@ class MessageBoxes;
 class HelpViewer;
 class FontChooser;
 class FolderChooser;
+class PrinterDialogs;
+class PrintDevice;
 
 struct Services {
     MessageBoxes* messages = nullptr;
     HelpViewer* help = nullptr;
     FontChooser* fonts = nullptr;
     FolderChooser* folders = nullptr;
+    /// The program's one printer and its dialogs.
+    PrintDevice* printer = nullptr;
+    PrinterDialogs* printDialogs = nullptr;
 };
 
 } // namespace quillbox

@@ -64,4 +64,19 @@ void FakeHelpViewer::showContext(QWidget*, int context)
     contexts.push_back(context);
 }
 
+bool FakePrinterDialogs::choosePrint(QWidget*, int maxPage, PrintChoice& choice)
+{
+    offered.emplace_back(maxPage, choice);
+    if (!next)
+        return false;
+    choice = *next;
+    return true;
+}
+
+bool FakePrinterDialogs::setupPrinter(QWidget*)
+{
+    ++setups;
+    return confirmSetup;
+}
+
 } // namespace quillbox::test

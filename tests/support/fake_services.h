@@ -6,6 +6,7 @@
 #include "platform/help_viewer.h"
 #include "platform/message_box.h"
 #include "platform/services.h"
+#include "support/recording_device.h"
 
 #include <deque>
 #include <optional>
@@ -60,13 +61,29 @@ public:
     std::vector<int> contexts;
 };
 
-/// All four fakes, wired into one Services.
+/// Answers the print dialog with `next` (nullopt cancels) and counts the
+/// set-up dialogs.
+class FakePrinterDialogs final : public PrinterDialogs {
+public:
+    bool choosePrint(QWidget* parent, int maxPage, PrintChoice& choice) override;
+    bool setupPrinter(QWidget* parent) override;
+    std::optional<PrintChoice> next;
+    /// What each print dialog was opened with: its highest card number and
+    /// the choices it showed.
+    std::vector<std::pair<int, PrintChoice>> offered;
+    bool confirmSetup = true;
+    int setups = 0;
+};
+
+/// All the fakes, wired into one Services, with a recording printer.
 struct FakeServices {
     FakeMessageBoxes messages;
     FakeFontChooser fonts;
     FakeFolderChooser folders;
     FakeHelpViewer help;
-    Services services() { return Services {&messages, &help, &fonts, &folders}; }
+    RecordingDevice printer;
+    FakePrinterDialogs printDialogs;
+    Services services() { return Services {&messages, &help, &fonts, &folders, &printer, &printDialogs}; }
 };
 
 } // namespace quillbox::test

@@ -23,6 +23,8 @@ public:
     bool failBegin = false;
     bool failEnd = false;
     std::string failure = "The printer is gone";
+    /// What outputFile() reports: set it to act as the no-printer path.
+    std::string pdfPath;
 
     std::vector<Job> jobs;
     /// Every call in a readable line: "title X", "begin", "page", "end",
@@ -39,6 +41,7 @@ public:
     void newPage() override;
     bool endDoc() override;
     std::string lastError() const override { return m_error; }
+    std::string outputFile() const override { return pdfPath; }
     DeviceValues values() const override { return device; }
     void setFont(const PrintFont& font) override;
     void setAlign(TextAlign align) override;
