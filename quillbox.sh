@@ -19,6 +19,7 @@ packages=(
   fonts-liberation
   clang libclang-rt-dev clang-format
   python3-vobject
+  cups printer-driver-cups-pdf poppler-utils
 )
 
 install_packages() {

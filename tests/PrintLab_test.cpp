@@ -4,7 +4,6 @@
 #include "ui_test_util.h"
 
 #include <QApplication>
-#include <QToolButton>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +12,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace quillbox {
@@ -200,7 +200,10 @@ struct LabelCase {
     int helpContext;
 };
 
-void PrintTo(const LabelCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const LabelCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class LabelPrinting : public LabelDialog, public ::testing::WithParamInterface<LabelCase> { };
 

@@ -68,6 +68,8 @@ void TestProgram::start()
     Services services = m_fakes.services();
     if (m_messagesOverride)
         services.messages = m_messagesOverride;
+    if (m_printerOverride)
+        services.printer = m_printerOverride;
     m_program = std::make_unique<Program>(m_dir.str(), services);
 }
 

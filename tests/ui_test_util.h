@@ -66,11 +66,14 @@ public:
     /// Answers message boxes with `boxes` instead of the fake (call before
     /// start()); for tests that must act while a box is up.
     void useMessageBoxes(MessageBoxes* boxes) { m_messagesOverride = boxes; }
+    /// Prints on `printer` instead of the recording one (call before start()).
+    void usePrinter(PrintDevice* printer) { m_printerOverride = printer; }
 
 private:
     TempDir m_dir;
     FakeServices m_fakes;
     MessageBoxes* m_messagesOverride = nullptr;
+    PrintDevice* m_printerOverride = nullptr;
     std::unique_ptr<Program> m_program;
 };
 

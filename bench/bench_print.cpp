@@ -1,0 +1,95 @@
+// Print Address Book of the 2000-card sample to a PDF file, against the
+// floor of QTextDocument::print of the same 2000 texts to a PDF at the same
+// resolution.
+#include "CardPrinting.h"
+#include "Main.h"
+#include "Program.h"
+#include "bench_support.h"
+#include "platform/printer.h"
+#include "platform/text_codec.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QTextDocument>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace quillbox;
+
+constexpr int Dpi = 300;
+
+/// No printing system to reach: jobs go to PDF files, as on a machine
+/// without printers, whatever queues this machine has.
+void withoutPrinters()
+{
+    qputenv("CUPS_SERVER", "127.0.0.1:9");
+}
+
+void removePdfs(const std::string& dir)
+{
+    for (const QString& name : QDir(QString::fromStdString(dir)).entryList({QStringLiteral("*.pdf")}))
+        QFile::remove(QDir(QString::fromStdString(dir)).filePath(name));
+}
+
+void BM_PrintAddressBook_2000ToPdf(benchmark::State& state)
+{
+    withoutPrinters();
+    bench::SampleCardDir dir;
+    if (!dir.readyFor(state))
+        return;
+    QtPrinter printer(QString::fromStdString(dir.path()));
+    Services services = bench::silentServices();
+    services.printer = &printer;
+    Program program(dir.path(), services);
+    TForm1& form = *program.app().Form1;
+    for (auto _ : state) {
+        printAddressBook(form);
+        state.PauseTiming();
+        removePdfs(dir.path());
+        state.ResumeTiming();
+    }
+    state.counters["cards"] = form.Cards.CardCount;
+}
+BENCHMARK(BM_PrintAddressBook_2000ToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_Floor_TextDocumentPrint_2000ToPdf(benchmark::State& state)
+{
+    withoutPrinters();
+    bench::SampleCardDir dir;
+    if (!dir.readyFor(state))
+        return;
+    std::vector<QString> texts;
+    {
+        Program program(dir.path(), bench::silentServices());
+        const CardCollection& cards = program.app().Form1->Cards;
+        for (int i = 1; i <= cards.CardCount; ++i)
+            texts.push_back(toQString(cards.card(i)));
+    }
+    const QString path = QDir(QString::fromStdString(dir.path())).filePath(QStringLiteral("floor.pdf"));
+    for (auto _ : state) {
+        QString all;
+        for (const QString& text : texts)
+            all += text;
+        QTextDocument document;
+        document.setDefaultFont(QFont(QStringLiteral("Arial"), 10));
+        document.setPlainText(all);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setResolution(Dpi);
+        printer.setOutputFileName(path);
+        document.print(&printer);
+        state.PauseTiming();
+        QFile::remove(path);
+        state.ResumeTiming();
+    }
+    state.counters["cards"] = static_cast<double>(texts.size());
+}
+BENCHMARK(BM_Floor_TextDocumentPrint_2000ToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
