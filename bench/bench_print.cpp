@@ -49,12 +49,12 @@ void BM_PrintAddressBook_2000ToPdf(benchmark::State& state)
     Program program(dir.path(), services);
     TForm1& form = *program.app().Form1;
     for (auto _ : state) {
-        printAddressBook(form);
+        printAddressBook(form, program.app());
         state.PauseTiming();
         removePdfs(dir.path());
         state.ResumeTiming();
     }
-    state.counters["cards"] = form.Cards.CardCount;
+    state.counters["cards"] = form.cards().CardCount;
 }
 BENCHMARK(BM_PrintAddressBook_2000ToPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -67,7 +67,7 @@ void BM_Floor_TextDocumentPrint_2000ToPdf(benchmark::State& state)
     std::vector<QString> texts;
     {
         Program program(dir.path(), bench::silentServices());
-        const CardCollection& cards = program.app().Form1->Cards;
+        const CardCollection& cards = program.app().Form1->cards();
         for (int i = 1; i <= cards.CardCount; ++i)
             texts.push_back(toQString(cards.card(i)));
     }

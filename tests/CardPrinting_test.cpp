@@ -53,7 +53,7 @@ TEST_F(Printing, PrintAllPrintsEveryCardAndShowsTheCardShownBefore)
     // Slots follow the card box's line counts: 1 + 1, then 2 + 1.
     const PageOps& page = printer().jobs[0].pages[0];
     EXPECT_EQ(test::describe(page[11]), "draw 225,325,1950,425: baker\r\nStreet\r\n");
-    EXPECT_EQ(form().Cards.CurrentCard, 2);
+    EXPECT_EQ(form().cards().CurrentCard, 2);
     EXPECT_EQ(form().Memo1->text(), "baker\r\nStreet\r\n");
     EXPECT_TRUE(boxes().empty());
 }
@@ -76,7 +76,7 @@ TEST_F(Printing, RangeByCardNumberWithCopies)
     EXPECT_EQ(sheets,
         (std::vector<std::string> {
             "Page - 1 B", "Page - 1 B", "Page - 2 G", "Page - 2 G", "Page - 3 L", "Page - 3 L"}));
-    EXPECT_EQ(form().Cards.CurrentCard, 1);
+    EXPECT_EQ(form().cards().CurrentCard, 1);
 }
 
 struct BadRange {
@@ -150,7 +150,7 @@ TEST_F(Printing, PrintCardPrintsTheBoxAsItStandsOneInchIn)
     EXPECT_EQ(printer().log,
         (std::vector<std::string> {"title Printing Zebra crossing ", "begin", "font Arial 60px",
             "draw 300,300,2100,2850: Zebra crossing at the corner\r\nsecond & third\r\n", "end"}));
-    EXPECT_EQ(form().Cards.CurrentCard, 2);
+    EXPECT_EQ(form().cards().CurrentCard, 2);
 }
 
 TEST_F(Printing, PrintCardOfANewCardIsTitledByWhatWasTyped)
@@ -162,7 +162,7 @@ TEST_F(Printing, PrintCardOfANewCardIsTitledByWhatWasTyped)
     ASSERT_EQ(printer().jobs.size(), 1u);
     EXPECT_EQ(printer().jobs[0].title, "Printing Newcomer Family");
     EXPECT_EQ(printer().texts(0, 0), (std::vector<std::string> {"Newcomer Family Trust\r\nHill Rd"}));
-    EXPECT_EQ(form().Cards.CurrentCard, 0);
+    EXPECT_EQ(form().cards().CurrentCard, 0);
 }
 
 TEST_F(Printing, AddressBookPrintsAllCardsThenShowsTheFirst)
@@ -174,7 +174,7 @@ TEST_F(Printing, AddressBookPrintsAllCardsThenShowsTheFirst)
     const auto texts = printer().texts(0, 0);
     EXPECT_EQ(texts.at(1), "Address List");
     EXPECT_EQ(test::describe(printer().jobs[0].pages[0][9]), "draw 150,150,2100,200: Able\r\n");
-    EXPECT_EQ(form().Cards.CurrentCard, 1);
+    EXPECT_EQ(form().cards().CurrentCard, 1);
     EXPECT_EQ(form().Memo1->text(), "Able\r\n");
     EXPECT_TRUE(dialogs().offered.empty());
 }
@@ -202,7 +202,7 @@ TEST_F(Printing, FailureShowsTheSystemsReasonInAnErrorBox)
     printer().failEnd = true;
     test::chooseMenuEntry(form().PrintAddressBook1);
     EXPECT_EQ(m_program.messages().asked.size(), 2u);
-    EXPECT_EQ(form().Cards.CurrentCard, 1);
+    EXPECT_EQ(form().cards().CurrentCard, 1);
 }
 
 TEST_F(Printing, FileOutputSaysWhereTheJobWent)

@@ -29,7 +29,7 @@ std::vector<PdfWord> pdfWords(const QString& pdf)
     const ToolRun run
         = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     static const QRegularExpression word(QStringLiteral(
-        R"(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)"));
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     int page = 0;
     for (const QString& line : run.output.split(u'\n')) {
         if (line.contains(QStringLiteral("<page ")))
