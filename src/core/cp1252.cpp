@@ -1,5 +1,7 @@
 #include "core/cp1252.h"
 
+#include "core/utf8.h"
+
 #include <array>
 
 namespace quillbox::cp1252 {
@@ -25,20 +27,6 @@ int byteFor(char32_t c) noexcept
             return static_cast<int>(0x80 + i);
     }
     return -1;
-}
-
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 } // namespace
@@ -90,58 +78,20 @@ std::string toUtf8(std::string_view bytes)
     std::string out;
     out.reserve(bytes.size());
     for (const char ch : bytes)
-        appendUtf8(out, toUnicode(static_cast<unsigned char>(ch)));
+        utf8::append(out, toUnicode(static_cast<unsigned char>(ch)));
     return out;
 }
 
-std::string fromUtf8(std::string_view utf8)
+std::string fromUtf8(std::string_view text)
 {
     std::string out;
-    out.reserve(utf8.size());
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        if (lead < 0x80) {
-            out += static_cast<char>(lead);
-            ++i;
-            continue;
-        }
-        int extra = 0;
-        char32_t c = 0;
-        char32_t min = 0;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1;
-            c = lead & 0x1F;
-            min = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2;
-            c = lead & 0x0F;
-            min = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3;
-            c = lead & 0x07;
-            min = 0x10000;
-        } else {
-            // A stray continuation byte or an impossible lead: one bad sequence.
-            out += '?';
-            ++i;
-            continue;
-        }
-        std::size_t j = i + 1;
-        int got = 0;
-        while (got < extra && j < utf8.size() && (static_cast<unsigned char>(utf8[j]) & 0xC0) == 0x80) {
-            c = (c << 6) | (static_cast<unsigned char>(utf8[j]) & 0x3F);
-            ++j;
-            ++got;
-        }
-        if (got < extra || c < min || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            // A truncated, overlong or out-of-range sequence counts once; the
-            // byte that stopped it starts the next sequence.
-            out += '?';
-        } else {
-            out += static_cast<char>(fromUnicode(c));
-        }
-        i = j;
+    out.reserve(text.size());
+    while (!text.empty()) {
+        // A malformed sequence counts once; the byte that stopped it starts
+        // the next.
+        const utf8::Decoded d = utf8::decode(text);
+        out += d.valid ? static_cast<char>(fromUnicode(d.c)) : '?';
+        text.remove_prefix(d.length);
     }
     return out;
 }

@@ -2,6 +2,7 @@
 
 #include "core/cp1252.h"
 #include "core/posix_file.h"
+#include "core/utf8.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -217,25 +218,6 @@ bool validNames(std::string_view section, std::string_view key) noexcept
         && key.find_first_of("=\r\n") == std::string_view::npos && key.front() != ';' && key.front() != '[';
 }
 
-void appendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 /// UTF-16 code units to UTF-8; a lone surrogate keeps its three-byte form
 /// so that the file's every unit comes back at the write.
 std::string utf16ToText(std::string_view bytes, bool bigEndian)
@@ -252,7 +234,7 @@ std::string utf16ToText(std::string_view bytes, bool bigEndian)
         char32_t c = unit(i);
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < n && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF)
             c = 0x10000 + ((c - 0xD800) << 10) + (unit(++i) - 0xDC00);
-        appendUtf8(out, c);
+        utf8::append(out, c);
     }
     return out;
 }

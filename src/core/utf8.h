@@ -6,6 +6,22 @@
 
 namespace quillbox::utf8 {
 
+/// Appends code point `c` in UTF-8. A surrogate keeps its three-byte form,
+/// so that a lone one read from a file can be written back unchanged.
+void append(std::string& out, char32_t c);
+
+/// One UTF-8 sequence read at the start of `bytes` (which must not be empty).
+struct Decoded {
+    char32_t c = 0;
+    /// Bytes the sequence took. A malformed one takes its lead byte and the
+    /// continuation bytes that fit, so the byte that stopped it starts the next.
+    std::size_t length = 1;
+    /// False for a stray or impossible lead byte, a truncated sequence, an
+    /// overlong form, a surrogate, or a code point above U+10FFFF.
+    bool valid = false;
+};
+Decoded decode(std::string_view bytes) noexcept;
+
 /// True when `bytes` is well-formed UTF-8 (no overlong forms, surrogates or
 /// code points above U+10FFFF).
 bool isValid(std::string_view bytes) noexcept;
