@@ -3,6 +3,7 @@
 // are never lost.
 #include "Main.h"
 #include "core/card_file.h"
+#include "core/core_test_util.h"
 #include "platform/card_file_lock.h"
 #include "platform/card_memo.h"
 #include "ui_test_util.h"
@@ -15,17 +16,6 @@ namespace quillbox::test {
 namespace {
 
 const std::vector<std::string> TwoCards {"Adams\r\n", "Zed\r\n"};
-
-std::vector<std::string> savedCards(const std::string& directory)
-{
-    CardFile file(directory);
-    auto cards = std::make_unique<CardCollection>();
-    file.LoadCardFile(*cards);
-    std::vector<std::string> texts;
-    for (int i = 1; i <= cards->CardCount; ++i)
-        texts.emplace_back(cards->card(i));
-    return texts;
-}
 
 void typeOnCard(TForm1& window, const char* text)
 {

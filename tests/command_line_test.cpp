@@ -1,6 +1,7 @@
 // The real executable's --export, --import and --dir, run with no display.
 #include "core/card_file.h"
 #include "core/card_table.h"
+#include "core/core_test_util.h"
 #include "platform/card_file_lock.h"
 #include "support/temp_dir.h"
 
@@ -55,17 +56,6 @@ std::string record(std::string_view text)
     return std::string {static_cast<char>(n & 0xFF), static_cast<char>(n >> 8)} + std::string(text) + '\0';
 }
 
-std::vector<std::string> savedCards(const TempDir& dir)
-{
-    CardFile file(dir.str());
-    auto cards = std::make_unique<CardCollection>();
-    file.LoadCardFile(*cards);
-    std::vector<std::string> texts;
-    for (int i = 1; i <= cards->CardCount; ++i)
-        texts.emplace_back(cards->card(i));
-    return texts;
-}
-
 bool contains(const std::string& text, const char* part)
 {
     return text.find(part) != std::string::npos;
@@ -104,7 +94,7 @@ TEST(QuillboxCommandLine, ImportsPhoneVCardsAndSavesWithABackup)
     EXPECT_TRUE(contains(run.out, "Cards added: 2")) << run.out;
     EXPECT_TRUE(contains(run.out, "Characters replaced by \"?\": 0")) << run.out;
     EXPECT_TRUE(contains(run.out, "the previous file is kept as")) << run.out;
-    EXPECT_EQ(savedCards(dir),
+    EXPECT_EQ(savedCards(dir.str()),
         (std::vector<std::string> {"Adams\r\n",
             "Zo\xE9 Lef\xE8vre\r\n14 rue de la Paix\r\nParis 75002\r\nFrance\r\n+33 6 12 34 56 78\r\n"
             "zoe.lefevre@example.fr\r\n",
@@ -129,7 +119,7 @@ TEST(QuillboxCommandLine, ExportsToStandardOutputAndBack)
                                               QString::fromLatin1(format), QStringLiteral("-")},
             exported.out);
         ASSERT_EQ(imported.exitCode, 0) << imported.err;
-        EXPECT_EQ(savedCards(to), savedCards(from));
+        EXPECT_EQ(savedCards(to.str()), savedCards(from.str()));
     }
 }
 
@@ -238,7 +228,7 @@ TEST(QuillboxCommandLine, ImportIsRefusedWhileAWindowHasTheCardFile)
     window.waitForFinished();
     const Outcome accepted = quillbox(import, "Name\r\nBaker\r\n");
     EXPECT_EQ(accepted.exitCode, 0) << accepted.err;
-    EXPECT_EQ(savedCards(dir), (std::vector<std::string> {"Adams\r\n", "Baker\r\n"}));
+    EXPECT_EQ(savedCards(dir.str()), (std::vector<std::string> {"Adams\r\n", "Baker\r\n"}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Helpers the core tests share for building and reading card collections.
 #pragma once
 
+#include "core/card_file.h"
 #include "core/card_table.h"
 
 #include <memory>
@@ -28,6 +29,15 @@ inline std::vector<std::string> cardsOf(const CardCollection& box)
     for (int i = 1; i <= box.CardCount; ++i)
         out.emplace_back(box.CardTable[i]);
     return out;
+}
+
+/// The cards the card file in `directory` holds, as loading files them.
+inline std::vector<std::string> savedCards(const std::string& directory)
+{
+    CardFile file(directory);
+    const auto box = std::make_unique<CardCollection>();
+    file.LoadCardFile(*box);
+    return cardsOf(*box);
 }
 
 } // namespace quillbox::test
