@@ -85,6 +85,11 @@ struct BadRange {
     int to;
 };
 
+void PrintTo(const BadRange& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class PrintingBadRange : public Printing, public ::testing::WithParamInterface<BadRange> { };
 
 TEST_P(PrintingBadRange, WarnsAndBeginsNoJob)

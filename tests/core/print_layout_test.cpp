@@ -20,6 +20,11 @@ struct LayoutCase {
     CardPageLayout expected;
 };
 
+void PrintTo(const LayoutCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class CardPageLayouts : public testing::TestWithParam<LayoutCase> { };
 
 TEST_P(CardPageLayouts, FollowTheDevice)
@@ -99,6 +104,11 @@ struct FitCase {
     std::vector<int> lineCounts;
     std::vector<std::pair<int, int>> placed; // page, first slot
 };
+
+void PrintTo(const FitCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CardPageFit : public testing::TestWithParam<FitCase> { };
 
@@ -249,6 +259,11 @@ struct LabelCase {
     int column;
     PrintRect expected;
 };
+
+void PrintTo(const LabelCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class LabelRects : public testing::TestWithParam<LabelCase> { };
 

@@ -32,6 +32,11 @@ struct LayoutCase {
     std::vector<std::string> lines;
 };
 
+void PrintTo(const LayoutCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class WordBreak : public testing::TestWithParam<LayoutCase> { };
 
 TEST_P(WordBreak, Lines)
