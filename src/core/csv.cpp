@@ -1,5 +1,7 @@
 #include "core/csv.h"
 
+#include "core/utf8.h"
+
 namespace quillbox::csv {
 
 std::string writeRow(const Row& fields)
@@ -12,7 +14,7 @@ std::string writeRow(const Row& fields)
         // A lone empty field would make an empty line, which holds no
         // record; a byte-order mark at the start of a file is taken away.
         const bool mustQuote = field.find_first_of(",\"\r\n") != std::string::npos
-            || (fields.size() == 1 && field.empty()) || field.starts_with("\xEF\xBB\xBF");
+            || (fields.size() == 1 && field.empty()) || field.starts_with(utf8::ByteOrderMark);
         if (!mustQuote) {
             out += field;
             continue;
@@ -32,8 +34,7 @@ std::string writeRow(const Row& fields)
 ReadResult read(std::string_view text)
 {
     ReadResult result;
-    if (text.substr(0, 3) == "\xEF\xBB\xBF")
-        text.remove_prefix(3);
+    text = utf8::withoutByteOrderMark(text);
 
     int line = 1;
     std::size_t i = 0;

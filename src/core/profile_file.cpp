@@ -338,9 +338,9 @@ ProfileFile::ProfileFile(std::string_view bytes)
         const std::string_view units = bytes.substr(2);
         m_text = utf16ToText(units.substr(0, units.size() & ~std::size_t {1}), bigEndian);
         m_oddByte = units.substr(units.size() & ~std::size_t {1});
-    } else if (bytes.starts_with("\xEF\xBB\xBF")) {
+    } else if (bytes.starts_with(utf8::ByteOrderMark)) {
         m_encoding = Encoding::Utf8;
-        m_text = bytes.substr(3);
+        m_text = bytes.substr(utf8::ByteOrderMark.size());
     } else {
         m_text = bytes;
     }
@@ -399,7 +399,7 @@ std::string ProfileFile::bytes() const
     case Encoding::Ansi:
         break;
     case Encoding::Utf8:
-        return "\xEF\xBB\xBF" + m_text;
+        return std::string(utf8::ByteOrderMark) + m_text;
     case Encoding::Utf16LittleEndian:
         return "\xFF\xFE" + textToUtf16(m_text, false) + m_oddByte;
     case Encoding::Utf16BigEndian:

@@ -6,6 +6,15 @@
 
 namespace quillbox::utf8 {
 
+/// The byte-order mark some programs put at the start of UTF-8 text.
+inline constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+/// `text` without a leading byte-order mark.
+inline std::string_view withoutByteOrderMark(std::string_view text) noexcept
+{
+    return text.starts_with(ByteOrderMark) ? text.substr(ByteOrderMark.size()) : text;
+}
+
 /// Appends code point `c` in UTF-8. A surrogate keeps its three-byte form,
 /// so that a lone one read from a file can be written back unchanged.
 void append(std::string& out, char32_t c);

@@ -403,8 +403,7 @@ std::string writeCard(std::string_view text)
 ReadResult read(std::string_view bytes)
 {
     ReadResult result;
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        bytes.remove_prefix(3);
+    bytes = utf8::withoutByteOrderMark(bytes);
     const auto fail = [&result](int line, std::string reason) {
         result.ok = false;
         result.errorLine = line;
