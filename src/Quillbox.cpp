@@ -1,5 +1,6 @@
-// Program entry: answers --help and --version without opening a window,
-// then wires the real platform services and runs the program.
+// Program entry: reads the whole command line before anything else, so that
+// --help, --version, --export, --import and every usage error work without a
+// display; then wires the real platform services and runs the window.
 #include "Program.h"
 #include "command_line.h"
 #include "core/version.h"
@@ -17,31 +18,102 @@
 #include <QDir>
 #include <QIcon>
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
+const QString HelpOption = QStringLiteral("help");
+const QString VersionOption = QStringLiteral("version");
+
+/// Exit statuses, as --help and the manual state them.
+enum Status { Success = 0, Failure = 1, UsageError = 2 };
+
 void describeCommandLine(QCommandLineParser& parser)
 {
+    // Qt's own options are single-dash words (-style fusion); read every
+    // single-dash word as a long option so that they, and ours, parse alike.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral(
         "A card file for names and addresses.\n"
         "Keeps quillbox.db (the cards) and quillbox.ini (the settings) in the current directory."));
-    parser.addHelpOption();
-    parser.addVersionOption();
+    parser.addOption({{QStringLiteral("h"), HelpOption}, QStringLiteral("Show this help and exit.")});
+    parser.addOption({{QStringLiteral("v"), VersionOption}, QStringLiteral("Show the version and exit.")});
     quillbox::addCardTransferOptions(parser);
+    // The options every Qt program takes (see qt6options(7)); QApplication
+    // consumes them, so they are accepted here without being listed.
+    for (const char* name : {"style", "stylesheet", "platform", "platformpluginpath", "platformtheme",
+             "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display", "geometry"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "widgetcount"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
 }
 
-/// True when the command line only asks for the help or version text,
-/// which must work without a display.
-bool asksForInformation(int argc, char** argv)
+/// The help text with the program's name in its usage line, whatever path
+/// started it.
+QString helpText(const QCommandLineParser& parser)
 {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"-h", "--help", "-?", "--help-all", "-v", "--version"}) {
-            if (std::strcmp(argv[i], option) == 0)
-                return true;
-        }
+    QString text = parser.helpText();
+    const QString usage = QStringLiteral("Usage: ");
+    const qsizetype options = text.indexOf(QStringLiteral(" [options]"));
+    if (text.startsWith(usage) && options > 0)
+        text.replace(usage.size(), options - usage.size(), QStringLiteral("quillbox"));
+    return text
+        + QStringLiteral("\nExit status: 0 on success, 1 when the command failed, 2 for a usage error.\n"
+                         "See quillbox(1) for the files, the environment and examples.\n");
+}
+
+void print(std::FILE* stream, const QString& text)
+{
+    const std::string bytes = quillbox::pathBytes(text);
+    std::fwrite(bytes.data(), 1, bytes.size(), stream);
+}
+
+int usageError(const QString& message)
+{
+    print(stderr, QStringLiteral("quillbox: %1\nTry 'quillbox --help' for more information.\n").arg(message));
+    return UsageError;
+}
+
+std::string environmentValue(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+/// Qt ends the process when no platform plugin can start (no display, or
+/// one that cannot be reached). Until the application stands, its messages
+/// are held back; should it fail, one line says why instead.
+std::vector<QString> heldMessages;
+
+void holdStartMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtFatalMsg) {
+        heldMessages.push_back(qFormatLogMessage(type, context, message));
+        return;
     }
-    return false;
+    const std::string display = environmentValue("DISPLAY");
+    const std::string wayland = environmentValue("WAYLAND_DISPLAY");
+    std::string reason;
+    if (!environmentValue("QT_QPA_PLATFORM").empty())
+        reason = "the platform \"" + environmentValue("QT_QPA_PLATFORM") + "\" cannot start";
+    else if (display.empty() && wayland.empty())
+        reason = "there is none (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+    else
+        reason = "the display \"" + (display.empty() ? wayland : display) + "\" cannot be opened";
+    std::fprintf(stderr,
+        "quillbox: the card window needs a graphical session, and %s; --export and --import work "
+        "without one\n",
+        reason.c_str());
+    std::fflush(stderr);
+    std::_Exit(Failure);
 }
 
 } // namespace
@@ -50,34 +122,42 @@ int main(int argc, char** argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("quillbox"));
     QCoreApplication::setApplicationVersion(QLatin1String(quillbox::QuillboxVersion));
-    if (asksForInformation(argc, argv)) {
-        QCoreApplication info(argc, argv);
-        QCommandLineParser parser;
-        describeCommandLine(parser);
-        parser.process(info); // prints and exits
-        return 0;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(quillbox::pathText(argv[i]));
+
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    if (!parser.parse(arguments))
+        return usageError(parser.errorText());
+    if (parser.isSet(HelpOption)) {
+        print(stdout, helpText(parser));
+        return Success;
     }
-    if (quillbox::asksForCardTransfer(argc, argv)) {
+    if (parser.isSet(VersionOption)) {
+        std::printf("quillbox %s\n%s\n%s\n", quillbox::QuillboxVersion, quillbox::QuillboxCopyright,
+            quillbox::QuillboxLicence);
+        return Success;
+    }
+    if (quillbox::asksForCardTransfer(parser)) {
         QCoreApplication transfer(argc, argv);
-        QCommandLineParser parser;
-        describeCommandLine(parser);
-        parser.process(transfer);
         return quillbox::runCardTransfer(parser);
     }
-
-    QApplication app(argc, argv);
     QString startDirectory;
     {
-        QCommandLineParser parser;
-        describeCommandLine(parser);
-        parser.process(app); // rejects unknown options
         QString error;
         startDirectory = quillbox::startDirectory(parser, error);
-        if (startDirectory.isEmpty()) {
-            std::fprintf(stderr, "quillbox: %s\n", qPrintable(error));
-            return 2;
-        }
+        if (startDirectory.isEmpty())
+            return usageError(error);
     }
+
+    const QtMessageHandler previousHandler = qInstallMessageHandler(holdStartMessages);
+    QApplication app(argc, argv);
+    qInstallMessageHandler(previousHandler);
+    for (const QString& message : heldMessages)
+        print(stderr, message + QLatin1Char('\n'));
+    heldMessages.clear();
+
     quillbox::installFonts();
     // The drawn sizes stand in where Qt has no SVG image support installed.
     QIcon icon(QStringLiteral(":/resources/quillbox.svg"));
@@ -96,7 +176,7 @@ int main(int argc, char** argv)
 
     quillbox::Program program(quillbox::pathBytes(startDirectory), services);
     if (program.declined())
-        return 0;
+        return Success;
     program.showMainWindow();
     return QApplication::exec();
 }

@@ -148,16 +148,9 @@ void addCardTransferOptions(QCommandLineParser& parser)
         QStringLiteral("The file that --export writes or --import reads."), QStringLiteral("[FILE]"));
 }
 
-bool asksForCardTransfer(int argc, char** argv)
+bool asksForCardTransfer(const QCommandLineParser& parser)
 {
-    for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--export", "--import", "-export", "-import"}) {
-            const std::size_t n = std::strlen(option);
-            if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == '\0' || argv[i][n] == '='))
-                return true;
-        }
-    }
-    return false;
+    return parser.isSet(ExportOption) || parser.isSet(ImportOption);
 }
 
 QString startDirectory(const QCommandLineParser& parser, QString& error)

@@ -13,9 +13,9 @@ namespace quillbox {
 /// Adds --dir, --export and --import (and the FILE they take) to `parser`.
 void addCardTransferOptions(QCommandLineParser& parser);
 
-/// True when the raw command line asks for --export or --import, which must
-/// run before any display is opened.
-bool asksForCardTransfer(int argc, char** argv);
+/// True when the command line `parser` has read asks for --export or
+/// --import, which run without any display.
+bool asksForCardTransfer(const QCommandLineParser& parser);
 
 /// Runs the export or import `parser` (already processed) asks for and
 /// returns the process's exit status: 0 on success, 1 when the command did

@@ -2,6 +2,7 @@
 #include "core/card_file.h"
 #include "core/card_table.h"
 #include "core/core_test_util.h"
+#include "core/version.h"
 #include "platform/card_file_lock.h"
 #include "support/temp_dir.h"
 
@@ -196,7 +197,48 @@ INSTANTIATE_TEST_SUITE_P(Table, CommandLineFaults,
             "TextCannotBeImported", {"--dir", "DIR", "--import", "text", "-"}, "A\n", 2, "vcard or csv"},
         FaultCase {
             "NoSuchDirectory", {"--dir", "DIR/none", "--export", "csv", "-"}, "", 2, "no such directory"},
-        FaultCase {"NoCardFileToExport", {"--dir", "DIR/..", "--export", "csv", "-"}, "", 1, "no card file"}),
+        FaultCase {"NoCardFileToExport", {"--dir", "DIR/..", "--export", "csv", "-"}, "", 1, "no card file"},
+        // Usage errors and the window's need of a display, found before any
+        // display is looked for.
+        FaultCase {"UnknownOption", {"--dir", "DIR", "--bogus"}, "", 2,
+            "Unknown option 'bogus'.\nTry 'quillbox --help'"},
+        FaultCase {"UnknownSingleDashOption", {"-x", "--dir", "DIR"}, "", 2, "Unknown option 'x'"},
+        FaultCase {"MissingValue", {"--dir", "DIR", "--export"}, "", 2, "Missing value after '--export'"},
+        FaultCase {"WindowWithoutDisplay", {"--dir", "DIR"}, "", 1,
+            "quillbox: the card window needs a graphical session, and there is none"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct InformationCase {
+    const char* name;
+    const char* option;
+    std::string begins; // standard output's first line
+    const char* says;
+};
+
+void PrintTo(const InformationCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CommandLineInformation : public ::testing::TestWithParam<InformationCase> { };
+
+TEST_P(CommandLineInformation, AnswersOnStandardOutputWithoutADisplay)
+{
+    const Outcome run = quillbox({QString::fromLatin1(GetParam().option)});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out.substr(0, run.out.find('\n') + 1), GetParam().begins) << run.out;
+    EXPECT_TRUE(contains(run.out, GetParam().says)) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CommandLineInformation,
+    ::testing::Values(
+        // The usage line names the program, not the path that started it.
+        InformationCase {"Help", "--help", "Usage: quillbox [options] [FILE]\n",
+            "Exit status: 0 on success, 1 when the command failed, 2 for a usage error."},
+        InformationCase {"Version", "--version", std::string("quillbox ") + QuillboxVersion + "\n",
+            "\nCopyright (C) 2026 The Quillbox developers\nLicense GPL-3.0-or-later: GNU GPL version 3 or "
+            "later"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(QuillboxCommandLine, ImportIsRefusedWhileAWindowHasTheCardFile)
