@@ -20,6 +20,7 @@ packages=(
   clang libclang-rt-dev clang-format
   python3-vobject
   cups printer-driver-cups-pdf poppler-utils
+  libcups2-dev
 )
 
 install_packages() {

@@ -125,13 +125,15 @@ void reportPrintJob(AppContext& app, QWidget* parent, bool ok)
         return;
     }
     const std::string file = printer.outputFile();
-    if (file.empty())
+    const std::string note = printer.jobNote();
+    if (file.empty() && note.empty())
         return;
     MessageRequest request;
     request.parent = parent;
     request.title = applicationTitle();
-    request.text = QStringLiteral("No printer is installed. The job was saved as %1")
-                       .arg(QFile::decodeName(QByteArray::fromStdString(file)));
+    request.text = file.empty() ? toQString(note) + u'.'
+                                : QStringLiteral("No printer is installed. The job was saved as %1")
+                                      .arg(QFile::decodeName(QByteArray::fromStdString(file)));
     request.icon = MsgIcon::Information;
     request.buttons = MsgOK;
     request.helpContext = PrintingHelpContext;

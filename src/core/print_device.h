@@ -68,6 +68,10 @@ public:
     /// installed (a path in the platform's encoding); empty when it went to
     /// a printer.
     virtual std::string outputFile() const = 0;
+    /// What the user should know about the last job that ended well, as a
+    /// sentence without its final full stop ("... waits in the queue"), or
+    /// an empty string when there is nothing to tell.
+    virtual std::string jobNote() const { return {}; }
 
     /// Valid between beginDoc() and endDoc().
     virtual DeviceValues values() const = 0;
@@ -76,8 +80,11 @@ public:
     virtual void setAlign(TextAlign align) = 0;
     /// One line of text with its top at y, at x as the alignment says.
     virtual void textOut(int x, int y, std::string_view text) = 0;
-    /// A text laid out by layoutWordBreak() in `rect`, clipped to it. Every
-    /// character draws as it stands: no accelerator marks, no tab stops.
+    /// A text laid out by layoutWordBreak() in `rect`, clipped to it, its
+    /// lines one cell height of the current font apart (the cell asked for,
+    /// or for a size in points the face's ascent plus descent at that size,
+    /// rounded once). Every character draws as it stands: no accelerator
+    /// marks, no tab stops.
     virtual void drawText(const PrintRect& rect, std::string_view text) = 0;
 };
 

@@ -1,5 +1,8 @@
 // The program's one printer: QPrinter and QPainter on the system's printers
 // through Qt's CUPS support, or PDF files when no printer is installed.
+// A job on a printer is checked with CUPS itself before it begins (the
+// queue must accept jobs) and after it ends (the queue's answer), since Qt
+// reports neither.
 #pragma once
 
 #include "core/print_device.h"
@@ -9,6 +12,9 @@
 #include <QString>
 #include <memory>
 
+class QBuffer;
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
 
 namespace quillbox {
@@ -17,7 +23,10 @@ class QtPrinter final : public PrintDevice {
 public:
     /// Starts on the system's default printer. With no printer installed,
     /// every job goes to a new PDF file in `pdfDirectory` named after the
-    /// job, at 300 dots per inch on the locale's default paper.
+    /// job ("Title.pdf", else "Title (2).pdf" and so on: any entry already
+    /// there, a dangling link included, is passed over), at 300 dots per
+    /// inch on the locale's default paper. The file appears whole or not
+    /// at all: it is written beside its name, synced and then linked in.
     explicit QtPrinter(QString pdfDirectory);
     ~QtPrinter() override;
 
@@ -41,6 +50,7 @@ public:
     bool endDoc() override;
     std::string lastError() const override { return m_error; }
     std::string outputFile() const override { return m_outputFile; }
+    std::string jobNote() const override { return m_note; }
     DeviceValues values() const override;
     void setFont(const PrintFont& font) override;
     void setAlign(TextAlign align) override;
@@ -48,10 +58,16 @@ public:
     void drawText(const PrintRect& rect, std::string_view text) override;
 
 private:
-    /// A new file name in the PDF directory for the current title, or an
-    /// empty string with m_error set.
-    QString claimPdfFile();
+    /// Puts the finished PDF's bytes under the first free name for the
+    /// current title; false with m_error set when it could not.
+    bool savePdf(const QByteArray& bytes);
+    /// Asks CUPS whether the current queue takes jobs; false with m_error
+    /// set when it refuses them. Notes a stopped queue in m_note.
+    bool queueAcceptsJobs();
     bool fail(const QString& reason);
+    /// The device being drawn on: the PDF writer during a PDF job, else
+    /// the QPrinter.
+    QPagedPaintDevice& device() const;
     /// Makes the QPrinter on first use: the default printer, else PDF.
     void ensurePrinter() const;
     bool usePrinter(const QString& name) const;
@@ -64,8 +80,12 @@ private:
     std::string m_title;
     std::string m_error;
     std::string m_outputFile;
-    QString m_claimedFile;
+    std::string m_note;
+    std::unique_ptr<QBuffer> m_pdfBytes;
+    std::unique_ptr<QPdfWriter> m_pdfWriter;
     QFont m_font;
+    /// The cell height of m_font in pixels: the step between laid lines.
+    int m_cell = 1;
     TextAlign m_align = TextAlign::Left;
 };
 

@@ -253,6 +253,48 @@ TEST_F(CupsQueue, AQueueThatIsGoneIsReportedWithItsName)
     EXPECT_TRUE(m_program.messages().asked[0].text.contains(gone));
 }
 
+/// The jobs waiting in the test's queue.
+int queuedJobs()
+{
+    const QString out = runTool(QStringLiteral("lpstat"), {QStringLiteral("-o"), Queue}).output;
+    return static_cast<int>(out.split(u'\n', Qt::SkipEmptyParts).size());
+}
+
+TEST_F(CupsQueue, ARefusingQueueIsAnErrorAndAStoppedOneHoldsTheJob)
+{
+    ASSERT_EQ(queuedJobs(), 0);
+    // Refusing before the job: an error box with the queue's reason, no job.
+    runTool(QStringLiteral("cupsreject"), {QStringLiteral("-r"), QStringLiteral("out of labels"), Queue});
+    test::clickButton(form().SpeedButton9);
+    ASSERT_EQ(m_program.messages().asked.size(), 1u);
+    EXPECT_EQ(m_program.messages().asked[0].icon, MsgIcon::Error);
+    EXPECT_TRUE(m_program.messages().asked[0].text.contains(QStringLiteral("out of labels")))
+        << m_program.messages().asked[0].text.toStdString();
+    EXPECT_EQ(queuedJobs(), 0);
+
+    // Refusing once the job is drawn: CUPS's answer is the failure.
+    runTool(QStringLiteral("cupsaccept"), {Queue});
+    ASSERT_TRUE(m_printer->beginDoc());
+    m_printer->textOut(100, 100, "refused");
+    runTool(QStringLiteral("cupsreject"), {Queue});
+    EXPECT_FALSE(m_printer->endDoc());
+    EXPECT_TRUE(QString::fromStdString(m_printer->lastError()).contains(QStringLiteral("not accepting")))
+        << m_printer->lastError();
+    runTool(QStringLiteral("cupsaccept"), {Queue});
+
+    // A stopped queue takes the job and holds it; the user is told so.
+    m_program.messages().clear();
+    runTool(QStringLiteral("cupsdisable"), {Queue});
+    test::clickButton(form().SpeedButton9);
+    ASSERT_EQ(m_program.messages().asked.size(), 1u);
+    EXPECT_EQ(m_program.messages().asked[0].icon, MsgIcon::Information);
+    EXPECT_TRUE(m_program.messages().asked[0].text.contains(QStringLiteral("waits in its queue")))
+        << m_program.messages().asked[0].text.toStdString();
+    EXPECT_EQ(queuedJobs(), 1);
+    runTool(QStringLiteral("cancel"), {QStringLiteral("-a"), Queue});
+    runTool(QStringLiteral("cupsenable"), {Queue});
+}
+
 TEST_F(CupsQueue, SystemDefaultPrinterIsLeftAlone)
 {
     EXPECT_EQ(runTool(QStringLiteral("lpstat"), {QStringLiteral("-d")}).output, s_defaultBefore);

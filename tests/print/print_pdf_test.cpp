@@ -3,6 +3,7 @@
 // text in those PDFs stands where the layout puts it.
 #include "Main.h"
 #include "PrintLab.h"
+#include "core/posix_file.h"
 #include "platform/card_memo.h"
 #include "platform/printer.h"
 #include "print_check.h"
@@ -18,6 +19,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <cerrno>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace quillbox {
@@ -32,9 +35,12 @@ protected:
         m_printer = std::make_unique<QtPrinter>(QString::fromStdString(m_program.dir().str()));
         ASSERT_FALSE(m_printer->hasPrinters()) << "these tests need a printing system without printers";
         m_program.usePrinter(m_printer.get());
-        m_program.startWith(
-            {"Able Baker\r\n12 Elm St\r\n", "baker & sons\r\nMill Lane\r\n", "Charlie\r\n"}, 1);
+        m_program.startWith(cards(), 1);
         m_program.messages().clear();
+    }
+    virtual std::vector<std::string> cards() const
+    {
+        return {"Able Baker\r\n12 Elm St\r\n", "baker & sons\r\nMill Lane\r\n", "Charlie\r\n"};
     }
     TForm1& form() { return m_program.main(); }
     QString file(const char* name)
@@ -152,6 +158,164 @@ TEST_F(NoPrinter, AnUnwritableDirectoryIsReportedNotPrinted)
     EXPECT_EQ(m_program.messages().asked[0].icon, MsgIcon::Error);
     EXPECT_TRUE(m_program.messages().asked[0].text.contains(QStringLiteral("plain/sub")));
     m_program.app().services.printer = m_printer.get();
+}
+
+TEST_F(NoPrinter, ADanglingLinkAtTheNextNameIsPassedOver)
+{
+    const std::filesystem::path link = m_program.dir().file("Printing Able Baker.pdf");
+    std::filesystem::create_symlink(m_program.dir().file("nowhere.pdf"), link);
+    test::clickButton(form().SpeedButton9);
+    expectToldAbout(file("Printing Able Baker (2).pdf"));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_FALSE(m_program.dir().exists("nowhere.pdf")) << "nothing is written through the link";
+}
+
+/// Ten-line cards, twelve of them (three pages of the address book), and
+/// one of sixty lines. Each line is a word and its number, then a group of
+/// descenders and parentheses that a clipped line bottom would cut.
+class TallCards : public NoPrinter {
+protected:
+    std::vector<std::string> cards() const override
+    {
+        std::vector<std::string> out;
+        for (char initial = 'A'; initial < 'A' + 12; ++initial) {
+            std::string card;
+            for (int line = 1; line <= 10; ++line)
+                card += std::string(2, initial) + std::to_string(line) + " (gjpqy)\r\n";
+            out.push_back(card);
+        }
+        std::string sixty;
+        for (int line = 1; line < 60; ++line)
+            sixty += "z\r\n";
+        out.push_back(sixty + "End");
+        return out;
+    }
+    /// The top of a word, in points, from the paper's top.
+    double top(const std::vector<test::PdfWord>& words, int page, const char* text)
+    {
+        const test::PdfWord w = test::findWord(words, page, QString::fromLatin1(text));
+        EXPECT_FALSE(w.box.isNull()) << "no word " << text << " on page " << page;
+        return w.box.top();
+    }
+};
+
+// Arial's cell (ascent plus descent) is 2288/2048 of its em: at 300 dpi a
+// 10-point em of 42 pixels has a cell of 47, a 14-point em of 58 one of 65.
+TEST_F(TallCards, LinesStepByTheFontsCellOnPaper)
+{
+    TForm3& labels = *m_program.app().form3();
+    const auto label = [&](LabelStock stock) {
+        return [&labels, stock] {
+            labels.prepare(LabelStock::Envelope, "AA1\r\nAA2\r\nAA3\r\nAA4");
+            labels.show();
+            (stock == LabelStock::Envelope             ? labels.RadioButton1
+                    : stock == LabelStock::Labels1x263 ? labels.RadioButton2
+                                                       : labels.RadioButton3)
+                ->click();
+            test::clickButton(labels.BitBtn3);
+            labels.reject();
+        };
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> print;
+        const char* pdf;
+        const char* last; ///< the line whose top is `lines` steps below AA1's
+        int lines;
+        double stepPoints;
+    };
+    const Case cases[] = {
+        {"address book, six lines to the inch", [&] { test::chooseMenuEntry(form().PrintAddressBook1); },
+            "Printing Address Book.pdf", "AA10", 9, 12.0},
+        {"Print Card, five lines to the inch", [&] { test::clickButton(form().SpeedButton9); },
+            "Printing AA1 (gjpqy).pdf", "AA10", 9, 14.4},
+        {"envelope at 14 points", label(LabelStock::Envelope), "Printing AA1 (gjpqy) (2).pdf", "AA4", 3,
+            65 * 72.0 / 300},
+        {"1 x 2.63 inch label at 10 points", label(LabelStock::Labels1x263), "Printing AA1 (gjpqy) (3).pdf",
+            "AA4", 3, 47 * 72.0 / 300},
+        {"1.33 x 4 inch label at 14 points", label(LabelStock::Labels133x4), "Printing AA1 (gjpqy) (4).pdf",
+            "AA4", 3, 65 * 72.0 / 300},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.print();
+        const auto words = test::pdfWords(file(c.pdf));
+        EXPECT_NEAR(top(words, 1, c.last) - top(words, 1, "AA1"), c.lines * c.stepPoints, 0.5);
+    }
+}
+
+TEST_F(TallCards, TheLastLineOfACardIsWholeAndItsSeparatorOneSlotBelow)
+{
+    test::chooseMenuEntry(form().PrintAddressBook1);
+    const QString pdf = file("Printing Address Book.pdf");
+    const auto words = test::pdfWords(pdf);
+    EXPECT_NEAR(top(words, 1, "----------") - top(words, 1, "AA10"), 12.0, 0.5);
+    // The sixty-line card starts page 4 and keeps its sixtieth line.
+    EXPECT_EQ(test::pdfPageCount(pdf), 4);
+    EXPECT_NEAR(top(words, 4, "End") - top(words, 4, "z"), 59 * 12.0, 0.5);
+
+    // Descenders of a card's last line are not cut at its rectangle's
+    // bottom: it inks as tall as the card's first line.
+    const test::GreyPage page = test::renderPage(pdf, 1, 300);
+    const CardPageLayout layout = cardPageLayout(m_printer->values(), CardPageKind::AddressBook);
+    const auto lineInk = [&](int slot) {
+        const QPointF top = paperPoint(layout.leftMargin, layout.topMargin + slot * layout.lineHeight) / 72.0;
+        const QPointF bottom
+            = paperPoint(layout.columnRight, layout.topMargin + (slot + 1) * layout.lineHeight + 4) / 72.0;
+        // From 3 pixels below the slot's top, below the line above's lowest
+        // descender and above this line's tallest glyph.
+        return page.inkBox(QRectF(top + QPointF(-0.02, 3.0 / 300), bottom));
+    };
+    const QRectF first = lineInk(0);
+    const QRectF tenth = lineInk(9);
+    ASSERT_FALSE(first.isNull() || tenth.isNull());
+    EXPECT_NEAR(tenth.height(), first.height(), 1.5 / 300);
+    EXPECT_NEAR(tenth.top() - first.top(), 9 * layout.lineHeight / 300.0, 1.5 / 300);
+}
+
+/// Names in the start directory that are neither the card file nor a link
+/// the test made: PDFs and temporaries alike.
+std::vector<std::string> leftovers(const test::TempDir& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.find(".pdf") != std::string::npos)
+            names.push_back(name);
+    }
+    return names;
+}
+
+TEST_F(TallCards, AFailedWriteIsReportedWithItsReasonAndLeavesNoFile)
+{
+    struct Case {
+        const char* name;
+        posix::Operation op;
+        int error;
+        bool addressBook; ///< the multi-page job, else Print Card
+    };
+    const Case cases[] = {
+        {"disk full while writing a card", posix::Operation::Write, ENOSPC, false},
+        {"sync fails for the address book", posix::Operation::Sync, EIO, true},
+        {"the name cannot be made", posix::Operation::Link, EACCES, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        m_program.messages().clear();
+        posix::setFaultInjector(
+            [&c](posix::Operation op, const std::string&) { return op == c.op ? c.error : 0; });
+        if (c.addressBook)
+            test::chooseMenuEntry(form().PrintAddressBook1);
+        else
+            test::clickButton(form().SpeedButton9);
+        posix::setFaultInjector({});
+        ASSERT_EQ(m_program.messages().asked.size(), 1u);
+        const MessageRequest& box = m_program.messages().asked[0];
+        EXPECT_EQ(box.icon, MsgIcon::Error);
+        EXPECT_TRUE(box.text.contains(QString::fromStdString(posix::describe(c.error))))
+            << box.text.toStdString();
+        EXPECT_TRUE(leftovers(m_program.dir()).empty());
+    }
 }
 
 } // namespace
