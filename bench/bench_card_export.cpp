@@ -62,7 +62,7 @@ void BM_ImportVCards(benchmark::State& state)
     const std::string& vcards = sampleVCards();
     for (auto _ : state) {
         const quillbox::ImportParse parse = quillbox::parseImport(vcards, CardFormat::VCard);
-        auto box = std::make_unique<CardCollection>();
+        auto box = std::make_unique<quillbox::CardBox>();
         const quillbox::ImportCounts counts = quillbox::addImportedCards(*box, parse.texts);
         benchmark::DoNotOptimize(counts.added);
     }

@@ -26,23 +26,7 @@ using quillbox::bench::TempDir;
 /// The sample's card texts in file order, as loading files them.
 const std::vector<std::string>& sampleTexts()
 {
-    static const std::vector<std::string> texts = [] {
-        const std::string& bytes = sampleCardBytes();
-        std::vector<std::string> out;
-        std::size_t pos = 0;
-        while (pos + 2 <= bytes.size()) {
-            const auto length = static_cast<std::int16_t>(
-                static_cast<unsigned char>(bytes[pos]) | static_cast<unsigned char>(bytes[pos + 1]) << 8);
-            pos += 2;
-            if (length <= 0)
-                continue;
-            const std::string_view field
-                = std::string_view(bytes).substr(pos, static_cast<std::size_t>(length));
-            out.emplace_back(field.substr(0, field.find('\0')));
-            pos += static_cast<std::size_t>(length);
-        }
-        return out;
-    }();
+    static const std::vector<std::string> texts = quillbox::recordTexts(sampleCardBytes());
     return texts;
 }
 

@@ -74,7 +74,7 @@ void printShownCard(CardWindow& window, AppContext& app)
         name = box.firstline(box.current(), false);
     } else {
         // A new card has no number yet: its title is the box's first line.
-        name = text.substr(0, text.find_first_of("\r\n")).substr(0, 15);
+        name = cardFirstLine(text, false);
     }
     const bool ok = printSingleCard(*app.services.printer, "Printing " + name, text);
     reportPrintJob(app, &window.mainWidget(), ok);

@@ -17,6 +17,20 @@ std::string storedCardText(std::string text)
     return text;
 }
 
+std::string cardFirstLine(std::string_view text, bool full)
+{
+    std::string line;
+    for (const char c : text) {
+        if (c == '\r' || c == '\0')
+            break;
+        if (c != '\n')
+            line += c;
+        if (!full && line.size() == CaptionChars)
+            break;
+    }
+    return line;
+}
+
 std::optional<int> letterTabOf(std::string_view text)
 {
     if (text.empty())
@@ -65,16 +79,7 @@ std::string CardBox::firstline(int index, bool full) const
 {
     if (index < 1 || index > m_cards.CardCount)
         return {};
-    std::string line;
-    for (const char c : m_cards.card(index)) {
-        if (c == '\r' || c == '\0')
-            break;
-        if (c != '\n')
-            line += c;
-    }
-    if (!full && line.size() > CaptionChars)
-        line.resize(CaptionChars);
-    return line;
+    return cardFirstLine(m_cards.card(index), full);
 }
 
 bool CardBox::storeEdit(std::string_view memoText, bool modified)
@@ -104,6 +109,14 @@ void CardBox::beginNewCard() noexcept
 void CardBox::completeNewCard(std::string_view text)
 {
     fileStaged(text);
+}
+
+bool CardBox::addCard(std::string_view text)
+{
+    if (full())
+        return false;
+    fileStaged(text);
+    return true;
 }
 
 void CardBox::abortNewCard() noexcept

@@ -27,6 +27,11 @@ inline constexpr int AlphabetTabs = 27;
 /// already ends in CR LF.
 std::string storedCardText(std::string text);
 
+/// First line of a card text: the text up to its first CR (or NUL, or its
+/// end), with every LF left out; cut to CaptionChars unless `full`. A
+/// notebook caption, the card list and a print job's title all use it.
+std::string cardFirstLine(std::string_view text, bool full);
+
 /// The alphabet tab that a card beginning with `text` lights: 0 ("#") for
 /// any character below "A" (digits, blanks, the CR of an empty first line),
 /// 1..26 for a letter of either case; nullopt for an empty text or a
@@ -69,9 +74,8 @@ public:
     bool enteringNewCard() const noexcept { return m_cards.EnteringNewCard(); }
     bool full() const noexcept { return m_cards.CardCount >= MaxCards; }
 
-    /// First line of card `index`: its text up to the first CR (or its end),
-    /// with every LF left out; cut to CaptionChars unless `full`. Empty for
-    /// an index outside 1..count().
+    /// cardFirstLine() of card `index`; empty for an index outside
+    /// 1..count().
     std::string firstline(int index, bool full) const;
 
     /// Stores the card memo's text as the shown card (or, while a new card
@@ -89,6 +93,10 @@ public:
     /// current and marks the box changed. The caller has checked the limit
     /// when the entry began.
     void completeNewCard(std::string_view text);
+    /// Files storedCardText(`text`) as one more card at its sorted place,
+    /// makes it current and marks the box changed, as importing cards does.
+    /// Returns false, and changes nothing, when the box is full().
+    bool addCard(std::string_view text);
     /// Ends a new card's entry without filing it: the card shown before
     /// becomes current again.
     void abortNewCard() noexcept;

@@ -1,35 +1,18 @@
 #include "core/card_export.h"
 
+#include "core/ascii.h"
 #include "core/cp1252.h"
 #include "core/csv.h"
 #include "core/utf8.h"
 #include "core/vcard.h"
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 
 namespace quillbox {
 
 namespace {
-
-std::string lowerAscii(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
-
-std::string_view trimmed(std::string_view s)
-{
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
-        s.remove_suffix(1);
-    return s;
-}
 
 /// Every CR LF, lone CR and lone LF made `lineBreak`.
 std::string normalisedBreaks(std::string_view text, std::string_view lineBreak)
@@ -55,26 +38,10 @@ std::string_view firstLine(std::string_view text)
     return text.substr(0, text.find('\n'));
 }
 
-/// Texts of a run of card records, as loading would take them.
-void appendRecordTexts(std::string_view records, std::vector<std::string>& texts)
-{
-    std::size_t i = 0;
-    while (i + 2 <= records.size()) {
-        const auto length = static_cast<std::int16_t>(
-            static_cast<unsigned char>(records[i]) | static_cast<unsigned char>(records[i + 1]) << 8);
-        i += 2;
-        if (length <= 0)
-            continue;
-        std::string_view field = records.substr(i, static_cast<std::size_t>(length));
-        i += field.size();
-        texts.emplace_back(field.substr(0, field.find('\0')));
-    }
-}
-
 ImportParse parseCsvImport(std::string_view bytes)
 {
     ImportParse parse;
-    const std::string text = utf8::fromUnknown(bytes);
+    const std::string text = cp1252::unknownToUtf8(bytes);
     csv::ReadResult read = csv::read(text);
     if (!read.ok)
         return {false, read.errorLine, read.error, {}};
@@ -82,8 +49,8 @@ ImportParse parseCsvImport(std::string_view bytes)
         return {false, 1, "the file is empty", {}};
 
     const csv::Row& header = read.rows.front();
-    const bool ownHeader = header.size() == 2 && lowerAscii(trimmed(header[0])) == "title"
-        && lowerAscii(trimmed(header[1])) == "card";
+    const bool ownHeader = header.size() == 2 && asciiLower(trimmed(header[0])) == "title"
+        && asciiLower(trimmed(header[1])) == "card";
     for (std::size_t r = 1; r < read.rows.size(); ++r) {
         const csv::Row& row = read.rows[r];
         if (ownHeader) {
@@ -108,7 +75,7 @@ ImportParse parseCsvImport(std::string_view bytes)
 
 std::optional<CardFormat> cardFormatNamed(std::string_view name)
 {
-    const std::string lower = lowerAscii(name);
+    const std::string lower = asciiLower(name);
     if (lower == "vcard")
         return CardFormat::VCard;
     if (lower == "csv")
@@ -154,13 +121,13 @@ std::string exportCards(const std::vector<std::string>& cardTexts, CardFormat fo
     return out;
 }
 
-std::vector<std::string> allCardTexts(const CardCollection& cards, std::string_view heldBackRecords)
+std::vector<std::string> allCardTexts(const CardCollection& cards, std::vector<std::string> heldBack)
 {
     std::vector<std::string> texts;
-    texts.reserve(static_cast<std::size_t>(cards.CardCount));
+    texts.reserve(static_cast<std::size_t>(cards.CardCount) + heldBack.size());
     for (int i = 1; i <= cards.CardCount; ++i)
         texts.emplace_back(cards.card(i));
-    appendRecordTexts(heldBackRecords, texts);
+    std::move(heldBack.begin(), heldBack.end(), std::back_inserter(texts));
     return texts;
 }
 
@@ -185,11 +152,11 @@ ImportParse parseImport(std::string_view bytes, CardFormat format)
     return {false, 0, "plain text cannot be imported; use vcard or csv", {}};
 }
 
-StoredImport storedImportText(std::string_view utf8Text)
+ImportedText importedText(std::string_view utf8Text)
 {
-    StoredImport stored;
+    ImportedText imported;
     std::string text = normalisedBreaks(utf8Text, "\r\n");
-    while (text.size() >= 2 && text.ends_with("\r\n"))
+    while (text.ends_with("\r\n"))
         text.resize(text.size() - 2);
 
     const auto questionMarks = [](std::string_view s) { return std::count(s.begin(), s.end(), '?'); };
@@ -197,41 +164,26 @@ StoredImport storedImportText(std::string_view utf8Text)
     text = cp1252::fromUtf8(text);
     // A NUL would end the card text where it stands.
     std::replace(text.begin(), text.end(), '\0', '?');
-    stored.replaced = static_cast<int>(questionMarks(text) - before);
-
-    if (text.size() > MaxImportedChars) {
-        std::size_t keep = MaxImportedChars;
-        if (text[keep - 1] == '\r' && text[keep] == '\n')
-            --keep;
-        text.resize(keep);
-        while (text.ends_with("\r\n"))
-            text.resize(text.size() - 2);
-        stored.cut = true;
-    }
-    if (text.empty())
-        return stored;
-    text += "\r\n";
-    stored.text = std::move(text);
-    return stored;
+    imported.replaced = static_cast<int>(questionMarks(text) - before);
+    imported.cut = text.size() > MaxTypedChars;
+    imported.text = std::move(text);
+    return imported;
 }
 
-ImportCounts addImportedCards(CardCollection& cards, const std::vector<std::string>& texts)
+ImportCounts addImportedCards(CardBox& box, const std::vector<std::string>& texts)
 {
     ImportCounts counts;
     for (const std::string& utf8Text : texts) {
-        StoredImport stored = storedImportText(utf8Text);
-        if (stored.text.empty())
+        const ImportedText imported = importedText(utf8Text);
+        if (imported.text.empty())
             continue;
-        if (cards.CardCount >= MaxCards) {
+        if (!box.addCard(imported.text)) {
             ++counts.notAdded;
             continue;
         }
-        cards.CardTable[StagingSlot] = stored.text;
-        cards.InsertCard();
-        cards.CardsChanged = true;
         ++counts.added;
-        counts.cut += stored.cut ? 1 : 0;
-        counts.replaced += stored.replaced;
+        counts.cut += imported.cut ? 1 : 0;
+        counts.replaced += imported.replaced;
     }
     return counts;
 }
@@ -239,7 +191,7 @@ ImportCounts addImportedCards(CardCollection& cards, const std::vector<std::stri
 std::string describeImport(const ImportCounts& counts)
 {
     return "Cards added: " + std::to_string(counts.added) + "\n" + "Cards cut to "
-        + std::to_string(MaxImportedChars) + " characters: " + std::to_string(counts.cut) + "\n"
+        + std::to_string(MaxTypedChars) + " characters: " + std::to_string(counts.cut) + "\n"
         + "Characters replaced by \"?\": " + std::to_string(counts.replaced) + "\n"
         + "Cards not added, the card file being full (" + std::to_string(MaxCards)
         + " cards): " + std::to_string(counts.notAdded) + "\n";
@@ -255,7 +207,7 @@ TransferResult exportCardFile(CardFile& file, CardFormat format)
                                : "the card file " + file.cardFilePath() + " cannot be read: " + load.error,
             0};
     }
-    const std::vector<std::string> texts = allCardTexts(*cards, file.heldBackRecords());
+    const std::vector<std::string> texts = allCardTexts(*cards, file.heldBackTexts());
     return {true, exportCards(texts, format), static_cast<int>(texts.size())};
 }
 
@@ -267,8 +219,8 @@ TransferResult importIntoCardFile(CardFile& file, CardFormat format, std::string
         return {false, where + parse.error, 0};
     }
 
-    auto cards = std::make_unique<CardCollection>();
-    const CardFileLoad load = file.LoadCardFile(*cards);
+    auto box = std::make_unique<CardBox>();
+    const CardFileLoad load = file.LoadCardFile(box->collection());
     if (!load.present && !load.error.empty())
         return {false, "the card file " + file.cardFilePath() + " cannot be read: " + load.error, 0};
     if (load.damagedEnd) {
@@ -278,9 +230,9 @@ TransferResult importIntoCardFile(CardFile& file, CardFormat format, std::string
             0};
     }
 
-    const ImportCounts counts = addImportedCards(*cards, parse.texts);
+    const ImportCounts counts = addImportedCards(*box, parse.texts);
     if (counts.added > 0) {
-        const CardFileSave saved = file.SaveCardFile(*cards);
+        const CardFileSave saved = file.SaveCardFile(box->cards());
         if (!saved.ok)
             return {false, saved.error, 0};
     }

@@ -3,6 +3,7 @@
 // and spreadsheets.
 #pragma once
 
+#include "core/card_box.h"
 #include "core/card_file.h"
 #include "core/card_table.h"
 
@@ -15,10 +16,6 @@
 namespace quillbox {
 
 enum class CardFormat { VCard, Csv, Text };
-
-/// The most characters an imported card keeps, as many as can be typed on
-/// a card; its closing line break comes on top.
-inline constexpr std::size_t MaxImportedChars = 498;
 
 /// The line of ten hyphens that separates cards in the text export.
 inline constexpr std::string_view CardSeparator = "----------";
@@ -36,9 +33,9 @@ std::string exportedText(std::string_view cardText);
 /// or plain text with the cards separated by a line of ten hyphens.
 std::string exportCards(const std::vector<std::string>& cardTexts, CardFormat format);
 
-/// The texts of cards 1..CardCount, then those of records held back beyond
-/// the box's capacity, so that an export leaves nothing out.
-std::vector<std::string> allCardTexts(const CardCollection& cards, std::string_view heldBackRecords);
+/// The texts of cards 1..CardCount, then `heldBack` (the texts of records
+/// held back beyond the box's capacity), so that an export leaves nothing out.
+std::vector<std::string> allCardTexts(const CardCollection& cards, std::vector<std::string> heldBack);
 
 struct ImportParse {
     bool ok = true;
@@ -57,33 +54,33 @@ struct ImportParse {
 /// Windows-1252.
 ImportParse parseImport(std::string_view bytes, CardFormat format);
 
-struct StoredImport {
-    /// Windows-1252 card text ending in CR LF; empty when the card has no
-    /// text at all.
+struct ImportedText {
+    /// Windows-1252 text with CR LF between lines and no line break at its
+    /// end, not yet cut; empty when the card has no text at all. The card
+    /// box stores it by its own rule (storedCardText).
     std::string text;
+    /// Longer than a card holds (MaxTypedChars): storing it cuts it.
     bool cut = false;
-    /// Characters the code page lacks, each stored as '?'.
+    /// Characters the code page lacks, each made '?' (NUL included).
     int replaced = 0;
 };
 
-/// A UTF-8 text as a card: line breaks made CR LF, line breaks at its end
-/// dropped, converted to Windows-1252 ('?' for what it lacks, NUL
-/// included), cut to MaxImportedChars without splitting a CR LF, then
-/// closed with CR LF.
-StoredImport storedImportText(std::string_view utf8Text);
+/// A UTF-8 text made ready to file as a card: line breaks made CR LF,
+/// line breaks at its end dropped, converted to Windows-1252.
+ImportedText importedText(std::string_view utf8Text);
 
 struct ImportCounts {
     int added = 0;
     int cut = 0;
     int replaced = 0;
-    /// Cards not added because the box held MaxCards.
+    /// Cards not added because the box was full.
     int notAdded = 0;
 };
 
-/// Files each text (UTF-8) into `cards` in order, as storedImportText()
-/// makes it; empty texts are skipped. Sets CardsChanged when a card was
-/// added. Cut and replacement counts cover the added cards.
-ImportCounts addImportedCards(CardCollection& cards, const std::vector<std::string>& texts);
+/// Files each text (UTF-8), as importedText() makes it, into `box` in order
+/// through CardBox::addCard; empty texts are skipped. Cut and replacement
+/// counts cover the added cards.
+ImportCounts addImportedCards(CardBox& box, const std::vector<std::string>& texts);
 
 /// What an import did, one count a line.
 std::string describeImport(const ImportCounts& counts);

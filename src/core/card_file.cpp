@@ -9,6 +9,7 @@
 #include <ctime>
 #include <fcntl.h>
 #include <new>
+#include <optional>
 #include <sys/stat.h>
 #include <utility>
 #include <vector>
@@ -29,6 +30,61 @@ int readLength(std::string_view bytes, std::size_t pos) noexcept
     const auto hi = static_cast<unsigned char>(bytes[pos + 1]);
     return static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | (hi << 8)));
 }
+
+/// Walks the records of a card file's bytes in file order, skipping those
+/// with a length of 0 or below. Never reads out of bounds.
+class RecordReader {
+public:
+    explicit RecordReader(std::string_view bytes) noexcept
+        : m_bytes(bytes)
+    {
+    }
+
+    struct Record {
+        /// Where the record's length field begins.
+        std::size_t start = 0;
+        /// The bytes of its field that are there: fewer than the length
+        /// says (even none) when the file ends inside it.
+        std::string_view field;
+    };
+
+    /// The next record; nullopt at the end of the bytes.
+    std::optional<Record> next() noexcept
+    {
+        while (m_bytes.size() - m_pos >= 2) {
+            const std::size_t start = m_pos;
+            const int length = readLength(m_bytes, m_pos);
+            m_pos += 2;
+            if (length <= 0)
+                continue;
+            const std::string_view field = m_bytes.substr(m_pos, static_cast<std::size_t>(length));
+            m_damagedEnd = m_damagedEnd || field.size() < static_cast<std::size_t>(length);
+            m_pos += field.size();
+            return Record {start, field};
+        }
+        // A lone length byte: no text follows, so there is no card.
+        if (m_pos < m_bytes.size()) {
+            m_damagedEnd = true;
+            m_pos = m_bytes.size();
+        }
+        return std::nullopt;
+    }
+
+    /// The bytes ended inside a record.
+    bool damagedEnd() const noexcept { return m_damagedEnd; }
+
+    /// The text a field holds: up to its first NUL; a field without one (cut
+    /// off, or written by something else) ends at the field's end.
+    static std::string_view textOf(std::string_view field) noexcept
+    {
+        return field.substr(0, field.find('\0'));
+    }
+
+private:
+    std::string_view m_bytes;
+    std::size_t m_pos = 0;
+    bool m_damagedEnd = false;
+};
 
 CardFileSave failure(std::string_view what, const std::string& path, int error)
 {
@@ -103,60 +159,23 @@ int moveAside(const std::string& db, std::string& movedTo)
 CardFileParse parseCardRecords(std::string_view bytes, CardCollection& cards)
 {
     CardFileParse result;
-    const std::size_t size = bytes.size();
     const std::size_t room = static_cast<std::size_t>(MaxCards - std::min(cards.CardCount, MaxCards));
     std::vector<std::string_view> texts;
-    texts.reserve(std::min(room, size / 3));
-    std::size_t pos = 0;
-    while (pos < size) {
-        if (size - pos < 2) {
-            // A lone length byte: no text follows, so there is no card.
-            result.damagedEnd = true;
-            break;
-        }
-        const std::size_t recordStart = pos;
-        const int length = readLength(bytes, pos);
-        pos += 2;
-        if (length <= 0)
-            continue;
-
+    texts.reserve(std::min(room, bytes.size() / 3));
+    RecordReader reader(bytes);
+    while (const auto record = reader.next()) {
         if (texts.size() >= room) {
             // The box is full: keep the rest of the file as it stands so a
             // save writes it back unchanged, and count what it holds.
-            result.heldBackRecords.assign(bytes.substr(recordStart));
-            std::size_t p = recordStart;
-            while (size - p >= 2) {
-                const int n = readLength(bytes, p);
-                p += 2;
-                if (n <= 0)
-                    continue;
-                ++result.heldBack;
-                if (size - p < static_cast<std::size_t>(n)) {
-                    result.damagedEnd = true;
-                    p = size;
-                    break;
-                }
-                p += static_cast<std::size_t>(n);
-            }
-            if (p < size)
-                result.damagedEnd = true;
+            result.heldBackRecords.assign(bytes.substr(record->start));
+            for (result.heldBack = 1; reader.next(); ++result.heldBack) { }
             break;
         }
-
-        const std::size_t available = size - pos;
-        const std::size_t taken = std::min(static_cast<std::size_t>(length), available);
-        if (taken < static_cast<std::size_t>(length))
-            result.damagedEnd = true;
-        if (taken == 0)
+        if (record->field.empty())
             break;
-        std::string_view field = bytes.substr(pos, taken);
-        pos += taken;
-        // The text ends at its first NUL; a field without one (cut off, or
-        // written by something else) ends at the field's end.
-        if (const auto nul = field.find('\0'); nul != std::string_view::npos)
-            field = field.substr(0, nul);
-        texts.push_back(field);
+        texts.push_back(RecordReader::textOf(record->field));
     }
+    result.damagedEnd = reader.damagedEnd();
     if (texts.empty())
         return result;
 
@@ -176,6 +195,15 @@ CardFileParse parseCardRecords(std::string_view bytes, CardCollection& cards)
     // card equal to it; that is where it is now.
     cards.CurrentCard = cards.insertionSlot(texts.back());
     return result;
+}
+
+std::vector<std::string> recordTexts(std::string_view bytes)
+{
+    std::vector<std::string> texts;
+    RecordReader reader(bytes);
+    while (const auto record = reader.next())
+        texts.emplace_back(RecordReader::textOf(record->field));
+    return texts;
 }
 
 std::string serialiseCardRecords(const CardCollection& cards, std::string_view heldBackRecords)
@@ -255,6 +283,11 @@ CardFileLoad CardFile::LoadCardFile(CardCollection& cards)
     result.damagedEnd = parsed.damagedEnd;
     m_heldBack = std::move(parsed.heldBackRecords);
     return result;
+}
+
+std::vector<std::string> CardFile::heldBackTexts() const
+{
+    return recordTexts(m_heldBack);
 }
 
 CardFileSave CardFile::SaveCardFile(const CardCollection& cards)

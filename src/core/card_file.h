@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillbox {
 
@@ -33,6 +34,11 @@ struct CardFileParse {
 /// one by one in file order leaves them. Never reads out of bounds, whatever
 /// the input. Leaves CardsChanged false.
 CardFileParse parseCardRecords(std::string_view bytes, CardCollection& cards);
+
+/// The texts of every record of `bytes` in file order, as loading reads
+/// them (records with a length of 0 or below skipped, a text ending at its
+/// first NUL or its field's end). Never reads out of bounds.
+std::vector<std::string> recordTexts(std::string_view bytes);
 
 /// The bytes a save writes: cards 1..CardCount as records, then
 /// `heldBackRecords` unchanged. A text is written up to its first NUL and at
@@ -104,7 +110,8 @@ public:
     /// the save); the held-back records go along.
     CardFileSave SaveCardFileTo(const CardCollection& cards, const std::string& directory) const;
 
-    const std::string& heldBackRecords() const noexcept { return m_heldBack; }
+    /// The texts of the records held back at the last load, in file order.
+    std::vector<std::string> heldBackTexts() const;
 
 private:
     CardFileSave saveInto(const CardCollection& cards, const std::string& directory, bool unread) const;

@@ -96,4 +96,11 @@ std::string fromUtf8(std::string_view text)
     return out;
 }
 
+std::string unknownToUtf8(std::string_view bytes)
+{
+    if (utf8::isValid(bytes))
+        return std::string(bytes);
+    return toUtf8(bytes);
+}
+
 } // namespace quillbox::cp1252

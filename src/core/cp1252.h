@@ -1,5 +1,7 @@
 // Windows-1252, the code page of card texts, settings values and printed
-// text. The only place where bytes and Unicode meet.
+// text, and its conversions to Unicode: to UTF-16 (for the windows, through
+// platform/text_codec) and to UTF-8 (for files of other programs, through the
+// utf8 codec). Paths are not card texts: they cross in platform/text_codec.
 #pragma once
 
 #include <string>
@@ -23,5 +25,10 @@ std::string fromUtf16(std::u16string_view text);
 /// UTF-8 conversions, for settings files saved as UTF-8.
 std::string toUtf8(std::string_view bytes);
 std::string fromUtf8(std::string_view utf8);
+
+/// `bytes` as UTF-8: unchanged when they already are well-formed UTF-8, else
+/// read as Windows-1252, which is what other programs write when they do
+/// not say.
+std::string unknownToUtf8(std::string_view bytes);
 
 } // namespace quillbox::cp1252

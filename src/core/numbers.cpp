@@ -1,5 +1,7 @@
 #include "core/numbers.h"
 
+#include "core/ascii.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -7,17 +9,6 @@
 namespace quillbox {
 
 namespace {
-
-int hexDigit(char c) noexcept
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 /// Hex digits as a 32-bit pattern: the whole of `digits` must be hex and
 /// fit in 32 bits.

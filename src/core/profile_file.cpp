@@ -1,5 +1,6 @@
 #include "core/profile_file.h"
 
+#include "core/ascii.h"
 #include "core/cp1252.h"
 #include "core/posix_file.h"
 #include "core/utf8.h"
@@ -15,10 +16,8 @@ namespace quillbox {
 
 namespace {
 
-bool isProfileSpace(char c) noexcept
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r' || c == '\x1a';
-}
+/// What the profile functions take for blanks around names and values.
+constexpr std::string_view ProfileSpaces = " \t\n\v\f\r\x1a";
 
 bool isLineEnd(char c) noexcept
 {
@@ -27,23 +26,7 @@ bool isLineEnd(char c) noexcept
 
 std::string_view trim(std::string_view s) noexcept
 {
-    while (!s.empty() && isProfileSpace(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && isProfileSpace(s.back()))
-        s.remove_suffix(1);
-    return s;
-}
-
-char asciiLower(char c) noexcept
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsNoCase(std::string_view a, std::string_view b) noexcept
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-        return asciiLower(x) == asciiLower(y);
-    });
+    return trimmed(s, ProfileSpaces);
 }
 
 /// One line of the file: its text without the line end, and where the next
@@ -251,18 +234,12 @@ std::string textToUtf16(std::string_view text, bool bigEndian)
         out += bigEndian ? hi : lo;
         out += bigEndian ? lo : hi;
     };
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int extra = lead < 0x80 ? 0 : lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-        if (extra < 0 || i + static_cast<std::size_t>(extra) >= text.size()) {
-            put(0xFFFD);
-            ++i;
-            continue;
-        }
-        char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
-        for (int k = 1; k <= extra; ++k)
-            c = c << 6 | (static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]) & 0x3F);
-        i += static_cast<std::size_t>(extra) + 1;
+    while (!text.empty()) {
+        const utf8::Decoded d = utf8::decode(text);
+        text.remove_prefix(d.length);
+        // A lone surrogate is a unit of the file that utf16ToText kept.
+        const bool surrogate = d.length == 3 && d.c >= 0xD800 && d.c <= 0xDFFF;
+        const char32_t c = d.valid || surrogate ? d.c : 0xFFFD;
         if (c >= 0x10000) {
             put(0xD800 + ((c - 0x10000) >> 10));
             put(0xDC00 + ((c - 0x10000) & 0x3FF));

@@ -1,7 +1,5 @@
 #include "core/utf8.h"
 
-#include "core/cp1252.h"
-
 namespace quillbox::utf8 {
 
 void append(std::string& out, char32_t c)
@@ -82,13 +80,6 @@ std::string fromLatin1(std::string_view bytes)
         }
     }
     return out;
-}
-
-std::string fromUnknown(std::string_view bytes)
-{
-    if (isValid(bytes))
-        return std::string(bytes);
-    return cp1252::toUtf8(bytes);
 }
 
 } // namespace quillbox::utf8

@@ -1,4 +1,5 @@
-// UTF-8 checks and conversions for text that comes from other programs.
+// The one UTF-8 codec: code points to bytes and back, and well-formedness.
+// It knows no code page; cp1252 converts card texts through it.
 #pragma once
 
 #include <string>
@@ -37,9 +38,5 @@ bool isValid(std::string_view bytes) noexcept;
 
 /// Latin-1 (ISO-8859-1) bytes as UTF-8.
 std::string fromLatin1(std::string_view bytes);
-
-/// `bytes` as UTF-8: unchanged when they already are, else read as
-/// Windows-1252, which is what other programs write when they do not say.
-std::string fromUnknown(std::string_view bytes);
 
 } // namespace quillbox::utf8

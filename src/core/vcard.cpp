@@ -1,5 +1,6 @@
 #include "core/vcard.h"
 
+#include "core/ascii.h"
 #include "core/cp1252.h"
 #include "core/utf8.h"
 
@@ -12,21 +13,15 @@ namespace {
 
 constexpr std::size_t FoldWidth = 75;
 
+// A CR left at a line's end by a CR LF file is a blank here too.
 std::string_view trimmed(std::string_view s)
 {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
-        s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
-        s.remove_suffix(1);
-    return s;
+    return quillbox::trimmed(s, " \t\r");
 }
 
 std::string upper(std::string_view s)
 {
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return out;
+    return asciiUpper(s);
 }
 
 std::vector<std::string_view> splitLines(std::string_view text)
@@ -123,24 +118,14 @@ std::vector<LogicalLine> unfold(std::string_view bytes)
     return lines;
 }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 std::string decodeQuotedPrintable(std::string_view s)
 {
     std::string out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (s[i] == '=' && i + 2 < s.size()) {
-            const int hi = hexValue(s[i + 1]);
-            const int lo = hexValue(s[i + 2]);
+            const int hi = hexDigit(s[i + 1]);
+            const int lo = hexDigit(s[i + 2]);
             if (hi >= 0 && lo >= 0) {
                 out += static_cast<char>(hi * 16 + lo);
                 i += 2;
@@ -240,7 +225,7 @@ std::string decodePart(const Property& property, std::string_view raw)
         return utf8::fromLatin1(bytes);
     if (charset == "WINDOWS-1252" || charset == "CP1252")
         return cp1252::toUtf8(bytes);
-    return utf8::fromUnknown(bytes);
+    return cp1252::unknownToUtf8(bytes);
 }
 
 std::string textValue(const Property& property)
