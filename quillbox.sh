@@ -7,6 +7,8 @@
 #   ./quillbox.sh fuzz [s] [card|settings]
 #                            build the fuzzers with clang and run one s seconds
 #   ./quillbox.sh format     check that every C++ source is formatted (clang-format)
+#   ./quillbox.sh screenshot build, then take the metainfo's screenshot under Xvfb
+#   ./quillbox.sh icons      draw the PNG icons from the SVG
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -18,14 +20,14 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   clang libclang-rt-dev clang-format
-  python3-vobject
+  python3-vobject appstream desktop-file-utils groff-base
   cups printer-driver-cups-pdf poppler-utils
   libcups2-dev
 )
 
 install_packages() {
   local missing=() p
-  for p in "${packages[@]}"; do
+  for p in "${packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -46,7 +48,11 @@ run_tests() {
   QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j "$(nproc)"
 }
 
-install_packages
+case "$command" in
+  screenshot) install_packages xvfb imagemagick ;;
+  icons) install_packages librsvg2-bin ;;
+  *) install_packages ;;
+esac
 case "$command" in
   run)
     build "$here/build"
@@ -83,8 +89,15 @@ case "$command" in
     cd "$here"
     git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
     ;;
+  screenshot)
+    build "$here/build"
+    "$here/tools/take_screenshot.sh" "$here/build/src/quillbox" "${@:2}"
+    ;;
+  icons)
+    "$here/tools/make_icons.sh"
+    ;;
   *)
-    echo "usage: $0 run|test|sanitize|bench|fuzz [seconds] [card|settings]|format" >&2
+    echo "usage: $0 run|test|sanitize|bench|fuzz [seconds] [card|settings]|format|screenshot|icons" >&2
     exit 2
     ;;
 esac

@@ -164,6 +164,8 @@ int main(int argc, char** argv)
     icon.addFile(QStringLiteral(":/resources/pictures/quillbox_32.png"));
     icon.addFile(QStringLiteral(":/resources/pictures/quillbox_48.png"));
     QApplication::setWindowIcon(icon);
+    // Ties the window to its menu entry (the Wayland app ID).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillbox.Quillbox"));
 
     quillbox::HelpWindow help;
     quillbox::QtMessageBoxes messages(&help);
