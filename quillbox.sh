@@ -4,7 +4,7 @@
 #   ./quillbox.sh test       build, then run every test
 #   ./quillbox.sh sanitize   build with ASan and UBSan, then run every test
 #   ./quillbox.sh bench      build, then run the benchmarks
-#   ./quillbox.sh fuzz [s] [card|settings]
+#   ./quillbox.sh fuzz [s] [card|settings|import]
 #                            build the fuzzers with clang and run one s seconds
 #   ./quillbox.sh format     check that every C++ source is formatted (clang-format)
 #   ./quillbox.sh screenshot build, then take the metainfo's screenshot under Xvfb
@@ -20,7 +20,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   clang libclang-rt-dev clang-format
-  python3-vobject appstream desktop-file-utils groff-base
+  python3-vobject python3-gi gir1.2-ebookcontacts-1.2 appstream desktop-file-utils groff-base
   cups printer-driver-cups-pdf poppler-utils
   libcups2-dev
 )
@@ -79,7 +79,8 @@ case "$command" in
     case "${3:-card}" in
       card) target=card_file_fuzz seeds=corpus max_len=70000 ;;
       settings) target=settings_fuzz seeds=settings_corpus max_len=8192 ;;
-      *) echo "unknown fuzz target: $3 (card or settings)" >&2; exit 2 ;;
+      import) target=import_fuzz seeds=import_corpus max_len=16384 ;;
+      *) echo "unknown fuzz target: $3 (card, settings or import)" >&2; exit 2 ;;
     esac
     mkdir -p "$here/build-fuzz/$seeds"
     "$here/build-fuzz/tests/fuzz/$target" -max_total_time="${2:-60}" -max_len="$max_len" \
@@ -97,7 +98,7 @@ case "$command" in
     "$here/tools/make_icons.sh"
     ;;
   *)
-    echo "usage: $0 run|test|sanitize|bench|fuzz [seconds] [card|settings]|format|screenshot|icons" >&2
+    echo "usage: $0 run|test|sanitize|bench|fuzz [seconds] [card|settings|import]|format|screenshot|icons" >&2
     exit 2
     ;;
 esac

@@ -97,11 +97,11 @@ TEST(QuillboxCommandLine, ImportsPhoneVCardsAndSavesWithABackup)
     EXPECT_TRUE(contains(run.out, "the previous file is kept as")) << run.out;
     EXPECT_EQ(savedCards(dir.str()),
         (std::vector<std::string> {"Adams\r\n",
-            "Zo\xE9 Lef\xE8vre\r\n14 rue de la Paix\r\nParis 75002\r\nFrance\r\n+33 6 12 34 56 78\r\n"
+            "Zo\xE9 Lef\xE8vre\r\n14 rue de la Paix\r\nParis 75002\r\nFrance\r\nMobile: +33 6 12 34 56 78\r\n"
             "zoe.lefevre@example.fr\r\n",
             "\xC5sa \xD8"
             "berg\r\nBox 12\r\nStorgatan 3\r\nStockholm, Stockholms l\xE4n 111 22\r\nSweden\r\n"
-            "+46 70 123 45 67\r\n+46 8 765 43 21\r\nMet at the fair, 2024\r\n"}));
+            "Mobile: +46 70 123 45 67\r\nWork: +46 8 765 43 21\r\nMet at the fair, 2024\r\n"}));
     EXPECT_EQ(dir.read(BackupFileName), record("Adams\r\n"));
 }
 

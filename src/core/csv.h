@@ -3,6 +3,9 @@
 // inside it is doubled.
 #pragma once
 
+#include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +17,46 @@ using Row = std::vector<std::string>;
 /// One record with its CR LF; fields quoted only where they must be.
 std::string writeRow(const Row& fields);
 
+/// A field kept beyond this many bytes is cut (a card holds far less).
+inline constexpr std::size_t MaxFieldBytes = 64 * 1024;
+/// A record keeps at most this many bytes; the fields beyond are cut.
+inline constexpr std::size_t MaxRowBytes = 1024 * 1024;
+/// A record with more fields than this stops the reading.
+inline constexpr std::size_t MaxFields = 4096;
+
+/// Reads CSV records from input given in pieces of any size, holding only
+/// the record being read. The text is UTF-8 (a byte-order mark skipped) or
+/// UTF-16 of either byte order with its byte-order mark; rows come out in
+/// UTF-8. Records end in CR LF, LF or CR alone; empty lines between records
+/// are skipped. Quoted fields keep their line breaks as they stand; a quote
+/// inside an unquoted field is kept as a character.
+///
+/// Stops, with the line (from 1) and the reason, at: a NUL byte, text that
+/// is neither valid UTF-8 nor UTF-16 with its mark, a quoted field never
+/// closed or going on after its closing quote, or a record of more than
+/// MaxFields fields. After a stop, feed() does nothing.
+class Reader {
+public:
+    using RowHandler = std::function<void(Row&&)>;
+    explicit Reader(RowHandler onRow);
+    ~Reader();
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
+
+    /// The next bytes of the input. False once the reading has stopped.
+    bool feed(std::string_view bytes);
+    /// The end of the input. False when the reading stopped.
+    bool finish();
+
+    bool ok() const;
+    int errorLine() const;
+    const std::string& error() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> m;
+};
+
 struct ReadResult {
     bool ok = true;
     /// On failure: the line (from 1) where the fault lies and what it is.
@@ -22,11 +65,7 @@ struct ReadResult {
     std::vector<Row> rows;
 };
 
-/// Reads every record of `text`. Records may end in CR LF or LF alone; a
-/// UTF-8 byte-order mark is skipped; empty lines between records are
-/// skipped. Quoted fields keep their line breaks as they stand. A quote
-/// inside an unquoted field is kept as a character. Fails on a quoted field
-/// that is never closed or that goes on after its closing quote.
+/// Reads all of `text` with a Reader; on failure no rows are given.
 ReadResult read(std::string_view text);
 
 } // namespace quillbox::csv
