@@ -5,8 +5,9 @@
 #include "PrintLab.h"
 #include "Retnaddr.h"
 #include "Search.h"
+#include "core/card_file_lock.h"
+#include "core/posix_file.h"
 #include "list.h"
-#include "platform/card_file_lock.h"
 #include "platform/help_topic.h"
 #include "platform/key_guard.h"
 #include "platform/message_box.h"
@@ -101,7 +102,7 @@ bool Program::lockCardFile()
     request.icon = MsgIcon::Warning;
     request.text = QStringLiteral("The card file %1 is already open in another Quillbox window.\r\n"
                                   "Open it read-only (nothing you change is saved), or quit?")
-                       .arg(pathText(m_app.StartDirectory + "/" + CardFileName));
+                       .arg(pathText(posix::joinPath(m_app.StartDirectory, CardFileName)));
     request.buttons = {QStringLiteral("Open &Read-Only"), QStringLiteral("&Quit")};
     request.defaultIndex = 0;
     request.escapeIndex = 1;

@@ -2,22 +2,19 @@
 
 #include "core/card_export.h"
 #include "core/card_file.h"
-#include "platform/card_file_lock.h"
+#include "core/card_file_lock.h"
+#include "core/posix_file.h"
 #include "platform/text_codec.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
-#include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
+#include <fcntl.h>
 #include <iostream>
-#include <iterator>
-#include <memory>
-#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quillbox {
 
@@ -27,11 +24,6 @@ const QString DirOption = QStringLiteral("dir");
 const QString ExportOption = QStringLiteral("export");
 const QString ImportOption = QStringLiteral("import");
 
-std::string bytesOf(const QString& path)
-{
-    return pathBytes(path);
-}
-
 void complain(const std::string& text)
 {
     std::cerr << "quillbox: " << text << '\n';
@@ -39,39 +31,36 @@ void complain(const std::string& text)
 
 bool readInput(const std::string& path, std::string& bytes)
 {
-    if (path == "-") {
-        bytes.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-        return !std::cin.bad();
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        complain("cannot read " + path + ": " + std::strerror(errno));
+    const bool standardInput = path == "-";
+    posix::Fd file;
+    int e = standardInput ? 0 : posix::openFile(path, O_RDONLY, file);
+    if (e == 0)
+        e = posix::readAll(standardInput ? STDIN_FILENO : file.get(), bytes);
+    if (e != 0) {
+        complain(posix::describeFailure("cannot read", standardInput ? "standard input" : path, e));
         return false;
     }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) {
-        complain("cannot read " + path + ": " + std::strerror(errno));
-        return false;
-    }
-    bytes = std::move(buffer).str();
     return true;
 }
 
 bool writeOutput(const std::string& path, const std::string& bytes)
 {
     if (path == "-") {
-        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         std::cout.flush();
-        return static_cast<bool>(std::cout);
+        if (const int e = posix::writeAll(STDOUT_FILENO, bytes)) {
+            complain(posix::describeFailure("cannot write", "standard output", e));
+            return false;
+        }
+        return true;
     }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out)
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (out)
-        out.close();
-    if (!out) {
-        complain("cannot write " + path + ": " + std::strerror(errno));
+    posix::Fd out;
+    int e = posix::openFile(path, O_WRONLY | O_CREAT | O_TRUNC, out, 0666);
+    if (e == 0)
+        e = posix::writeAll(out.get(), bytes);
+    if (const int c = out.close(); e == 0)
+        e = c;
+    if (e != 0) {
+        complain(posix::describeFailure("cannot write", path, e));
         return false;
     }
     return true;
@@ -109,8 +98,8 @@ int importCards(const std::string& directory, CardFormat format, const std::stri
             + " is open in a Quillbox window; close the window and import again");
         return 1;
     }
-    std::error_code ignored;
-    const bool hadCardFile = std::filesystem::exists(file.cardFilePath(), ignored);
+    struct stat status { };
+    const bool hadCardFile = posix::fileStatus(file.cardFilePath(), status) == 0;
     const TransferResult result = importIntoCardFile(file, format, bytes);
     if (!result.ok) {
         complain("nothing was imported from " + path + ": " + result.text);
@@ -119,7 +108,7 @@ int importCards(const std::string& directory, CardFormat format, const std::stri
     std::cout << result.text;
     if (result.cards > 0 && hadCardFile)
         std::cout << "Saved " << file.cardFilePath() << "; the previous file is kept as "
-                  << file.directory() + "/" + BackupFileName << ".\n";
+                  << posix::joinPath(file.directory(), BackupFileName) << ".\n";
     else if (result.cards > 0)
         std::cout << "Saved the new card file " << file.cardFilePath() << ".\n";
     return 0;
@@ -191,9 +180,9 @@ int runCardTransfer(const QCommandLineParser& parser)
         complain(error.toStdString());
         return 2;
     }
-    const std::string path = bytesOf(files.front());
-    return exporting ? exportCards(bytesOf(directory), *format, path)
-                     : importCards(bytesOf(directory), *format, path);
+    const std::string path = pathBytes(files.front());
+    return exporting ? exportCards(pathBytes(directory), *format, path)
+                     : importCards(pathBytes(directory), *format, path);
 }
 
 } // namespace quillbox

@@ -3,8 +3,8 @@
 // are never lost.
 #include "Main.h"
 #include "core/card_file.h"
+#include "core/card_file_lock.h"
 #include "core/core_test_util.h"
-#include "platform/card_file_lock.h"
 #include "platform/card_memo.h"
 #include "ui_test_util.h"
 
@@ -114,21 +114,6 @@ TEST(CardFileLockTest, NextRunAfterTheFirstEndsIsAskedNothing)
     EXPECT_FALSE(next.declined());
     EXPECT_FALSE(next.app().ReadOnly);
     EXPECT_TRUE(fakes.messages.chosen.empty());
-}
-
-TEST(CardFileLockTest, LockStates)
-{
-    TempDir dir;
-    {
-        const CardFileLock a(dir.str());
-        EXPECT_EQ(a.state(), CardFileLock::State::Held);
-        const CardFileLock b(dir.str());
-        EXPECT_EQ(b.state(), CardFileLock::State::HeldElsewhere);
-    }
-    EXPECT_TRUE(CardFileLock(dir.str()).held());
-    const CardFileLock missing(dir.str() + "/no-such-directory");
-    EXPECT_EQ(missing.state(), CardFileLock::State::Unavailable);
-    EXPECT_FALSE(missing.error().empty());
 }
 
 } // namespace

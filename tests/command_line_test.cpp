@@ -1,17 +1,22 @@
 // The real executable's --export, --import and --dir, run with no display.
+#include "command_line.h"
 #include "core/card_file.h"
+#include "core/card_file_lock.h"
 #include "core/card_table.h"
 #include "core/core_test_util.h"
+#include "core/posix_file.h"
 #include "core/version.h"
-#include "platform/card_file_lock.h"
 #include "support/temp_dir.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -272,6 +277,83 @@ TEST(QuillboxCommandLine, ImportIsRefusedWhileAWindowHasTheCardFile)
     EXPECT_EQ(accepted.exitCode, 0) << accepted.err;
     EXPECT_EQ(savedCards(dir.str()), (std::vector<std::string> {"Adams\r\n", "Baker\r\n"}));
 }
+
+/// The command line run in this process, its standard output and error
+/// caught.
+Outcome inProcess(const QStringList& args)
+{
+    QCommandLineParser parser;
+    addCardTransferOptions(parser);
+    EXPECT_TRUE(parser.parse(QStringList {QStringLiteral("quillbox")} + args))
+        << parser.errorText().toStdString();
+    std::ostringstream out;
+    std::ostringstream err;
+    std::streambuf* const oldOut = std::cout.rdbuf(out.rdbuf());
+    std::streambuf* const oldErr = std::cerr.rdbuf(err.rdbuf());
+    const int status = runCardTransfer(parser);
+    std::cout.rdbuf(oldOut);
+    std::cerr.rdbuf(oldErr);
+    return {status, out.str(), err.str()};
+}
+
+struct FileFaultCase {
+    const char* name;
+    std::vector<const char*> args; // "DIR" stands for the test's directory
+    posix::Operation op;
+    const char* pathEnd; // the failing operation's path ends so; "" for any
+    int error;
+    const char* says; // "DIR" as above
+};
+
+void PrintTo(const FileFaultCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CommandLineFileFaults : public ::testing::TestWithParam<FileFaultCase> { };
+
+// The command line's own files go through the file layer: each failure
+// there is reported with the file and the system's reason, and the card
+// file stays as it was.
+TEST_P(CommandLineFileFaults, AreReportedWithTheFileAndTheReason)
+{
+    const FileFaultCase& c = GetParam();
+    TempDir dir;
+    const std::string cards = record("Adams\r\n");
+    dir.write(CardFileName, cards);
+    dir.write("in.csv", "Name\r\nBaker\r\n");
+    const auto withDir = [&dir](const char* text) {
+        return QString::fromLatin1(text).replace(QStringLiteral("DIR"), q(dir.str()));
+    };
+    QStringList args;
+    for (const char* arg : c.args)
+        args.append(withDir(arg));
+    Outcome run;
+    {
+        const FaultGuard fail([&c](posix::Operation op, const std::string& path) {
+            return op == c.op && std::string_view(path).ends_with(c.pathEnd) ? c.error : 0;
+        });
+        run = inProcess(args);
+    }
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(contains(run.err, withDir(c.says).toStdString().c_str())) << run.err;
+    EXPECT_EQ(dir.read(CardFileName), cards);
+    EXPECT_FALSE(dir.exists(BackupFileName));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CommandLineFileFaults,
+    ::testing::Values(
+        FileFaultCase {"ExportCannotOpen", {"--dir", "DIR", "--export", "csv", "DIR/out.csv"},
+            posix::Operation::Open, "/out.csv", EACCES, "cannot write DIR/out.csv: Permission denied"},
+        FileFaultCase {"ExportCannotWrite", {"--dir", "DIR", "--export", "csv", "DIR/out.csv"},
+            posix::Operation::Write, "", ENOSPC, "cannot write DIR/out.csv: No space left on device"},
+        FileFaultCase {"ExportToStandardOutput", {"--dir", "DIR", "--export", "text", "-"},
+            posix::Operation::Write, "", EPIPE, "cannot write standard output: Broken pipe"},
+        FileFaultCase {"ImportCannotRead", {"--dir", "DIR", "--import", "csv", "DIR/in.csv"},
+            posix::Operation::Read, "", EIO, "cannot read DIR/in.csv: Input/output error"},
+        FileFaultCase {"ImportCannotSave", {"--dir", "DIR", "--import", "csv", "DIR/in.csv"},
+            posix::Operation::Rename, "/quillbox.db", EIO, "Cannot replace DIR/quillbox.db"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace quillbox::test

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
-#include <fcntl.h>
 #include <new>
 #include <optional>
 #include <sys/stat.h>
@@ -139,15 +138,7 @@ int moveAside(const std::string& db, std::string& movedTo)
 {
     for (int attempt = 0; attempt < 100; ++attempt) {
         movedTo = unreadName(db, attempt);
-        int e
-            = ::renameat2(AT_FDCWD, db.c_str(), AT_FDCWD, movedTo.c_str(), RENAME_NOREPLACE) == 0 ? 0 : errno;
-        if (e == EINVAL || e == ENOSYS) {
-            // A file system without the no-replace rename: look first.
-            struct stat st { };
-            if (::lstat(movedTo.c_str(), &st) == 0)
-                continue;
-            e = posix::renameFile(db, movedTo);
-        }
+        const int e = posix::renameNoReplace(db, movedTo);
         if (e != EEXIST)
             return e;
     }
@@ -315,7 +306,7 @@ CardFileSave CardFile::saveInto(const CardCollection& cards, const std::string& 
     const std::string bak = posix::joinPath(home, BackupFileName);
 
     struct stat old { };
-    const bool exists = ::stat(db.c_str(), &old) == 0;
+    const bool exists = posix::fileStatus(db, old) == 0;
     // A card file that could not be read, or that is no file at all (a
     // FIFO, a socket, a device), is neither written through, deleted nor
     // backed up: it moves aside under a name of its own.

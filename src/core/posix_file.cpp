@@ -175,6 +175,52 @@ int syncFile(int fd)
     return rc == 0 ? 0 : errno;
 }
 
+int truncateFile(int fd, off_t size)
+{
+    if (const int e = injected(Operation::Truncate, {}))
+        return e;
+    int rc;
+    do
+        rc = ::ftruncate(fd, size);
+    while (rc != 0 && errno == EINTR);
+    return rc == 0 ? 0 : errno;
+}
+
+int claimSpace(int fd, off_t size)
+{
+    if (const int e = injected(Operation::Allocate, {}))
+        return e;
+    // posix_fallocate returns its error rather than setting errno.
+    const int e = ::posix_fallocate(fd, 0, size);
+    return e == EOPNOTSUPP || e == EINVAL ? 0 : e;
+}
+
+int tryLock(int fd)
+{
+    if (const int e = injected(Operation::Lock, {}))
+        return e;
+    int rc;
+    do
+        rc = ::flock(fd, LOCK_EX | LOCK_NB);
+    while (rc != 0 && errno == EINTR);
+    return rc == 0 ? 0 : errno;
+}
+
+int fileStatus(const std::string& path, struct stat& status)
+{
+    return ::stat(path.c_str(), &status) == 0 ? 0 : errno;
+}
+
+int linkStatus(const std::string& path, struct stat& status)
+{
+    return ::lstat(path.c_str(), &status) == 0 ? 0 : errno;
+}
+
+int mayWrite(const std::string& path)
+{
+    return ::access(path.c_str(), W_OK) == 0 ? 0 : errno;
+}
+
 int readFile(const std::string& path, std::string& bytes, struct stat* status)
 {
     // Look before opening: opening a device may already do something.
@@ -337,6 +383,20 @@ int renameFile(const std::string& from, const std::string& to)
 {
     if (fails(Operation::Rename, to))
         return errno;
+    return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
+}
+
+int renameNoReplace(const std::string& from, const std::string& to)
+{
+    if (fails(Operation::Rename, to))
+        return errno;
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS)
+        return errno;
+    struct stat st { };
+    if (::lstat(to.c_str(), &st) == 0)
+        return EEXIST;
     return ::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
 }
 

@@ -1,7 +1,9 @@
-// The one file layer the card file and the settings file share: whole-file
-// reads and writes, unique temporary files beside a target, atomic
-// replacement, and one way of describing a system error. Every call returns
-// 0 or an errno value; nothing here throws or shows anything.
+// The one file layer of the program: whole-file reads and writes, file
+// status, unique temporary files beside a target, atomic and no-replace
+// renames, truncation, space claims, advisory locks, and one way of
+// describing a system error. Every raw file call of the program is made
+// here, so a test can make any of them fail. Every call returns 0 or an
+// errno value; nothing here throws or shows anything.
 #pragma once
 
 #include <functional>
@@ -18,7 +20,20 @@ std::string describe(int error);
 std::string describeFailure(std::string_view what, const std::string& path, int error);
 
 /// The operations a test may make fail (see setFaultInjector).
-enum class Operation { Open, Read, Write, Sync, Truncate, Rename, Link, Unlink, Chmod, SyncDirectory };
+enum class Operation {
+    Open,
+    Read,
+    Write,
+    Sync,
+    Truncate,
+    Allocate,
+    Rename,
+    Link,
+    Unlink,
+    Chmod,
+    SyncDirectory,
+    Lock
+};
 
 /// Called before each operation with the path it concerns; a non-zero
 /// result makes the operation fail with that errno without doing it. For
@@ -57,6 +72,23 @@ int readAll(int fd, std::string& out, std::size_t sizeHint = 0);
 int writeAll(int fd, std::string_view bytes);
 /// fsync, EINTR retried.
 int syncFile(int fd);
+/// ftruncate: the open file `fd` made `size` bytes long.
+int truncateFile(int fd, off_t size);
+/// Claims disk space for the first `size` bytes of the open file `fd`, so
+/// that writing them cannot run out of space. A file system that cannot
+/// claim space ahead counts as done.
+int claimSpace(int fd, off_t size);
+/// Takes an exclusive advisory lock (flock) on the open file `fd` without
+/// waiting: EWOULDBLOCK when another open file holds it. The lock belongs
+/// to the open file, so two in one process exclude each other too, and it
+/// ends when the file is closed, however the process ends.
+int tryLock(int fd);
+
+/// stat(2) and lstat(2) of `path` into `status`.
+int fileStatus(const std::string& path, struct stat& status);
+int linkStatus(const std::string& path, struct stat& status);
+/// access(2) for writing: 0 when this process may write `path`.
+int mayWrite(const std::string& path);
 
 /// Reads the whole regular file `path` into `bytes`, and its status into
 /// `status` when given. Never opens anything but a regular file, so a
@@ -100,6 +132,10 @@ int writeAndSync(Fd& fd, std::string_view bytes);
 
 /// rename(2), and unlink(2) that keeps errno.
 int renameFile(const std::string& from, const std::string& to);
+/// Renames `from` to `to` only when no file has that name (EEXIST when one
+/// has). Where the file system has no such rename, looks first and then
+/// renames, which another process could race; nothing here does.
+int renameNoReplace(const std::string& from, const std::string& to);
 int removeFile(const std::string& path);
 /// link(2).
 int linkFile(const std::string& from, const std::string& to);

@@ -10,7 +10,6 @@
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace quillbox {
 
@@ -291,12 +290,11 @@ int rewriteInPlace(const std::string& target, std::string_view bytes)
     posix::Fd fd;
     if (const int e = posix::openFile(target, O_WRONLY, fd))
         return e;
-    if (const int e = ::posix_fallocate(fd.get(), 0, static_cast<off_t>(bytes.size()));
-        e != 0 && e != EOPNOTSUPP && e != EINVAL)
+    if (const int e = posix::claimSpace(fd.get(), static_cast<off_t>(bytes.size())))
         return e;
     int error = posix::writeAll(fd.get(), bytes);
-    if (error == 0 && ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0)
-        error = errno;
+    if (error == 0)
+        error = posix::truncateFile(fd.get(), static_cast<off_t>(bytes.size()));
     if (error == 0)
         error = posix::syncFile(fd.get());
     if (const int c = fd.close(); error == 0)
@@ -389,9 +387,10 @@ int ProfileFile::save(const std::string& path) const
 {
     const std::string target = posix::followLinks(path);
     struct stat st { };
-    const bool exists = ::stat(target.c_str(), &st) == 0;
-    if (!exists && errno != ENOENT)
-        return errno;
+    const int statError = posix::fileStatus(target, st);
+    const bool exists = statError == 0;
+    if (!exists && statError != ENOENT)
+        return statError;
     if (exists) {
         if (S_ISDIR(st.st_mode))
             return EISDIR;
@@ -399,8 +398,8 @@ int ProfileFile::save(const std::string& path) const
             return posix::ENOTREGULAR;
         // Replacing by rename would succeed on a read-only file; honour the
         // file's own protection the way an in-place write would.
-        if (::access(target.c_str(), W_OK) != 0)
-            return errno;
+        if (const int e = posix::mayWrite(target))
+            return e;
     }
     const std::string out = bytes();
     if (exists && m_existed && out == m_loaded)

@@ -1,6 +1,7 @@
 #include "core/settings.h"
 
 #include "core/numbers.h"
+#include "core/posix_file.h"
 #include "core/profile_file.h"
 
 #include <string_view>
@@ -79,10 +80,7 @@ CardFont designCardFont(int pixelsPerInch)
 
 SettingsFile::SettingsFile(const std::string& startDirectory)
 {
-    if (startDirectory.empty() || startDirectory.back() == '/')
-        m_path = startDirectory + SettingsFileName;
-    else
-        m_path = startDirectory + '/' + SettingsFileName;
+    m_path = posix::joinPath(startDirectory, SettingsFileName);
 }
 
 int SettingsFile::readTop() const
@@ -95,7 +93,7 @@ const ProfileFile& SettingsFile::loaded() const
     // Start-up asks for Top and then for everything: one read serves both,
     // unless the file has changed in between.
     struct stat now { };
-    const bool exists = ::stat(m_path.c_str(), &now) == 0;
+    const bool exists = posix::fileStatus(m_path, now) == 0;
     const bool same = exists && m_loadedStatus && now.st_ino == m_loadedStatus->st_ino
         && now.st_dev == m_loadedStatus->st_dev && now.st_size == m_loadedStatus->st_size
         && now.st_mtim.tv_sec == m_loadedStatus->st_mtim.tv_sec

@@ -20,6 +20,7 @@
 using namespace quillbox;
 namespace fs = std::filesystem;
 using quillbox::test::cardsOf;
+using quillbox::test::FaultGuard;
 using quillbox::test::makeBox;
 
 namespace {
@@ -29,14 +30,6 @@ std::string record(std::string_view text)
     const auto n = static_cast<std::uint16_t>(text.size() + 1);
     return std::string {static_cast<char>(n & 0xFF), static_cast<char>(n >> 8)} + std::string(text) + '\0';
 }
-
-/// Removes any injected fault when a test ends, however it ends.
-struct FaultGuard {
-    explicit FaultGuard(posix::FaultInjector injector) { posix::setFaultInjector(std::move(injector)); }
-    ~FaultGuard() { posix::setFaultInjector({}); }
-    FaultGuard(const FaultGuard&) = delete;
-    FaultGuard& operator=(const FaultGuard&) = delete;
-};
 
 class CardFileFaults : public ::testing::Test {
 protected:
@@ -104,6 +97,33 @@ TEST_F(CardFileFaults, UnreadFileIsNotDeletedWhenTheBoxEndsEmpty)
     const CardFileSave saved = file.SaveCardFile(*box);
     EXPECT_TRUE(saved.ok) << saved.error;
     EXPECT_EQ(dir.read(CardFileName), record("Precious\r\n"));
+}
+
+TEST_F(CardFileFaults, FailedMoveAsideChangesNothingAndTheNextSaveMovesIt)
+{
+    dir.write(CardFileName, record("Precious\r\n"));
+    {
+        const FaultGuard failReads(
+            [](posix::Operation op, const std::string&) { return op == posix::Operation::Read ? EIO : 0; });
+        file.LoadCardFile(*box);
+    }
+    box = makeBox({"New\r\n"});
+    CardFileSave saved;
+    {
+        const FaultGuard failMoveAside([](posix::Operation op, const std::string& path) {
+            return op == posix::Operation::Rename && path.find(".unread-") != std::string::npos ? EIO : 0;
+        });
+        saved = file.SaveCardFile(*box);
+    }
+    EXPECT_FALSE(saved.ok);
+    EXPECT_EQ(saved.error, posix::describeFailure("Cannot move aside the unread", file.cardFilePath(), EIO));
+    EXPECT_EQ(dir.read(CardFileName), record("Precious\r\n"));
+    EXPECT_TRUE(namesBesides().empty()) << "a failed save leaves nothing behind";
+
+    const CardFileSave next = file.SaveCardFile(*box);
+    ASSERT_TRUE(next.ok) << next.error;
+    EXPECT_EQ(dir.read(posix::fileNameOf(next.movedAside)), record("Precious\r\n"));
+    EXPECT_EQ(dir.read(CardFileName), record("New\r\n"));
 }
 
 TEST_F(CardFileFaults, FileWithoutReadPermissionIsKeptAside)

@@ -1,11 +1,14 @@
-// Helpers the core tests share for building and reading card collections.
+// Helpers the core tests share for building and reading card collections,
+// and for making the file layer fail.
 #pragma once
 
 #include "core/card_file.h"
 #include "core/card_table.h"
+#include "core/posix_file.h"
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillbox::test {
@@ -39,5 +42,14 @@ inline std::vector<std::string> savedCards(const std::string& directory)
     file.LoadCardFile(*box);
     return cardsOf(*box);
 }
+
+/// Makes the file layer fail as `injector` says until the guard ends,
+/// however the test ends.
+struct FaultGuard {
+    explicit FaultGuard(posix::FaultInjector injector) { posix::setFaultInjector(std::move(injector)); }
+    ~FaultGuard() { posix::setFaultInjector({}); }
+    FaultGuard(const FaultGuard&) = delete;
+    FaultGuard& operator=(const FaultGuard&) = delete;
+};
 
 } // namespace quillbox::test

@@ -1,4 +1,5 @@
 #include "core/profile_file.h"
+#include "core_test_util.h"
 #include "support/temp_dir.h"
 #include "unprivileged.h"
 
@@ -319,6 +320,41 @@ TEST_F(ProfileWriteFile, WritableFileInReadOnlyDirectoryIsRewrittenInPlace)
     EXPECT_EQ(run.failure, "");
     EXPECT_EQ(m_dir.read(IniName), "[S]\r\nk=22\r\nlong=short\r\n");
 }
+
+struct InPlaceStep {
+    const char* name;
+    posix::Operation op;
+};
+
+void PrintTo(const InPlaceStep& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ProfileInPlaceStep : public ProfileWriteFile, public testing::WithParamInterface<InPlaceStep> { };
+
+// A refused rename sends the write in place; each of its steps reports its
+// own failure rather than a file cut short reported as written.
+TEST_P(ProfileInPlaceStep, FailureIsReported)
+{
+    m_dir.write(IniName, "[S]\r\nk=1\r\nlong=a value longer than the new file's tail\r\n");
+    ProfileWrite result;
+    {
+        const test::FaultGuard fail([](posix::Operation op, const std::string&) {
+            return op == posix::Operation::Rename ? EACCES : op == GetParam().op ? EIO : 0;
+        });
+        result
+            = WritePrivateProfileStrings(std::array<ProfileEntry, 1> {{{"S", "long", "short"}}}, iniPath());
+    }
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find(posix::describe(EIO)), std::string::npos) << result.error;
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, ProfileInPlaceStep,
+    testing::Values(InPlaceStep {"ClaimSpace", posix::Operation::Allocate},
+        InPlaceStep {"Write", posix::Operation::Write}, InPlaceStep {"Truncate", posix::Operation::Truncate},
+        InPlaceStep {"Sync", posix::Operation::Sync}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // ---- Files in other encodings --------------------------------------------
 

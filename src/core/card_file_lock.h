@@ -4,6 +4,8 @@
 // so a crashed run never blocks the next.
 #pragma once
 
+#include "core/posix_file.h"
+
 #include <string>
 
 namespace quillbox {
@@ -32,7 +34,8 @@ public:
     const std::string& error() const noexcept { return m_error; }
 
 private:
-    int m_fd = -1;
+    /// Open while the lock is held; closing it releases the lock.
+    posix::Fd m_fd;
     State m_state = State::Unavailable;
     std::string m_error;
 };
