@@ -1,10 +1,10 @@
 // The card list and the search window with 2000 cards: opening the list
 // (Cards, List) and a Find First that scans every card without a hit.
 #include "Main.h"
-#include "Program.h"
 #include "Search.h"
 #include "bench_support.h"
 #include "list.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -23,7 +23,7 @@ public:
         m_program.showMainWindow();
         QApplication::processEvents();
     }
-    AppContext& app() { return m_program.app(); }
+    WindowRegistry& windows() { return m_program.windows(); }
 
 private:
     bench::SampleCardDir m_dir;
@@ -33,7 +33,7 @@ private:
 void BM_CardList_Open2000(benchmark::State& state)
 {
     BenchProgram program;
-    AppContext& app = program.app();
+    WindowRegistry& app = program.windows();
     for (auto _ : state) {
         app.Form1->List1Click();
         QApplication::processEvents();
@@ -51,7 +51,7 @@ BENCHMARK(BM_CardList_Open2000)->Unit(benchmark::kMillisecond);
 void BM_Search_FindFirstNoMatch2000(benchmark::State& state)
 {
     BenchProgram program;
-    AppContext& app = program.app();
+    WindowRegistry& app = program.windows();
     app.form4()->Edit1->setText(QStringLiteral("no card holds this text"));
     const int shown = app.Form1->cards().CurrentCard;
     for (auto _ : state)

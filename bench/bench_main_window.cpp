@@ -2,10 +2,10 @@
 // navigation handler and a stored edit, against the floor of a bare window
 // with a text box; and the peak memory of both, measured in child processes.
 #include "Main.h"
-#include "Program.h"
 #include "bench_support.h"
 #include "platform/card_memo.h"
 #include "platform/tab_strip.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -58,7 +58,7 @@ void BM_MainWindow_StartToFirstCard(benchmark::State& state)
         program->showMainWindow();
         settle();
         state.PauseTiming();
-        if (program->app().Form1->cards().CardCount != MaxCards)
+        if (program->windows().Form1->cards().CardCount != MaxCards)
             state.SkipWithError("the card file did not load");
         program.reset();
         settle();
@@ -78,7 +78,7 @@ struct ShownProgram {
         program.showMainWindow();
         settle();
     }
-    TForm1& main() { return *program.app().Form1; }
+    TForm1& main() { return *program.windows().Form1; }
 };
 
 template<void (TForm1::*Handler)()> void BM_Handler(benchmark::State& state)

@@ -1,12 +1,12 @@
 // Print Address Book of the 2000-card sample to a PDF file, against the
 // floor of QTextDocument::print of the same 2000 texts to a PDF at the same
 // resolution.
-#include "CardPrinting.h"
 #include "Main.h"
-#include "Program.h"
 #include "bench_support.h"
 #include "platform/printer.h"
 #include "platform/text_codec.h"
+#include "printing/card_printing.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QDir>
@@ -47,9 +47,9 @@ void BM_PrintAddressBook_2000ToPdf(benchmark::State& state)
     Services services = bench::silentServices();
     services.printer = &printer;
     Program program(dir.path(), services);
-    TForm1& form = *program.app().Form1;
+    TForm1& form = *program.windows().Form1;
     for (auto _ : state) {
-        printAddressBook(form, program.app());
+        printAddressBook(form, program.app().services);
         state.PauseTiming();
         removePdfs(dir.path());
         state.ResumeTiming();
@@ -67,7 +67,7 @@ void BM_Floor_TextDocumentPrint_2000ToPdf(benchmark::State& state)
     std::vector<QString> texts;
     {
         Program program(dir.path(), bench::silentServices());
-        const CardCollection& cards = program.app().Form1->cards();
+        const CardCollection& cards = program.windows().Form1->cards();
         for (int i = 1; i <= cards.CardCount; ++i)
             texts.push_back(toQString(cards.card(i)));
     }

@@ -1,6 +1,5 @@
 #include "Aboutbox.h"
 
-#include "AppContext.h"
 #include "core/version.h"
 #include "platform/help_topic.h"
 #include "platform/screen_metrics.h"
@@ -49,9 +48,8 @@ QPixmap programIcon()
 
 } // namespace
 
-TAboutBox1::TAboutBox1(AppContext& app, QWidget* parent)
+TAboutBox1::TAboutBox1(QWidget* parent)
     : QDialog(parent)
-    , m_app(app)
 {
     setObjectName(QStringLiteral("AboutBox1"));
     setWindowTitle(QStringLiteral("About Quillbox"));

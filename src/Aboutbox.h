@@ -8,12 +8,11 @@ class QLabel;
 class QPushButton;
 
 namespace quillbox {
-struct AppContext;
 
 class TAboutBox1 : public QDialog {
     Q_OBJECT
 public:
-    explicit TAboutBox1(AppContext& app, QWidget* parent = nullptr);
+    explicit TAboutBox1(QWidget* parent = nullptr);
 
     QLabel* ProgramIcon = nullptr;
     QLabel* ProductName = nullptr;
@@ -23,9 +22,6 @@ public:
 protected:
     /// Centres the box on the screen at each opening.
     void showEvent(QShowEvent* event) override;
-
-private:
-    [[maybe_unused]] AppContext& m_app;
 };
 
 } // namespace quillbox

@@ -1,10 +1,11 @@
 #include "Main.h"
 
 #include "Aboutbox.h"
+#include "PrintLab.h"
 #include "Retnaddr.h"
 #include "Search.h"
-#include "core/numbers.h"
 #include "list.h"
+#include "platform/card_font.h"
 #include "platform/card_memo.h"
 #include "platform/dialogs.h"
 #include "platform/focus_cycle.h"
@@ -15,13 +16,14 @@
 #include "platform/tab_strip.h"
 #include "platform/text_codec.h"
 #include "platform/window_placement.h"
+#include "printing/card_printing.h"
+#include "window_registry.h"
 #include "window_util.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHash>
-#include <QImage>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -77,28 +79,6 @@ std::vector<ToolPicture> readToolPictures()
     return pictures;
 }
 
-QColor colorFromSetting(std::int32_t value)
-{
-    if (value & SystemColorFlag)
-        return QApplication::palette().color(QPalette::WindowText);
-    const auto v = static_cast<std::uint32_t>(value);
-    return QColor(
-        static_cast<int>(v & 0xFF), static_cast<int>((v >> 8) & 0xFF), static_cast<int>((v >> 16) & 0xFF));
-}
-
-std::int32_t settingFromColor(const QColor& c)
-{
-    return static_cast<std::int32_t>(static_cast<std::uint32_t>(c.red())
-        | (static_cast<std::uint32_t>(c.green()) << 8) | (static_cast<std::uint32_t>(c.blue()) << 16));
-}
-
-/// Pixel height of a point size on this screen, as the classic font height
-/// (negative: character height without internal leading).
-int heightForSize(int points)
-{
-    return -mulDiv(points, screenPixelsPerInch(), 72);
-}
-
 /// The fonts of the window's fixed widgets, by character height (negative,
 /// as the design gives them), made once and shared.
 QFont designFont(const QString& face, int height, bool bold = false)
@@ -122,31 +102,12 @@ protected:
     QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
 };
 
-QFont qfontFromCardFont(const CardFont& f)
-{
-    QFont font = fontByHeight(toQString(f.name), f.height, f.bold);
-    font.setItalic(f.italic);
-    font.setUnderline(f.underline);
-    font.setStrikeOut(f.strikeout);
-    switch (f.pitch) {
-    case FontPitch::Fixed:
-        font.setFixedPitch(true);
-        font.setStyleHint(QFont::TypeWriter);
-        break;
-    case FontPitch::Variable:
-        font.setFixedPitch(false);
-        break;
-    case FontPitch::Default:
-        break;
-    }
-    return font;
-}
-
 } // namespace
 
-TForm1::TForm1(AppContext& app, QWidget* parent)
+TForm1::TForm1(AppContext& app, WindowRegistry& windows, QWidget* parent)
     : QMainWindow(parent)
     , m_app(app)
+    , m_windows(windows)
     , m_cardFile(app.StartDirectory)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -483,13 +444,8 @@ void TForm1::applyCardFont()
 {
     Memo1->setFont(qfontFromCardFont(m_cardFont));
     QPalette pal = Memo1->palette();
-    pal.setColor(QPalette::Text, colorFromSetting(m_cardFont.color));
+    pal.setColor(QPalette::Text, cardFontColor(m_cardFont));
     Memo1->setPalette(pal);
-}
-
-QColor TForm1::cardFontColor() const
-{
-    return colorFromSetting(m_cardFont.color);
 }
 
 // ---------------------------------------------------------------------------
@@ -527,7 +483,7 @@ void TForm1::FormCreate()
     litealpha();
     NotOnTop = true;
     showCount();
-    m_app.MainPlacementAtStart = framePlacementWanted();
+    m_app.mainPlacementAtStart = framePlacementWanted();
 }
 
 WindowPlacement TForm1::framePlacementWanted() const
@@ -589,7 +545,7 @@ void TForm1::FormResize()
 void TForm1::FormClose()
 {
     textchange();
-    if (m_box.cards().CardsChanged && !m_app.ReadOnly)
+    if (m_box.cards().CardsChanged && !m_app.readOnly)
         saveCardsAtClose();
     const SettingsWrite written = m_app.settingsFile().writeLastCard(m_box.current());
     if (!written.ok)
@@ -685,7 +641,7 @@ void TForm1::focusWindowChanged(QWindow* now)
     // Only a return from the program's own modeless windows counts; modal
     // boxes and other programs do not re-run the activation.
     auto wasFocused = [before](QWidget* w) { return w && before && w->windowHandle() == before; };
-    if (wasFocused(m_app.Form4) || wasFocused(m_app.Form2))
+    if (wasFocused(m_windows.Form4) || wasFocused(m_windows.Form2))
         FormActivate();
 }
 
@@ -1011,24 +967,9 @@ void TForm1::Setfont1Click()
         // name the settings keep, so that an unchanged face keeps it.
         QFont current = Memo1->font();
         current.setFamily(toQString(m_cardFont.name));
-        const FontChoice initial {current, cardFontColor()};
+        const FontChoice initial {current, cardFontColor(m_cardFont)};
         if (const std::optional<FontChoice> chosen = chooser->chooseFont(this, initial)) {
-            CardFont f = m_cardFont;
-            f.name = fromQString(chosen->font.family());
-            int points = chosen->font.pointSize();
-            if (points <= 0 && chosen->font.pixelSize() > 0)
-                points = mulDiv(chosen->font.pixelSize(), 72, screenPixelsPerInch());
-            if (points > 0)
-                f.size = points;
-            f.height = heightForSize(f.size);
-            f.bold = chosen->font.bold();
-            f.italic = chosen->font.italic();
-            f.underline = chosen->font.underline();
-            f.strikeout = chosen->font.strikeOut();
-            // The window-text colour stays a system colour, so it follows the theme.
-            if (chosen->color.isValid() && chosen->color != cardFontColor())
-                f.color = settingFromColor(chosen->color);
-            m_cardFont = f;
+            m_cardFont = cardFontFromChoice(m_cardFont, *chosen);
             applyCardFont();
         }
     }
@@ -1056,7 +997,7 @@ void TForm1::AlwaysonTop1Click()
 
 void TForm1::Search1Click()
 {
-    TForm4* search = m_app.form4();
+    TForm4* search = m_windows.form4();
     if (!search)
         return;
     search->show();
@@ -1066,7 +1007,7 @@ void TForm1::Search1Click()
 
 void TForm1::List1Click()
 {
-    TForm2* cardList = m_app.form2();
+    TForm2* cardList = m_windows.form2();
     if (!cardList)
         return;
     cardList->fill();
@@ -1075,9 +1016,59 @@ void TForm1::List1Click()
     cardList->activateWindow();
 }
 
+// ---------------------------------------------------------------------------
+// Printing
+
+void TForm1::Print1Click()
+{
+    printCardListing(*this, m_app.services, m_app.printChoice);
+}
+
+void TForm1::Setup1Click()
+{
+    setUpPrinter(m_app.services, this);
+}
+
+void TForm1::PrintEnvelope1Click()
+{
+    if (!refusedWhileEnteringNewCard())
+        openLabelDialog(LabelStock::Envelope, labelText(*Memo1));
+}
+
+void TForm1::PrintLabel1Click()
+{
+    openLabelDialog(LabelStock::Labels133x4, labelText(*Memo1));
+}
+
+void TForm1::PrintAddressBook1Click()
+{
+    printAddressBook(*this, m_app.services);
+}
+
+void TForm1::PrintCard1Click()
+{
+    printShownCard(*this, m_app.services);
+}
+
+void TForm1::PrintaLabel1Click()
+{
+    openLabelDialog(LabelStock::Labels133x4, std::string());
+}
+
+void TForm1::PrintanEnvelope1Click()
+{
+    openLabelDialog(LabelStock::Envelope, std::string());
+}
+
+void TForm1::openLabelDialog(LabelStock stock, const std::string& text)
+{
+    if (TForm3* labels = m_windows.form3())
+        labels->openFor(stock, text);
+}
+
 void TForm1::ReturnAddress1Click()
 {
-    if (TForm5* returnAddress = m_app.form5())
+    if (TForm5* returnAddress = m_windows.form5())
         returnAddress->exec();
 }
 
@@ -1089,7 +1080,7 @@ void TForm1::Index1Click()
 
 void TForm1::About1Click()
 {
-    if (TAboutBox1* about = m_app.aboutBox1())
+    if (TAboutBox1* about = m_windows.aboutBox1())
         about->exec();
 }
 

@@ -2,10 +2,11 @@
 // the tool buttons and the counter panel; the card box and its commands.
 #pragma once
 
-#include "AppContext.h"
-#include "CardWindow.h"
+#include "app_context.h"
+#include "card_window.h"
 #include "core/card_box.h"
 #include "core/card_file.h"
+#include "core/print_layout.h"
 #include "core/settings.h"
 
 #include <QColor>
@@ -27,6 +28,7 @@ namespace quillbox {
 class CardMemo;
 class GuardedTabBar;
 class TabbedNotebook;
+struct WindowRegistry;
 
 struct ToolPicture;
 
@@ -35,7 +37,8 @@ class TForm1 : public QMainWindow, public CardWindow {
 public:
     /// Builds the window and runs FormCreate: loads the card file from
     /// app.StartDirectory, reads or writes the settings, shows the card.
-    explicit TForm1(AppContext& app, QWidget* parent = nullptr);
+    /// `windows` gives the other windows, which this one opens.
+    TForm1(AppContext& app, WindowRegistry& windows, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // --- The card box (module state) ---
@@ -193,7 +196,8 @@ private:
     void applyFramePlacement(const WindowPlacement& placement);
     void correctFrameSize();
     void applyCardFont();
-    QColor cardFontColor() const;
+    /// Selects `stock` in the label dialog, gives it `text` and shows it.
+    void openLabelDialog(LabelStock stock, const std::string& text);
 
     void reportCardFileLoad(const CardFileLoad& load);
     /// Saves the cards; on failure offers to retry, to save elsewhere or to
@@ -205,6 +209,7 @@ private:
     void focusWindowChanged(QWindow* window);
 
     AppContext& m_app;
+    WindowRegistry& m_windows;
     CardBox m_box;
     CardFile m_cardFile;
     CardFont m_cardFont;

@@ -1,13 +1,13 @@
 #include "PrintLab.h"
 
-#include "AppContext.h"
-#include "CardPrinting.h"
+#include "app_context.h"
 #include "core/numbers.h"
 #include "platform/card_memo.h"
 #include "platform/dialogs.h"
 #include "platform/message_box.h"
 #include "platform/screen_metrics.h"
 #include "platform/text_codec.h"
+#include "printing/card_printing.h"
 #include "window_util.h"
 
 #include <QCheckBox>
@@ -249,7 +249,7 @@ void TForm3::BitBtn1Click()
 
 void TForm3::BitBtn2Click()
 {
-    setUpPrinter(m_app, this);
+    setUpPrinter(m_app.services, this);
 }
 
 std::string TForm3::printText()
@@ -291,7 +291,7 @@ void TForm3::BitBtn3Click()
     if (job.withReturnAddress)
         job.returnAddress = returnAddressText(m_app.ReturnAddressLines);
     const bool ok = printLabelJob(*printer, job, [this] { return printText(); });
-    reportPrintJob(m_app, this, ok);
+    reportPrintJob(m_app.services, this, ok);
 }
 
 void TForm3::BitBtn4Click()

@@ -1,7 +1,6 @@
 // Program entry: reads the whole command line before anything else, so that
 // --help, --version, --export, --import and every usage error work without a
 // display; then wires the real platform services and runs the window.
-#include "Program.h"
 #include "command_line.h"
 #include "core/version.h"
 #include "platform/dialogs.h"
@@ -12,6 +11,7 @@
 #include "platform/printer.h"
 #include "platform/screen_metrics.h"
 #include "platform/text_codec.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,6 +1,6 @@
 #include "Retnaddr.h"
 
-#include "AppContext.h"
+#include "app_context.h"
 #include "platform/card_memo.h"
 #include "platform/help_topic.h"
 #include "platform/message_box.h"

@@ -1,7 +1,7 @@
 #include "Search.h"
 
-#include "AppContext.h"
-#include "CardWindow.h"
+#include "app_context.h"
+#include "card_window.h"
 #include "core/card_box.h"
 #include "platform/card_memo.h"
 #include "platform/help_topic.h"
@@ -35,9 +35,10 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-TForm4::TForm4(AppContext& app, QWidget* parent)
+TForm4::TForm4(AppContext& app, CardWindow& main, QWidget* parent)
     : QWidget(parent)
     , m_app(app)
+    , m_main(main)
 {
     setObjectName(QStringLiteral("Form4"));
     // Modeless and above every window, so it can stay open while cards are
@@ -83,9 +84,9 @@ TForm4::TForm4(AppContext& app, QWidget* parent)
 void TForm4::FormCreate()
 {
     // From where the main window stood at start, not where it is now.
-    if (!m_app.MainPlacementAtStart)
+    if (!m_app.mainPlacementAtStart)
         return;
-    const WindowPlacement& main = *m_app.MainPlacementAtStart;
+    const WindowPlacement& main = *m_app.mainPlacementAtStart;
     move(main.left, main.top + main.height - 115);
 }
 
@@ -124,7 +125,7 @@ void TForm4::keyPressEvent(QKeyEvent* event)
 
 void TForm4::find(bool next)
 {
-    CardWindow& main = *m_app.cardWindow;
+    CardWindow& main = m_main;
     // A search would leave the new card's entry without filing or ending it.
     if (main.refusedWhileEnteringNewCard())
         return;

@@ -9,13 +9,15 @@ class QPushButton;
 
 namespace quillbox {
 struct AppContext;
+class CardWindow;
 
 class TForm4 : public QWidget {
     Q_OBJECT
 public:
     /// Runs FormCreate, which places the window over the lower part of the
-    /// main window as start-up placed it (app.MainPlacementAtStart).
-    explicit TForm4(AppContext& app, QWidget* parent = nullptr);
+    /// main window as start-up placed it (app.mainPlacementAtStart).
+    /// `main` is the main window, whose cards are searched.
+    TForm4(AppContext& app, CardWindow& main, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;
     QLineEdit* Edit1 = nullptr;
@@ -41,6 +43,7 @@ private:
     void notFound();
 
     AppContext& m_app;
+    CardWindow& m_main;
 };
 
 } // namespace quillbox

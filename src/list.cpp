@@ -1,7 +1,6 @@
 #include "list.h"
 
-#include "AppContext.h"
-#include "CardWindow.h"
+#include "card_window.h"
 #include "core/card_box.h"
 #include "platform/help_topic.h"
 #include "platform/screen_metrics.h"
@@ -74,9 +73,9 @@ public:
 
 } // namespace
 
-TForm2::TForm2(AppContext& app, QWidget* parent)
+TForm2::TForm2(CardWindow& main, QWidget* parent)
     : QWidget(parent)
-    , m_app(app)
+    , m_main(main)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowFlags(Qt::Window);
@@ -120,7 +119,7 @@ TForm2::TForm2(AppContext& app, QWidget* parent)
 
 void TForm2::fill()
 {
-    const CardBox& box = m_app.cardWindow->cardBox();
+    const CardBox& box = m_main.cardBox();
     const QSignalBlocker quiet(ListBox1);
     ListBox1->clear();
     QStringList rows;
@@ -134,7 +133,7 @@ void TForm2::fill()
 
 void TForm2::ListBox1Click()
 {
-    CardWindow& main = *m_app.cardWindow;
+    CardWindow& main = m_main;
     const CardBox& box = main.cardBox();
     const int row = ListBox1->currentRow();
     if (row < 0 || row >= box.count())
@@ -156,7 +155,7 @@ void TForm2::ListBox1Click()
         // A mouse press goes on to select the row under the pointer after
         // this handler; select the chosen card again once it is done.
         QTimer::singleShot(0, this, [this, target] {
-            if (isVisible() && m_app.cardWindow->cardBox().current() == target)
+            if (isVisible() && m_main.cardBox().current() == target)
                 selectRow(target - 1);
         });
     }
@@ -164,7 +163,7 @@ void TForm2::ListBox1Click()
 
 void TForm2::refreshRows(int first, int last)
 {
-    const CardBox& box = m_app.cardWindow->cardBox();
+    const CardBox& box = m_main.cardBox();
     for (int i = std::max(first, 1); i <= last; ++i) {
         if (QListWidgetItem* item = ListBox1->item(i - 1))
             item->setText(toQString(box.firstline(i, true)));
@@ -185,7 +184,7 @@ void TForm2::FormDeactivate()
 
 void TForm2::SpeedButton1Click()
 {
-    m_app.cardWindow->focusCardMemo();
+    m_main.focusCardMemo();
     close();
 }
 

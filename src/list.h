@@ -9,12 +9,13 @@ class QToolButton;
 class QWindow;
 
 namespace quillbox {
-struct AppContext;
+class CardWindow;
 
 class TForm2 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm2(AppContext& app, QWidget* parent = nullptr);
+    /// `main` is the main window, whose cards the list shows.
+    explicit TForm2(CardWindow& main, QWidget* parent = nullptr);
 
     QLabel* Label1 = nullptr;
     QToolButton* SpeedButton1 = nullptr;
@@ -45,7 +46,7 @@ private:
     /// Selects a row without running ListBox1Click.
     void selectRow(int row);
 
-    AppContext& m_app;
+    CardWindow& m_main;
     /// True once the list has had the focus since it was shown.
     bool m_hadFocus = false;
 };

@@ -19,7 +19,7 @@ protected:
         m_program.writeCards({"Able\r\n"});
         m_program.startAndShow();
     }
-    TAboutBox1& box() { return *m_program.app().aboutBox1(); }
+    TAboutBox1& box() { return *m_program.windows().aboutBox1(); }
     test::TestProgram m_program;
 };
 

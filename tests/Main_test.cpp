@@ -647,7 +647,7 @@ TEST_F(MainWindowTest, ListShowsEveryFirstLineWithTheShownCardSelected)
 {
     startWith(numberedCards(5), 3);
     chooseMenuEntry(m().List1);
-    QListWidget* list = p.app().form2()->ListBox1;
+    QListWidget* list = p.windows().form2()->ListBox1;
     ASSERT_EQ(list->count(), 5);
     EXPECT_EQ(list->item(4)->text(), QStringLiteral("Card 005"));
     EXPECT_EQ(list->currentRow(), 2);

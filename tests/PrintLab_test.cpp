@@ -28,7 +28,7 @@ protected:
         m_program.messages().clear();
     }
     TForm1& form() { return m_program.main(); }
-    TForm3& dialog() { return *m_program.app().form3(); }
+    TForm3& dialog() { return *m_program.windows().form3(); }
     test::RecordingDevice& printer() { return m_program.fakes().printer; }
     /// Opens the dialog as the commands do, but modeless so the test can act.
     void open(LabelStock stock, const std::string& text)

@@ -25,7 +25,7 @@ protected:
         m_program.startAndShow();
         m_program.messages().clear();
     }
-    TForm5& dialog() { return *m_program.app().form5(); }
+    TForm5& dialog() { return *m_program.windows().form5(); }
     Lines& kept() { return m_program.app().ReturnAddressLines; }
     Lines onDisk() { return SettingsFile(m_program.dir().str()).readReturnAddress(); }
     /// Opens the dialog (modeless, so the test can act on it).

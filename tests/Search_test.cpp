@@ -28,7 +28,7 @@ protected:
         m_program.main().Search1Click();
     }
     TForm1& main() { return m_program.main(); }
-    TForm4& search() { return *m_program.app().form4(); }
+    TForm4& search() { return *m_program.windows().form4(); }
     const CardCollection& cards() { return main().cards(); }
     void findFirst(const QString& text)
     {
@@ -209,7 +209,7 @@ TEST_F(SearchWindow, PlacedOnceFromWhereTheMainWindowStoodAtStart)
     // The settings put the main window's frame at 100,100, 465 by 338; it is
     // moved before Search is first chosen, which makes the search window.
     m_program.startWith(AbleBaker, 1);
-    ASSERT_EQ(m_program.app().Form4, nullptr);
+    ASSERT_EQ(m_program.windows().Form4, nullptr);
     main().move(40, 60);
     main().Search1Click();
     const QPoint placed(100, 100 + 338 - 115);

@@ -30,7 +30,7 @@ TEST(CardFileLockTest, SecondWindowRunsReadOnlyAndTheFirstKeepsItsEdits)
         TestProgram first;
         first.writeCards(TwoCards);
         first.startAndShow();
-        ASSERT_FALSE(first.app().ReadOnly);
+        ASSERT_FALSE(first.app().readOnly);
 
         FakeServices secondFakes;
         secondFakes.messages.answerChoice(0);
@@ -41,20 +41,20 @@ TEST(CardFileLockTest, SecondWindowRunsReadOnlyAndTheFirstKeepsItsEdits)
         EXPECT_EQ(asked.buttons, (QStringList {QStringLiteral("Open &Read-Only"), QStringLiteral("&Quit")}));
         EXPECT_EQ(asked.escapeIndex, 1);
         ASSERT_FALSE(second.declined());
-        EXPECT_TRUE(second.app().ReadOnly);
-        EXPECT_EQ(second.app().Form1->windowTitle(), QStringLiteral("Quillbox v 2.0 (read-only)"));
+        EXPECT_TRUE(second.app().readOnly);
+        EXPECT_EQ(second.windows().Form1->windowTitle(), QStringLiteral("Quillbox v 2.0 (read-only)"));
         EXPECT_EQ(first.main().windowTitle(), QStringLiteral("Quillbox v 2.0"));
         second.showMainWindow();
         QApplication::processEvents();
 
         typeOnCard(first.main(), "First ");
-        typeOnCard(*second.app().Form1, "Second ");
+        typeOnCard(*second.windows().Form1, "Second ");
         if (secondClosesFirst) {
-            second.app().Form1->close();
+            second.windows().Form1->close();
             first.close();
         } else {
             first.close();
-            second.app().Form1->close();
+            second.windows().Form1->close();
         }
         QApplication::processEvents();
         EXPECT_EQ(savedCards(first.dir().str()), (std::vector<std::string> {"First Adams\r\n", "Zed\r\n"}));
@@ -72,7 +72,7 @@ TEST(CardFileLockTest, QuittingMakesNoWindow)
     secondFakes.messages.answerChoice(1);
     Program second(first.dir().str(), secondFakes.services());
     EXPECT_TRUE(second.declined());
-    EXPECT_EQ(second.app().Form1, nullptr);
+    EXPECT_EQ(second.windows().Form1, nullptr);
     second.showMainWindow(); // nothing to show, no crash
 }
 
@@ -112,7 +112,7 @@ TEST(CardFileLockTest, NextRunAfterTheFirstEndsIsAskedNothing)
     FakeServices fakes;
     Program next(dir.str(), fakes.services());
     EXPECT_FALSE(next.declined());
-    EXPECT_FALSE(next.app().ReadOnly);
+    EXPECT_FALSE(next.app().readOnly);
     EXPECT_TRUE(fakes.messages.chosen.empty());
 }
 

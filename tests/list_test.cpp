@@ -34,7 +34,7 @@ protected:
         list().ListBox1->setFocus();
     }
     TForm1& main() { return m_program.main(); }
-    TForm2& list() { return *m_program.app().form2(); }
+    TForm2& list() { return *m_program.windows().form2(); }
     const CardCollection& cards() { return main().cards(); }
     QStringList rows()
     {

@@ -89,7 +89,7 @@ void TestProgram::startWith(const std::vector<std::string>& cards, int lastCard)
 
 TForm1& TestProgram::main() const
 {
-    return *m_program->app().Form1;
+    return *m_program->windows().Form1;
 }
 
 void TestProgram::close()

@@ -2,7 +2,7 @@
 // card file of the test's making, and clicks on the real widgets.
 #pragma once
 
-#include "Program.h"
+#include "program.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
 
@@ -55,6 +55,7 @@ public:
 
     TForm1& main() const;
     AppContext& app() const { return m_program->app(); }
+    WindowRegistry& windows() const { return m_program->windows(); }
     Program& program() const { return *m_program; }
     FakeMessageBoxes& messages() { return m_fakes.messages; }
     FakeServices& fakes() { return m_fakes; }

@@ -227,7 +227,7 @@ TEST(CommandKeysInTextBoxes, AltLetterChangesNothingAltGrStillTypes)
     TestProgram p;
     p.startWith({"Able\r\n5 Baker Rd\r\n", "Baker\r\n1 Main St\r\n"}, 1);
     TForm1& m = p.main();
-    TForm4& search = *p.app().form4();
+    TForm4& search = *p.windows().form4();
     search.Edit1->setText(QStringLiteral("Baker"));
     clickButton(search.BitBtn1);
     ASSERT_EQ(m.Memo1->selLength(), 5);
@@ -250,7 +250,7 @@ TEST(CommandKeysInTextBoxes, AltLetterChangesNothingAltGrStillTypes)
     searchBox->selectAll();
     QTest::keyClick(searchBox, Qt::Key_X, Qt::AltModifier);
     EXPECT_EQ(searchBox->text(), QStringLiteral("Baker"));
-    CardMemo* address = p.app().form5()->Memo2;
+    CardMemo* address = p.windows().form5()->Memo2;
     address->setText("Me\r\n");
     QTest::keyClick(address, Qt::Key_N, Qt::AltModifier);
     QTest::keyClick(address, Qt::Key_E, Qt::MetaModifier);
@@ -340,10 +340,10 @@ TEST(ScreenReader, ReadsEveryLabelAsShown)
     }
 
     expectReadAsShown(&m);
-    expectReadAsShown(p.app().form2());
-    expectReadAsShown(p.app().form4());
-    expectReadAsShown(p.app().form5());
-    expectReadAsShown(p.app().aboutBox1());
+    expectReadAsShown(p.windows().form2());
+    expectReadAsShown(p.windows().form4());
+    expectReadAsShown(p.windows().form5());
+    expectReadAsShown(p.windows().aboutBox1());
 }
 
 // --- Keyboard order -----------------------------------------------------------------

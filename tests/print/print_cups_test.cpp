@@ -204,7 +204,7 @@ TEST_F(CupsQueue, CardListingAndAddressBook)
 TEST_F(CupsQueue, EnvelopeAndLabels)
 {
     m_program.app().ReturnAddressLines = {"Ann Smith", "", "1 Elm St", "Springfield"};
-    TForm3& labels = *m_program.app().form3();
+    TForm3& labels = *m_program.windows().form3();
     labels.prepare(LabelStock::Envelope, "Bob Jones\r\n2 Oak Ave");
     labels.show();
     labels.CheckBox1->setChecked(true);

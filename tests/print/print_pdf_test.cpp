@@ -94,7 +94,7 @@ TEST_F(NoPrinter, EveryCommandLeavesAPdfNamedAfterItsJobAndSaysWhere)
     expectToldAbout(file("Printing Address Book.pdf"));
 
     // The label dialog's jobs carry the last title.
-    TForm3& labels = *m_program.app().form3();
+    TForm3& labels = *m_program.windows().form3();
     labels.prepare(LabelStock::Envelope, "Dora\r\n3 Oak Ave");
     labels.show();
     test::clickButton(labels.BitBtn3);
@@ -131,7 +131,7 @@ TEST_F(NoPrinter, CardPageTextStandsWhereTheLayoutPutsIt)
 
 TEST_F(NoPrinter, LabelTextStandsInItsRectangle)
 {
-    TForm3& labels = *m_program.app().form3();
+    TForm3& labels = *m_program.windows().form3();
     labels.prepare(LabelStock::Envelope, "Dora Label\r\n3 Oak Ave");
     labels.show();
     labels.RadioButton2->click();
@@ -203,7 +203,7 @@ protected:
 // 10-point em of 42 pixels has a cell of 47, a 14-point em of 58 one of 65.
 TEST_F(TallCards, LinesStepByTheFontsCellOnPaper)
 {
-    TForm3& labels = *m_program.app().form3();
+    TForm3& labels = *m_program.windows().form3();
     const auto label = [&](LabelStock stock) {
         return [&labels, stock] {
             labels.prepare(LabelStock::Envelope, "AA1\r\nAA2\r\nAA3\r\nAA4");

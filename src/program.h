@@ -2,7 +2,8 @@
 // every window once in its order, and owns them until the end.
 #pragma once
 
-#include "AppContext.h"
+#include "app_context.h"
+#include "window_registry.h"
 
 #include <memory>
 #include <string>
@@ -17,7 +18,7 @@ public:
     /// current at start. The windows exist, hidden, when this returns, unless
     /// the card file was open in another window and the user chose to quit
     /// (declined()). When it was open elsewhere and the user chose to go on,
-    /// the run is read-only: AppContext::ReadOnly is set and the cards are
+    /// the run is read-only: AppContext::readOnly is set and the cards are
     /// never saved.
     Program(std::string startDirectory, Services services);
     ~Program();
@@ -26,6 +27,8 @@ public:
     Program& operator=(const Program&) = delete;
 
     AppContext& app() noexcept { return m_app; }
+    /// The windows; the others are made on first use through it.
+    WindowRegistry& windows() noexcept { return m_registry; }
     /// Shows the main window (its first activation follows).
     void showMainWindow();
     /// True when the user chose to quit rather than open a card file that
@@ -38,6 +41,7 @@ private:
     bool lockCardFile();
 
     AppContext m_app;
+    WindowRegistry m_registry;
     std::unique_ptr<CardFileLock> m_lock;
     bool m_declined = false;
     struct Windows;

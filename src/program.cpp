@@ -1,4 +1,4 @@
-#include "Program.h"
+#include "program.h"
 
 #include "Aboutbox.h"
 #include "Main.h"
@@ -29,10 +29,11 @@ struct Program::Windows {
 
 namespace {
 
-/// Makes a window and publishes it where the other windows look for it.
-template<typename Window> void make(std::unique_ptr<Window>& owner, Window*& published, AppContext& app)
+/// Makes a window and publishes it in the registry.
+template<typename Window, typename... Args>
+void make(std::unique_ptr<Window>& owner, Window*& published, Args&&... args)
 {
-    owner = std::make_unique<Window>(app);
+    owner = std::make_unique<Window>(std::forward<Args>(args)...);
     published = owner.get();
 }
 
@@ -60,34 +61,35 @@ Program::Program(std::string startDirectory, Services services)
         return;
     }
 
-    make(m_windows->form1, m_app.Form1, m_app);
-    m_app.cardWindow = m_app.Form1;
-    if (m_app.ReadOnly)
-        m_app.Form1->setWindowTitle(m_app.Form1->windowTitle() + QStringLiteral(" (read-only)"));
+    make(m_windows->form1, m_registry.Form1, m_app, m_registry);
+    TForm1& main = *m_registry.Form1;
+    if (m_app.readOnly)
+        main.setWindowTitle(main.windowTitle() + QStringLiteral(" (read-only)"));
     m_app.StartingUp = false;
 
-    // Each window may look at the ones made before it (the search window
-    // places itself over the main window).
-    m_app.makeOtherWindows = [this] {
-        make(m_windows->form2, m_app.Form2, m_app);
-        make(m_windows->form3, m_app.Form3, m_app);
-        make(m_windows->form4, m_app.Form4, m_app);
-        make(m_windows->aboutBox1, m_app.AboutBox1, m_app);
-        make(m_windows->form5, m_app.Form5, m_app);
+    // Each window gets the shared state and the main window as the other
+    // windows see it; the search window places itself from where the main
+    // window stood at start.
+    m_registry.makeOtherWindows = [this, &main] {
+        CardWindow& cardWindow = main;
+        make(m_windows->form2, m_registry.Form2, cardWindow);
+        make(m_windows->form3, m_registry.Form3, m_app);
+        make(m_windows->form4, m_registry.Form4, m_app, cardWindow);
+        make(m_windows->aboutBox1, m_registry.AboutBox1);
+        make(m_windows->form5, m_registry.Form5, m_app);
     };
 }
 
 Program::~Program()
 {
     // Last made, first gone.
-    m_app.makeOtherWindows = nullptr;
-    unmake(m_windows->form5, m_app.Form5);
-    unmake(m_windows->aboutBox1, m_app.AboutBox1);
-    unmake(m_windows->form4, m_app.Form4);
-    unmake(m_windows->form3, m_app.Form3);
-    unmake(m_windows->form2, m_app.Form2);
-    m_app.cardWindow = nullptr;
-    unmake(m_windows->form1, m_app.Form1);
+    m_registry.makeOtherWindows = nullptr;
+    unmake(m_windows->form5, m_registry.Form5);
+    unmake(m_windows->aboutBox1, m_registry.AboutBox1);
+    unmake(m_windows->form4, m_registry.Form4);
+    unmake(m_windows->form3, m_registry.Form3);
+    unmake(m_windows->form2, m_registry.Form2);
+    unmake(m_windows->form1, m_registry.Form1);
 }
 
 bool Program::lockCardFile()
@@ -109,16 +111,16 @@ bool Program::lockCardFile()
     request.helpContext = HelpCardFile;
     if (m_app.services.messages->choose(request) != 0)
         return false;
-    m_app.ReadOnly = true;
+    m_app.readOnly = true;
     return true;
 }
 
 void Program::showMainWindow()
 {
-    if (!m_app.Form1)
+    if (!m_registry.Form1)
         return;
-    m_app.Form1->show();
-    m_app.Form1->activateWindow();
+    m_registry.Form1->show();
+    m_registry.Form1->activateWindow();
 }
 
 } // namespace quillbox

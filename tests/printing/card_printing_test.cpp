@@ -1,6 +1,6 @@
-#include "CardPrinting.h"
 #include "Main.h"
 #include "platform/card_memo.h"
+#include "printing/card_printing.h"
 #include "ui_test_util.h"
 
 #include <QApplication>

@@ -42,9 +42,9 @@ TEST(ProgramTest, MakesTheOtherWindowsHiddenOnFirstUse)
     TestProgram p;
     p.writeCards(numberedCards(2));
     p.start();
-    AppContext& app = p.app();
-    EXPECT_FALSE(app.StartingUp);
-    EXPECT_EQ(app.StartDirectory, p.dir().str());
+    EXPECT_FALSE(p.app().StartingUp);
+    EXPECT_EQ(p.app().StartDirectory, p.dir().str());
+    WindowRegistry& app = p.windows();
     ASSERT_NE(app.Form1, nullptr);
     EXPECT_EQ(app.Form2, nullptr);
     EXPECT_EQ(app.AboutBox1, nullptr);
@@ -384,7 +384,7 @@ TEST(ActivationTest, ReturningFromTheSearchWindowActivatesAgain)
     ASSERT_EQ(m.cards().CurrentCard, 0);
     p.messages().clear();
 
-    QWidget* search = p.app().form4();
+    QWidget* search = p.windows().form4();
     search->show();
     QApplication::setActiveWindow(search);
     QApplication::processEvents();
@@ -395,7 +395,7 @@ TEST(ActivationTest, ReturningFromTheSearchWindowActivatesAgain)
 
     // Coming back from a modal box does not activate again.
     p.messages().clear();
-    QDialog* about = p.app().aboutBox1();
+    QDialog* about = p.windows().aboutBox1();
     about->show();
     QApplication::setActiveWindow(about);
     QApplication::processEvents();

@@ -1,0 +1,135 @@
+#include "printing/card_printing.h"
+
+#include "card_window.h"
+#include "core/card_box.h"
+#include "core/print_layout.h"
+#include "platform/card_memo.h"
+#include "platform/dialogs.h"
+#include "platform/help_topic.h"
+#include "platform/message_box.h"
+#include "platform/services.h"
+#include "platform/text_codec.h"
+
+namespace quillbox {
+
+namespace {
+
+/// Shows card k as the view does while it prints, and reads what the card
+/// box shows of it.
+CardToPrint showForPrint(CardWindow& window, int k)
+{
+    window.showCardNumber(k);
+    CardMemo& memo = window.cardMemo();
+    const std::vector<std::string> lines = memo.displayLines();
+    return {memo.text(), memo.lineCount(), lines.empty() ? std::string() : lines.front()};
+}
+
+bool printCards(CardWindow& window, PrintDevice& printer, const CardJob& job)
+{
+    return printCardJob(printer, job, [&window](int k) { return showForPrint(window, k); });
+}
+
+} // namespace
+
+void printCardListing(CardWindow& window, const Services& services, PrintChoice& kept)
+{
+    if (!services.printDialogs || !services.printer)
+        return;
+    // Showing the cards refills the card box: keep what was typed first.
+    window.storePendingEdit();
+    const int count = window.cardBox().count();
+    PrintChoice choice = kept;
+    if (!services.printDialogs->choosePrint(&window.mainWidget(), count, choice))
+        return;
+    kept = choice;
+
+    CardJob job {"Quillbox Print", CardPageKind::Listing, 1, count, choice.copies, choice.collate};
+    if (choice.pageRange) {
+        if (!validPrintRange(choice.from, choice.to, count)) {
+            if (services.messages) {
+                warningBox(*services.messages, &window.mainWidget(),
+                    QStringLiteral("Bad page parameters in the print dialog."), MsgOK, HelpPrintCards);
+            }
+            return;
+        }
+        job.first = choice.from;
+        job.last = choice.to;
+    }
+    const int remembered = window.cardBox().current();
+    const bool ok = printCards(window, *services.printer, job);
+    if (remembered >= 1 && remembered <= window.cardBox().count())
+        window.showCardNumber(remembered);
+    reportPrintJob(services, &window.mainWidget(), ok);
+}
+
+void printShownCard(CardWindow& window, const Services& services)
+{
+    if (!services.printer)
+        return;
+    const CardBox& box = window.cardBox();
+    const std::string text = window.cardMemo().text();
+    std::string name;
+    if (box.current() > 0) {
+        name = box.firstline(box.current(), false);
+    } else {
+        // A new card has no number yet: its title is the box's first line.
+        name = cardFirstLine(text, false);
+    }
+    const bool ok = printSingleCard(*services.printer, "Printing " + name, text);
+    reportPrintJob(services, &window.mainWidget(), ok);
+}
+
+void setUpPrinter(const Services& services, QWidget* parent)
+{
+    if (services.printDialogs)
+        services.printDialogs->setupPrinter(parent);
+}
+
+void printAddressBook(CardWindow& window, const Services& services)
+{
+    if (!services.printer)
+        return;
+    window.storePendingEdit();
+    const CardJob job {"Printing Address Book", CardPageKind::AddressBook, 1, window.cardBox().count()};
+    const bool ok = printCards(window, *services.printer, job);
+    if (window.cardBox().count() > 0)
+        window.showCardNumber(1);
+    reportPrintJob(services, &window.mainWidget(), ok);
+}
+
+std::string labelText(const CardMemo& memo)
+{
+    const std::string text = memo.text();
+    if (memo.selLength() < 1)
+        return text;
+    return text.substr(static_cast<std::size_t>(memo.selStart()), static_cast<std::size_t>(memo.selLength()));
+}
+
+void reportPrintJob(const Services& services, QWidget* parent, bool ok)
+{
+    if (!services.messages || !services.printer)
+        return;
+    const PrintDevice& printer = *services.printer;
+    if (!ok) {
+        errorBox(*services.messages, parent,
+            QStringLiteral("The print job could not be completed: %1").arg(toQString(printer.lastError())),
+            HelpPrintCards);
+        return;
+    }
+    const std::string file = printer.outputFile();
+    const std::string note = printer.jobNote();
+    if (file.empty() && note.empty())
+        return;
+    MessageRequest request;
+    request.parent = parent;
+    request.title = applicationTitle();
+    request.text = file.empty()
+        ? toQString(note) + u'.'
+        : QStringLiteral("No printer is installed. The job was saved as %1").arg(pathText(file));
+    request.icon = MsgIcon::Information;
+    request.buttons = MsgOK;
+    request.helpContext = HelpPrintCards;
+    services.messages->ask(request);
+}
+
+} // namespace quillbox
