@@ -11,6 +11,7 @@
 #include "platform/printer.h"
 #include "platform/screen_metrics.h"
 #include "platform/text_codec.h"
+#include "platform/translation.h"
 #include "program.h"
 
 #include <QApplication>
@@ -19,10 +20,29 @@
 #include <QIcon>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
+
+/// The translation context of the command line's texts.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+// The parser's own texts, translated in its context by our translations
+// (Qt's own are not installed with the program).
+[[maybe_unused]] constexpr const char* ParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
 
 const QString HelpOption = QStringLiteral("help");
 const QString VersionOption = QStringLiteral("version");
@@ -35,11 +55,11 @@ void describeCommandLine(QCommandLineParser& parser)
     // Qt's own options are single-dash words (-style fusion); read every
     // single-dash word as a long option so that they, and ours, parse alike.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(CommandLine::tr(
         "A card file for names and addresses.\n"
         "Keeps quillbox.db (the cards) and quillbox.ini (the settings) in the current directory."));
-    parser.addOption({{QStringLiteral("h"), HelpOption}, QStringLiteral("Show this help and exit.")});
-    parser.addOption({{QStringLiteral("v"), VersionOption}, QStringLiteral("Show the version and exit.")});
+    parser.addOption({{QStringLiteral("h"), HelpOption}, CommandLine::tr("Show this help and exit.")});
+    parser.addOption({{QStringLiteral("v"), VersionOption}, CommandLine::tr("Show the version and exit.")});
     quillbox::addCardTransferOptions(parser);
     // The options every Qt program takes (see qt6options(7)); QApplication
     // consumes them, so they are accepted here without being listed.
@@ -61,13 +81,14 @@ void describeCommandLine(QCommandLineParser& parser)
 QString helpText(const QCommandLineParser& parser)
 {
     QString text = parser.helpText();
-    const QString usage = QStringLiteral("Usage: ");
-    const qsizetype options = text.indexOf(QStringLiteral(" [options]"));
+    const QString usage = QCoreApplication::translate("QCommandLineParser", "Usage: %1").arg(QString());
+    const qsizetype options
+        = text.indexOf(QLatin1Char(' ') + QCoreApplication::translate("QCommandLineParser", "[options]"));
     if (text.startsWith(usage) && options > 0)
         text.replace(usage.size(), options - usage.size(), QStringLiteral("quillbox"));
     return text
-        + QStringLiteral("\nExit status: 0 on success, 1 when the command failed, 2 for a usage error.\n"
-                         "See quillbox(1) for the files, the environment and examples.\n");
+        + CommandLine::tr("\nExit status: 0 on success, 1 when the command failed, 2 for a usage error.\n"
+                          "See quillbox(1) for the files, the environment and examples.\n");
 }
 
 void print(std::FILE* stream, const QString& text)
@@ -78,7 +99,8 @@ void print(std::FILE* stream, const QString& text)
 
 int usageError(const QString& message)
 {
-    print(stderr, QStringLiteral("quillbox: %1\nTry 'quillbox --help' for more information.\n").arg(message));
+    print(
+        stderr, CommandLine::tr("quillbox: %1\nTry 'quillbox --help' for more information.\n").arg(message));
     return UsageError;
 }
 
@@ -92,6 +114,11 @@ std::string environmentValue(const char* name)
 /// one that cannot be reached). Until the application stands, its messages
 /// are held back; should it fail, one line says why instead.
 std::vector<QString> heldMessages;
+// Translated while the command line's application stands.
+QString noDisplayText;
+QString platformFailsText;
+QString noDisplaySetText;
+QString displayFailsText;
 
 void holdStartMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
@@ -101,17 +128,14 @@ void holdStartMessages(QtMsgType type, const QMessageLogContext& context, const 
     }
     const std::string display = environmentValue("DISPLAY");
     const std::string wayland = environmentValue("WAYLAND_DISPLAY");
-    std::string reason;
+    QString reason;
     if (!environmentValue("QT_QPA_PLATFORM").empty())
-        reason = "the platform \"" + environmentValue("QT_QPA_PLATFORM") + "\" cannot start";
+        reason = platformFailsText.arg(quillbox::pathText(environmentValue("QT_QPA_PLATFORM")));
     else if (display.empty() && wayland.empty())
-        reason = "there is none (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+        reason = noDisplaySetText;
     else
-        reason = "the display \"" + (display.empty() ? wayland : display) + "\" cannot be opened";
-    std::fprintf(stderr,
-        "quillbox: the card window needs a graphical session, and %s; --export and --import work "
-        "without one\n",
-        reason.c_str());
+        reason = displayFailsText.arg(quillbox::pathText(display.empty() ? wayland : display));
+    print(stderr, noDisplayText.arg(reason));
     std::fflush(stderr);
     std::_Exit(Failure);
 }
@@ -126,6 +150,13 @@ int main(int argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments.append(quillbox::pathText(argv[i]));
 
+    // The command line speaks the user's language too, and needs no display:
+    // a core application carries the translation until the window's own
+    // application replaces it.
+    std::optional<QCoreApplication> commandLine;
+    commandLine.emplace(argc, argv);
+    quillbox::installLanguageFromEnvironment();
+
     QCommandLineParser parser;
     describeCommandLine(parser);
     if (!parser.parse(arguments))
@@ -139,10 +170,8 @@ int main(int argc, char** argv)
             quillbox::QuillboxLicence);
         return Success;
     }
-    if (quillbox::asksForCardTransfer(parser)) {
-        QCoreApplication transfer(argc, argv);
+    if (quillbox::asksForCardTransfer(parser))
         return quillbox::runCardTransfer(parser);
-    }
     QString startDirectory;
     {
         QString error;
@@ -150,10 +179,19 @@ int main(int argc, char** argv)
         if (startDirectory.isEmpty())
             return usageError(error);
     }
+    noDisplayText = CommandLine::tr(
+        "quillbox: the card window needs a graphical session, and %1; --export and --import work "
+        "without one\n");
+    platformFailsText = CommandLine::tr("the platform \"%1\" cannot start");
+    noDisplaySetText = CommandLine::tr("there is none (neither DISPLAY nor WAYLAND_DISPLAY is set)");
+    displayFailsText = CommandLine::tr("the display \"%1\" cannot be opened");
+    quillbox::setLanguage(QString());
+    commandLine.reset();
 
     const QtMessageHandler previousHandler = qInstallMessageHandler(holdStartMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(previousHandler);
+    quillbox::installLanguageFromEnvironment();
     for (const QString& message : heldMessages)
         print(stderr, message + QLatin1Char('\n'));
     heldMessages.clear();

@@ -2,6 +2,7 @@
 
 #include "platform/card_memo.h"
 #include "platform/help_topic.h"
+#include "platform/translation.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -39,8 +40,17 @@ constexpr std::array<std::pair<HelpTopic, const char*>, 11> contextPages {{
     {HelpCardList, "cardlist.html"},
 }};
 
+// A translated program shows the pages of its language, kept in a folder
+// named after it beside the English ones.
 QString helpResource(const char* file)
 {
+    const QString language = currentLanguage();
+    if (!language.isEmpty()) {
+        const QString page
+            = QStringLiteral("/resources/help/") + language + QLatin1Char('/') + QLatin1String(file);
+        if (QFile::exists(QLatin1Char(':') + page))
+            return QStringLiteral("qrc:") + page;
+    }
     return QStringLiteral("qrc:/resources/help/") + QLatin1String(file);
 }
 
@@ -112,24 +122,24 @@ HelpWindow::HelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Quillbox Help"));
+    setWindowTitle(tr("Quillbox Help"));
     resize(560, 460);
 
-    m_back = new QPushButton(QStringLiteral("&Back"), this);
-    m_forward = new QPushButton(QStringLiteral("&Forward"), this);
-    m_index = new QPushButton(QStringLiteral("&Index"), this);
+    m_back = new QPushButton(tr("&Back"), this);
+    m_forward = new QPushButton(tr("&Forward"), this);
+    m_index = new QPushButton(tr("&Index"), this);
     m_back->setObjectName(QStringLiteral("backButton"));
     m_forward->setObjectName(QStringLiteral("forwardButton"));
     m_index->setObjectName(QStringLiteral("indexButton"));
-    m_back->setAccessibleName(QStringLiteral("Back"));
-    m_forward->setAccessibleName(QStringLiteral("Forward"));
-    m_index->setAccessibleName(QStringLiteral("Index"));
+    m_back->setAccessibleName(tr("Back"));
+    m_forward->setAccessibleName(tr("Forward"));
+    m_index->setAccessibleName(tr("Index"));
     m_back->setEnabled(false);
     m_forward->setEnabled(false);
 
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
-    m_browser->setAccessibleName(QStringLiteral("Help topic"));
+    m_browser->setAccessibleName(tr("Help topic"));
     m_browser->setOpenLinks(true);
     m_browser->setOpenExternalLinks(false);
     // The pages' shared look; rich text does not load linked style sheets.
@@ -152,8 +162,7 @@ HelpWindow::HelpWindow(QWidget* parent)
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forward, &QPushButton::setEnabled);
     connect(m_browser, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = m_browser->documentTitle();
-        setWindowTitle(
-            title.isEmpty() ? QStringLiteral("Quillbox Help") : QStringLiteral("Quillbox Help - ") + title);
+        setWindowTitle(title.isEmpty() ? tr("Quillbox Help") : tr("Quillbox Help - %1").arg(title));
     });
 }
 
