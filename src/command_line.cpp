@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <iostream>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,20 +28,6 @@ const QString ImportOption = QStringLiteral("import");
 void complain(const std::string& text)
 {
     std::cerr << "quillbox: " << text << '\n';
-}
-
-bool readInput(const std::string& path, std::string& bytes)
-{
-    const bool standardInput = path == "-";
-    posix::Fd file;
-    int e = standardInput ? 0 : posix::openFile(path, O_RDONLY, file);
-    if (e == 0)
-        e = posix::readAll(standardInput ? STDIN_FILENO : file.get(), bytes);
-    if (e != 0) {
-        complain(posix::describeFailure("cannot read", standardInput ? "standard input" : path, e));
-        return false;
-    }
-    return true;
 }
 
 bool writeOutput(const std::string& path, const std::string& bytes)
@@ -82,11 +69,13 @@ int exportCards(const std::string& directory, CardFormat format, const std::stri
     return 0;
 }
 
-int importCards(const std::string& directory, CardFormat format, const std::string& path)
+int importCards(const std::string& directory, std::optional<CardFormat> format, const std::string& path)
 {
-    std::string bytes;
-    if (!readInput(path, bytes)) {
-        complain("nothing was imported");
+    // Read as a stream before the card file is touched: nothing changes
+    // when the input is at fault.
+    const ImportParse parse = readImportFile(path, format);
+    if (!parse.ok && parse.errorLine == 0) {
+        complain("nothing was imported: " + parse.error);
         return 1;
     }
     CardFile file(directory);
@@ -100,7 +89,7 @@ int importCards(const std::string& directory, CardFormat format, const std::stri
     }
     struct stat status { };
     const bool hadCardFile = posix::fileStatus(file.cardFilePath(), status) == 0;
-    const TransferResult result = importIntoCardFile(file, format, bytes);
+    const TransferResult result = importIntoCardFile(file, parse);
     if (!result.ok) {
         complain("nothing was imported from " + path + ": " + result.text);
         return 1;
@@ -130,8 +119,8 @@ void addCardTransferOptions(QCommandLineParser& parser)
     parser.addOption({ImportOption,
         QStringLiteral(
             "Add the cards of FILE (\"-\" for standard input) in FORMAT, vcard (2.1, 3.0 or 4.0) or "
-            "csv, to the card file and save it with its backup. Refused while a window has the card "
-            "file open. Opens no window."),
+            "csv, to the card file and save it with its backup; \"--import FILE\" alone tells the format "
+            "by the content. Refused while a window has the card file open. Opens no window."),
         QStringLiteral("FORMAT")});
     parser.addPositionalArgument(QStringLiteral("FILE"),
         QStringLiteral("The file that --export writes or --import reads."), QStringLiteral("[FILE]"));
@@ -162,13 +151,18 @@ int runCardTransfer(const QCommandLineParser& parser)
         return 2;
     }
     const QString formatName = parser.value(exporting ? ExportOption : ImportOption);
-    const std::optional<CardFormat> format = cardFormatNamed(formatName.toStdString());
-    if (!format || (!exporting && *format == CardFormat::Text)) {
+    QStringList files = parser.positionalArguments();
+    // "--import FILE" alone: the content tells the format.
+    const bool byContent = !exporting && files.isEmpty();
+    if (byContent)
+        files.append(formatName);
+    const std::optional<CardFormat> format
+        = byContent ? std::nullopt : cardFormatNamed(formatName.toStdString());
+    if (!byContent && (!format || (!exporting && *format == CardFormat::Text))) {
         complain("unknown format \"" + formatName.toStdString() + "\"; use "
             + (exporting ? "vcard, csv or text" : "vcard or csv"));
         return 2;
     }
-    const QStringList files = parser.positionalArguments();
     if (files.size() != 1) {
         complain(std::string(exporting ? "--export" : "--import")
             + " needs exactly one FILE (\"-\" for standard " + (exporting ? "output" : "input") + ")");
@@ -182,7 +176,7 @@ int runCardTransfer(const QCommandLineParser& parser)
     }
     const std::string path = pathBytes(files.front());
     return exporting ? exportCards(pathBytes(directory), *format, path)
-                     : importCards(pathBytes(directory), *format, path);
+                     : importCards(pathBytes(directory), format, path);
 }
 
 } // namespace quillbox

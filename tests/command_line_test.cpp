@@ -172,6 +172,20 @@ void PrintTo(const FaultCase& c, std::ostream* os)
 
 class CommandLineFaults : public ::testing::TestWithParam<FaultCase> { };
 
+// "--import FILE" alone reads the file by its content, whatever its name.
+TEST(QuillboxCommandLine, ImportTellsTheFormatByTheContent)
+{
+    TempDir dir;
+    dir.write("contacts.txt", PhoneContacts);
+    dir.write("table.txt", "Title,Card\r\nBee,\"Bee\nx\"\r\n");
+    for (const char* name : {"contacts.txt", "table.txt"}) {
+        const Outcome run = quillbox(
+            {QStringLiteral("--dir"), q(dir.str()), QStringLiteral("--import"), q(dir.file(name).string())});
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+    }
+    EXPECT_EQ(savedCards(dir.str()).size(), 3u);
+}
+
 TEST_P(CommandLineFaults, ChangeNothingAndSayWhy)
 {
     TempDir dir;
@@ -193,7 +207,12 @@ INSTANTIATE_TEST_SUITE_P(Table, CommandLineFaults,
             "BEGIN:VCARD\r\nFN:A\r\nno colon here\r\nEND:VCARD\r\n", 1, "line 3: a line without a colon"},
         FaultCase {"UnclosedCsv", {"--dir", "DIR", "--import", "csv", "-"}, "Title,Card\r\nA,\"A\r\n", 1,
             "line 2: a quoted field is never closed"},
-        FaultCase {"MissingInput", {"--dir", "DIR", "--import", "csv", "DIR/none.csv"}, "", 1, "cannot read"},
+        FaultCase {"MissingInput", {"--dir", "DIR", "--import", "csv", "DIR/none.csv"}, "", 1, "cannot open"},
+        FaultCase {
+            "NotText", {"--dir", "DIR", "--import", "vcard", "/dev/zero"}, "", 1, "line 1: a NUL byte"},
+        FaultCase {"ADirectory", {"--dir", "DIR", "--import", "DIR"}, "", 1, "Is a directory"},
+        FaultCase {"VCardGivenAsCsv", {"--dir", "DIR", "--import", "csv", "-"},
+            "BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\n", 1, "this is a vCard file, not CSV; use --import vcard"},
         FaultCase {"NoFile", {"--dir", "DIR", "--export", "csv"}, "", 2, "exactly one FILE"},
         FaultCase {"BothDirections", {"--dir", "DIR", "--export", "csv", "--import", "csv", "-"}, "", 2,
             "one of --export and --import"},

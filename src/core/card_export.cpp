@@ -1,14 +1,18 @@
 #include "core/card_export.h"
 
 #include "core/ascii.h"
+#include "core/contact_import.h"
 #include "core/cp1252.h"
 #include "core/csv.h"
+#include "core/posix_file.h"
 #include "core/utf8.h"
 #include "core/vcard.h"
 
 #include <algorithm>
+#include <fcntl.h>
 #include <iterator>
 #include <memory>
+#include <unordered_set>
 
 namespace quillbox {
 
@@ -38,36 +42,20 @@ std::string_view firstLine(std::string_view text)
     return text.substr(0, text.find('\n'));
 }
 
-ImportParse parseCsvImport(std::string_view bytes)
+/// An import reader's outcome as a parse.
+ImportParse parseOf(ImportReader& reader)
 {
     ImportParse parse;
-    const std::string text = cp1252::unknownToUtf8(bytes);
-    csv::ReadResult read = csv::read(text);
-    if (!read.ok)
-        return {false, read.errorLine, read.error, {}};
-    if (read.rows.empty())
-        return {false, 1, "the file is empty", {}};
-
-    const csv::Row& header = read.rows.front();
-    const bool ownHeader = header.size() == 2 && asciiLower(trimmed(header[0])) == "title"
-        && asciiLower(trimmed(header[1])) == "card";
-    for (std::size_t r = 1; r < read.rows.size(); ++r) {
-        const csv::Row& row = read.rows[r];
-        if (ownHeader) {
-            parse.texts.push_back(row.size() > 1 ? row[1] : row.front());
-            continue;
-        }
-        std::string card;
-        for (const std::string& field : row) {
-            const std::string_view value = trimmed(field);
-            if (value.empty())
-                continue;
-            if (!card.empty())
-                card += '\n';
-            card += value;
-        }
-        parse.texts.push_back(std::move(card));
+    if (!reader.ok()) {
+        parse.ok = false;
+        parse.errorLine = reader.errorLine();
+        parse.error = reader.error();
+        return parse;
     }
+    parse.texts = reader.texts();
+    parse.beyond = reader.textsBeyond();
+    parse.emptyCards = reader.emptyCards();
+    parse.notCarried = reader.notCarried();
     return parse;
 }
 
@@ -131,25 +119,34 @@ std::vector<std::string> allCardTexts(const CardCollection& cards, std::vector<s
     return texts;
 }
 
-ImportParse parseImport(std::string_view bytes, CardFormat format)
+ImportParse parseImport(std::string_view bytes, std::optional<CardFormat> format)
 {
-    switch (format) {
-    case CardFormat::VCard: {
-        const vcard::ReadResult read = vcard::read(bytes);
-        if (!read.ok)
-            return {false, read.errorLine, read.error, {}};
-        ImportParse parse;
-        parse.texts.reserve(read.contacts.size());
-        for (const vcard::Contact& contact : read.contacts)
-            parse.texts.push_back(vcard::cardText(contact));
-        return parse;
+    ImportReader reader(format);
+    reader.feed(bytes);
+    reader.finish();
+    return parseOf(reader);
+}
+
+ImportParse readImportFile(const std::string& path, std::optional<CardFormat> format)
+{
+    posix::Fd opened;
+    int fd = 0; // "-": standard input
+    if (path != "-") {
+        if (const int e = posix::openFile(path, O_RDONLY, opened))
+            return {false, 0, posix::describeFailure("cannot open", path, e), {}, 0, 0, {}};
+        fd = opened.get();
     }
-    case CardFormat::Csv:
-        return parseCsvImport(bytes);
-    case CardFormat::Text:
-        break;
+    ImportReader reader(format);
+    std::string chunk;
+    for (;;) {
+        if (const int e = posix::readSome(fd, chunk, 64 * 1024))
+            return {false, 0, posix::describeFailure("cannot read", fd == 0 ? "standard input" : path, e), {},
+                0, 0, {}};
+        if (chunk.empty() || !reader.feed(chunk))
+            break;
     }
-    return {false, 0, "plain text cannot be imported; use vcard or csv", {}};
+    reader.finish();
+    return parseOf(reader);
 }
 
 ImportedText importedText(std::string_view utf8Text)
@@ -173,14 +170,25 @@ ImportedText importedText(std::string_view utf8Text)
 ImportCounts addImportedCards(CardBox& box, const std::vector<std::string>& texts)
 {
     ImportCounts counts;
+    std::unordered_set<std::string> present;
+    for (int i = 1; i <= box.count(); ++i)
+        present.emplace(box.collection().card(i));
     for (const std::string& utf8Text : texts) {
         const ImportedText imported = importedText(utf8Text);
         if (imported.text.empty())
             continue;
+        std::string stored = storedCardText(imported.text);
+        if (present.contains(stored)) {
+            ++counts.duplicates;
+            continue;
+        }
         if (!box.addCard(imported.text)) {
             ++counts.notAdded;
             continue;
         }
+        if (counts.added == 0)
+            counts.firstAdded = stored;
+        present.insert(std::move(stored));
         ++counts.added;
         counts.cut += imported.cut ? 1 : 0;
         counts.replaced += imported.replaced;
@@ -188,13 +196,28 @@ ImportCounts addImportedCards(CardBox& box, const std::vector<std::string>& text
     return counts;
 }
 
+ImportCounts addImportedCards(CardBox& box, const ImportParse& parse)
+{
+    ImportCounts counts = addImportedCards(box, parse.texts);
+    counts.notAdded += parse.beyond;
+    counts.emptyCards = parse.emptyCards;
+    counts.notCarried = parse.notCarried;
+    return counts;
+}
+
 std::string describeImport(const ImportCounts& counts)
 {
-    return "Cards added: " + std::to_string(counts.added) + "\n" + "Cards cut to "
+    std::string text = "Cards added: " + std::to_string(counts.added) + "\n" + "Cards cut to "
         + std::to_string(MaxTypedChars) + " characters: " + std::to_string(counts.cut) + "\n"
         + "Characters replaced by \"?\": " + std::to_string(counts.replaced) + "\n"
         + "Cards not added, the card file being full (" + std::to_string(MaxCards)
-        + " cards): " + std::to_string(counts.notAdded) + "\n";
+        + " cards): " + std::to_string(counts.notAdded) + "\n"
+        + "Already in the card file: " + std::to_string(counts.duplicates) + "\n";
+    if (counts.emptyCards > 0)
+        text += "Rows with an empty Card field, not added: " + std::to_string(counts.emptyCards) + "\n";
+    if (!counts.notCarried.empty())
+        text += "Not carried: " + describeNotCarried(counts.notCarried) + "\n";
+    return text;
 }
 
 TransferResult exportCardFile(CardFile& file, CardFormat format)
@@ -213,7 +236,11 @@ TransferResult exportCardFile(CardFile& file, CardFormat format)
 
 TransferResult importIntoCardFile(CardFile& file, CardFormat format, std::string_view bytes)
 {
-    const ImportParse parse = parseImport(bytes, format);
+    return importIntoCardFile(file, parseImport(bytes, format));
+}
+
+TransferResult importIntoCardFile(CardFile& file, const ImportParse& parse)
+{
     if (!parse.ok) {
         const std::string where = parse.errorLine > 0 ? "line " + std::to_string(parse.errorLine) + ": " : "";
         return {false, where + parse.error, 0};
@@ -230,7 +257,7 @@ TransferResult importIntoCardFile(CardFile& file, CardFormat format, std::string
             0};
     }
 
-    const ImportCounts counts = addImportedCards(*box, parse.texts);
+    const ImportCounts counts = addImportedCards(*box, parse);
     if (counts.added > 0) {
         const CardFileSave saved = file.SaveCardFile(box->cards());
         if (!saved.ok)

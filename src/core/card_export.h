@@ -8,6 +8,7 @@
 #include "core/card_table.h"
 
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,17 +43,28 @@ struct ImportParse {
     /// On failure: the line (from 1) of the input at fault, and why.
     int errorLine = 0;
     std::string error;
-    /// One UTF-8 text per card, LF between lines.
+    /// One UTF-8 text per card, LF between lines, at most MaxCards of them
+    /// (see ImportReader).
     std::vector<std::string> texts;
+    /// Cards read beyond MaxCards.
+    int beyond = 0;
+    /// Rows of a "Title,Card" file whose Card field is empty.
+    int emptyCards = 0;
+    /// vCard properties skipped, by name.
+    std::map<std::string, int> notCarried;
 };
 
-/// Reads `bytes` as a vCard file (any of 2.1, 3.0, 4.0) or a CSV file. A
-/// CSV file's first row is its header: under this program's own header
-/// ("Title,Card") each row's card is its second field; under any other
-/// header a row's non-empty fields, in header order, are the card's lines.
-/// The text format cannot be imported. CSV that is not UTF-8 is read as
-/// Windows-1252.
-ImportParse parseImport(std::string_view bytes, CardFormat format);
+/// Reads `bytes` as a vCard file (any of 2.1, 3.0, 4.0) or a CSV file, in
+/// the card layout (see ImportReader and CsvCardMapping). `format` is the
+/// format the user named, checked against the content (a vCard named as
+/// CSV, or the reverse, fails naming the right one); nullopt decides by the
+/// content. The text format cannot be imported.
+ImportParse parseImport(std::string_view bytes, std::optional<CardFormat> format);
+
+/// The same for the file at `path` ("-" for standard input), read as a
+/// stream: memory stays small whatever the file holds. A file that cannot
+/// be opened or read fails with the system's reason and errorLine 0.
+ImportParse readImportFile(const std::string& path, std::optional<CardFormat> format);
 
 struct ImportedText {
     /// Windows-1252 text with CR LF between lines and no line break at its
@@ -75,14 +87,27 @@ struct ImportCounts {
     int replaced = 0;
     /// Cards not added because the box was full.
     int notAdded = 0;
+    /// Cards not added because a card of the same text was in the box.
+    int duplicates = 0;
+    /// Rows of a "Title,Card" file with an empty Card field.
+    int emptyCards = 0;
+    /// vCard properties skipped, by name.
+    std::map<std::string, int> notCarried;
+    /// The first card added (its text as stored), empty when none was.
+    std::string firstAdded;
 };
 
 /// Files each text (UTF-8), as importedText() makes it, into `box` in order
-/// through CardBox::addCard; empty texts are skipped. Cut and replacement
-/// counts cover the added cards.
+/// through CardBox::addCard; empty texts are skipped, and so is a text
+/// whose stored form equals a card already in the box (counted as a
+/// duplicate). Cut and replacement counts cover the added cards.
 ImportCounts addImportedCards(CardBox& box, const std::vector<std::string>& texts);
+/// The same for a parsed import, whose cards beyond MaxCards count as not
+/// added and whose other counts are carried over.
+ImportCounts addImportedCards(CardBox& box, const ImportParse& parse);
 
-/// What an import did, one count a line.
+/// What an import did, one count a line ("Already in the card file: 12",
+/// "Not carried: 3 photos, 2 X-ANDROID-CUSTOM" ...).
 std::string describeImport(const ImportCounts& counts);
 
 struct TransferResult {
@@ -104,5 +129,7 @@ TransferResult exportCardFile(CardFile& file, CardFormat format);
 /// cannot be read or has a damaged end, or when the save fails. Saves only
 /// when a card was added.
 TransferResult importIntoCardFile(CardFile& file, CardFormat format, std::string_view bytes);
+/// The same for an import already read.
+TransferResult importIntoCardFile(CardFile& file, const ImportParse& parse);
 
 } // namespace quillbox

@@ -87,6 +87,25 @@ std::vector<std::string> splitValues(std::string_view value)
     }
 }
 
+/// Groups as Google (" ::: ") and Outlook (";") join them.
+std::vector<std::string> splitGroups(std::string_view value)
+{
+    std::vector<std::string> out;
+    for (const std::string& part : splitValues(value)) {
+        std::string_view rest = part;
+        for (;;) {
+            const std::size_t at = rest.find(';');
+            const std::string_view group = stripped(rest.substr(0, at));
+            if (!group.empty())
+                out.emplace_back(group);
+            if (at == std::string_view::npos)
+                break;
+            rest.remove_prefix(at + 1);
+        }
+    }
+    return out;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -218,9 +237,13 @@ struct CsvCardMapping::Columns {
         }
         static const std::vector<std::string_view> bookkeeping {"file as", "initials", "gender", "priority",
             "sensitivity", "private", "photo", "mileage", "billing information", "internet free busy",
-            "screen name", "update", "anniversary"};
+            "screen name", "update", "anniversary", "e-mail type", "e-mail 2 type", "e-mail 3 type"};
         if (std::find(bookkeeping.begin(), bookkeeping.end(), h) != bookkeeping.end()
-            || h.find("yomi") != std::string::npos || h.find("phonetic") != std::string::npos)
+            || h.find("yomi") != std::string::npos || h.find("phonetic") != std::string::npos
+            || (h.starts_with("e-mail") && h.ends_with("display name"))
+            || (h.starts_with("e-mail ") && (h.ends_with(" - type") || h.ends_with(" - label")))
+            || (h.starts_with("website ") && (h.ends_with(" - type") || h.ends_with(" - label")))
+            || (h.starts_with("organization 1 - ") && !h.ends_with(" - name") && !h.ends_with(" - title")))
             return {Role::Bookkeeping, {}, {}};
         return {};
     }
@@ -338,7 +361,7 @@ struct CsvCardMapping::Columns {
                 contact.urls.push_back(value);
                 break;
             case Role::Groups:
-                for (std::string group : splitValues(value)) {
+                for (std::string group : splitGroups(value)) {
                     // Group membership markers ("* myContacts") are bookkeeping.
                     if (!group.starts_with("* ") && !group.empty())
                         contact.categories.push_back(std::move(group));
@@ -534,17 +557,22 @@ struct ImportReader::State {
         texts.push_back(std::move(text));
     }
 
-    void begin(CardFormat content)
+    void begin(CardFormat content, bool text)
     {
         if (named == CardFormat::Text) {
             fail(0, "plain text cannot be imported; use vcard or csv");
             return;
         }
+        // Input that is not text is left to the named format's reader,
+        // which names the line of the first NUL.
+        if (named && !text)
+            content = *named;
         if (named && *named != content) {
             fail(1,
-                content == CardFormat::VCard ? "this is a vCard file, not CSV: import it as vcard"
-                                             : "this is no vCard file (it does not begin with BEGIN:VCARD); "
-                                               "if it is CSV, import it as csv");
+                content == CardFormat::VCard
+                    ? "this is a vCard file, not CSV; use --import vcard"
+                    : "this is not a vCard file (it does not begin with BEGIN:VCARD); if it is CSV, use "
+                      "--import csv");
             return;
         }
         format = content;
@@ -602,7 +630,8 @@ struct ImportReader::State {
 
     void decide()
     {
-        begin(formatOfContent(start));
+        const bool utf16 = start.starts_with("\xFF\xFE") || start.starts_with("\xFE\xFF");
+        begin(formatOfContent(start), utf16 || start.find('\0') == std::string::npos);
         std::string first = std::move(start);
         start.clear();
         if (ok)

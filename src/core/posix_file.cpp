@@ -146,6 +146,25 @@ int readAll(int fd, std::string& out, std::size_t sizeHint)
     }
 }
 
+int readSome(int fd, std::string& out, std::size_t capacity)
+{
+    if (const int e = injected(Operation::Read, {}))
+        return e;
+    out.resize(capacity);
+    for (;;) {
+        const ssize_t n = ::read(fd, out.data(), capacity);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int e = errno;
+            out.clear();
+            return e;
+        }
+        out.resize(static_cast<std::size_t>(n));
+        return 0;
+    }
+}
+
 int writeAll(int fd, std::string_view bytes)
 {
     if (const int e = injected(Operation::Write, {}))

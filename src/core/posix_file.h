@@ -68,6 +68,9 @@ private:
 int openFile(const std::string& path, int flags, Fd& out, mode_t mode = 0);
 /// Reads from the current position to end of file into `out`.
 int readAll(int fd, std::string& out, std::size_t sizeHint = 0);
+/// Reads the next bytes at the current position, at most `capacity`, into
+/// `out` (emptied first; empty at the end of the file).
+int readSome(int fd, std::string& out, std::size_t capacity);
 /// Writes all of `bytes` at the current position.
 int writeAll(int fd, std::string_view bytes);
 /// fsync, EINTR retried.

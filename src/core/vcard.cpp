@@ -555,6 +555,32 @@ struct Reader::State {
         lastByte = 0;
     }
 
+    /// Bytes of one physical line, up to its LF or the piece's end.
+    void takeSegment(std::string_view segment)
+    {
+        if (segment.empty())
+            return;
+        if (pendingCr) {
+            pendingCr = false;
+            if (atLineStart)
+                lineStart('\r');
+            content("\r", 1);
+        }
+        const bool endsInCr = segment.back() == '\r';
+        if (endsInCr)
+            segment.remove_suffix(1);
+        if (!segment.empty()) {
+            if (atLineStart)
+                lineStart(segment.front());
+            if (skipFirst) {
+                skipFirst = false;
+                segment.remove_prefix(1);
+            }
+            content(segment.data(), segment.size());
+        }
+        pendingCr = endsInCr;
+    }
+
     void feed(std::string_view bytes)
     {
         if (!started) {
@@ -563,33 +589,17 @@ struct Reader::State {
         }
         while (!bytes.empty() && ok) {
             const std::size_t lf = bytes.find('\n');
-            std::string_view segment = bytes.substr(0, lf);
-            if (std::memchr(segment.data(), '\0', segment.size()) != nullptr) {
+            const std::string_view segment = bytes.substr(0, lf);
+            // What comes before a NUL is read as usual, so that a fault
+            // there is found first, however the input is cut in pieces.
+            if (const void* nul = std::memchr(segment.data(), '\0', segment.size())) {
+                takeSegment(segment.substr(
+                    0, static_cast<std::size_t>(static_cast<const char*>(nul) - segment.data())));
                 fail(lineNumber, "a NUL byte: this is not a text file");
                 return;
             }
-            if (!segment.empty()) {
-                if (pendingCr) {
-                    pendingCr = false;
-                    if (atLineStart)
-                        lineStart('\r');
-                    content("\r", 1);
-                }
-                const bool endsInCr = segment.back() == '\r';
-                if (endsInCr)
-                    segment.remove_suffix(1);
-                if (!segment.empty()) {
-                    if (atLineStart)
-                        lineStart(segment.front());
-                    if (skipFirst) {
-                        skipFirst = false;
-                        segment.remove_prefix(1);
-                    }
-                    content(segment.data(), segment.size());
-                }
-                pendingCr = endsInCr;
-            }
-            if (lf == std::string_view::npos)
+            takeSegment(segment);
+            if (lf == std::string_view::npos || !ok)
                 return;
             lineEnd();
             ++lineNumber;
