@@ -9,6 +9,7 @@
 #   ./quillbox.sh format     check that every C++ source is formatted (clang-format)
 #   ./quillbox.sh screenshot build, then take the metainfo's screenshot under Xvfb
 #   ./quillbox.sh icons      draw the PNG icons from the SVG
+#   ./quillbox.sh deb        build the Debian package into build-deb/ and check it with lintian
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -51,6 +52,7 @@ run_tests() {
 case "$command" in
   screenshot) install_packages xvfb imagemagick ;;
   icons) install_packages librsvg2-bin ;;
+  deb) install_packages dpkg-dev debhelper lintian ;;
   *) install_packages ;;
 esac
 case "$command" in
@@ -97,8 +99,20 @@ case "$command" in
   icons)
     "$here/tools/make_icons.sh"
     ;;
+  deb)
+    # Built from a copy of the sources (what git tracks, and new files it
+    # does not ignore), so that the tree stays clean and the package files
+    # land in build-deb/ rather than beside the checkout.
+    out="$here/build-deb"
+    rm -rf "$out" && mkdir -p "$out/quillbox"
+    git -C "$here" ls-files -z --cached --others --exclude-standard |
+      tar -C "$here" --null --files-from=- --ignore-failed-read -cf - 2>/dev/null | tar -C "$out/quillbox" -xf -
+    (cd "$out/quillbox" && dpkg-buildpackage -us -uc -b)
+    lintian --fail-on error,warning --display-info "$out"/quillbox_*.changes
+    ls "$out"/*.deb
+    ;;
   *)
-    echo "usage: $0 run|test|sanitize|bench|fuzz [seconds] [card|settings|import]|format|screenshot|icons" >&2
+    echo "usage: $0 run|test|sanitize|bench|fuzz [seconds] [card|settings|import]|format|screenshot|icons|deb" >&2
     exit 2
     ;;
 esac
