@@ -15,9 +15,9 @@ trap 'rm -rf "$work"' EXIT
 cp "$sample" "$work/quillbox.db"
 mkdir -p "$(dirname "$output")"
 cd "$work"
-# The window opens on card 1 of the sample; no window manager, so the
+# The window opens on card 1 of the sample, in English; no window manager, so the
 # picture is the window's own content without a frame.
-env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG=C.UTF-8 \
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE LC_ALL=C.UTF-8 \
   xvfb-run --auto-servernum --server-args="-screen 0 1280x1024x24" \
   sh -c '"$1" & pid=$!; sleep "${QUILLBOX_SCREENSHOT_WAIT:-4}"
          import -window root screen.png; status=$?; kill "$pid"; wait "$pid" 2>/dev/null; exit $status' \
