@@ -52,7 +52,7 @@ TAboutBox1::TAboutBox1(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox1"));
-    setWindowTitle(QStringLiteral("About Quillbox"));
+    setWindowTitle(tr("About Quillbox"));
     setModal(true);
     // A fixed dialog border: no resizing, no context-help button.
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
@@ -72,9 +72,9 @@ TAboutBox1::TAboutBox1(QWidget* parent)
     ProgramIcon->setGeometry(8, 8, 65, 57);
     ProgramIcon->setAlignment(Qt::AlignCenter);
     ProgramIcon->setPixmap(programIcon());
-    ProgramIcon->setAccessibleName(QStringLiteral("Quillbox icon"));
+    ProgramIcon->setAccessibleName(tr("Quillbox icon"));
 
-    ProductName = new QLabel(QStringLiteral("Quillbox %1").arg(QLatin1String(QuillboxVersion)), panel);
+    ProductName = new QLabel(tr("Quillbox %1").arg(QLatin1String(QuillboxVersion)), panel);
     ProductName->setObjectName(QStringLiteral("ProductName"));
     QFont bold = font();
     bold.setBold(true);
@@ -82,13 +82,13 @@ TAboutBox1::TAboutBox1(QWidget* parent)
     ProductName->setFont(bold);
     ProductName->setGeometry(88, 16, 177, 20);
 
-    Comments = new QLabel(QStringLiteral("for Windows"), panel);
+    Comments = new QLabel(tr("for Windows"), panel);
     Comments->setObjectName(QStringLiteral("Comments"));
     Comments->setGeometry(88, 40, 177, 16);
 
-    OKButton = new QPushButton(QStringLiteral("&OK"), this);
+    OKButton = new QPushButton(tr("&OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setAccessibleName(QStringLiteral("OK"));
+    OKButton->setAccessibleName(tr("OK"));
     OKButton->setGeometry(111, 132, 75, 25);
     OKButton->setDefault(true);
     OKButton->setProperty("helpContext", HelpSearch);

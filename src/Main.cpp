@@ -7,6 +7,7 @@
 #include "list.h"
 #include "platform/card_font.h"
 #include "platform/card_memo.h"
+#include "platform/core_text.h"
 #include "platform/dialogs.h"
 #include "platform/focus_cycle.h"
 #include "platform/help_topic.h"
@@ -42,8 +43,9 @@ constexpr int DesignClientHeight = 292;
 constexpr int FirstRunWidth = 465;
 constexpr int FirstRunHeight = 338;
 
-const char* const NewCardRefusal = "You must complete editing the new card before taking this action.\r\n"
-                                   "Either complete the entry (Book Button) or abort (Menu Cards\\Abort).";
+const char* const NewCardRefusal
+    = QT_TR_NOOP("You must complete editing the new card before taking this action.\r\n"
+                 "Either complete the entry (Book Button) or abort (Menu Cards\\Abort).");
 
 /// The tool buttons on Panel1, in the order they are made.
 struct ButtonDesign {
@@ -54,19 +56,19 @@ struct ButtonDesign {
     const char* picture;
 };
 const ButtonDesign toolButtonDesigns[] = {
-    {&TForm1::SpeedButton4, "SpeedButton4", 8, 5, "Move back", "move_back"},
-    {&TForm1::SpeedButton5, "SpeedButton5", 40, 4, "Move forward", "move_forward"},
-    {&TForm1::SpeedButton2, "SpeedButton2", 8, 30, "Page back", "page_back"},
-    {&TForm1::SpeedButton3, "SpeedButton3", 40, 29, "Page forward", "page_forward"},
-    {&TForm1::SpeedButton6, "SpeedButton6", 8, 55, "Cut", "cut"},
-    {&TForm1::SpeedButton10, "SpeedButton10", 40, 54, "Print envelope/label", "envelope"},
-    {&TForm1::SpeedButton7, "SpeedButton7", 8, 80, "Copy", "copy"},
-    {&TForm1::SpeedButton9, "SpeedButton9", 40, 80, "Print card", "print_card"},
-    {&TForm1::SpeedButton8, "SpeedButton8", 8, 105, "Paste", "paste"},
-    {&TForm1::SpeedButton12, "SpeedButton12", 40, 105, "End new card entry", "end_entry"},
-    {&TForm1::SpeedButton13, "SpeedButton13", 8, 130, "New card", "new_card"},
-    {&TForm1::SpeedButton14, "SpeedButton14", 40, 130, "Delete card", "delete_card"},
-    {&TForm1::SpeedButton1, "SpeedButton1", 40, 155, "Exit", "exit"},
+    {&TForm1::SpeedButton4, "SpeedButton4", 8, 5, QT_TR_NOOP("Move back"), "move_back"},
+    {&TForm1::SpeedButton5, "SpeedButton5", 40, 4, QT_TR_NOOP("Move forward"), "move_forward"},
+    {&TForm1::SpeedButton2, "SpeedButton2", 8, 30, QT_TR_NOOP("Page back"), "page_back"},
+    {&TForm1::SpeedButton3, "SpeedButton3", 40, 29, QT_TR_NOOP("Page forward"), "page_forward"},
+    {&TForm1::SpeedButton6, "SpeedButton6", 8, 55, QT_TR_NOOP("Cut"), "cut"},
+    {&TForm1::SpeedButton10, "SpeedButton10", 40, 54, QT_TR_NOOP("Print envelope/label"), "envelope"},
+    {&TForm1::SpeedButton7, "SpeedButton7", 8, 80, QT_TR_NOOP("Copy"), "copy"},
+    {&TForm1::SpeedButton9, "SpeedButton9", 40, 80, QT_TR_NOOP("Print card"), "print_card"},
+    {&TForm1::SpeedButton8, "SpeedButton8", 8, 105, QT_TR_NOOP("Paste"), "paste"},
+    {&TForm1::SpeedButton12, "SpeedButton12", 40, 105, QT_TR_NOOP("End new card entry"), "end_entry"},
+    {&TForm1::SpeedButton13, "SpeedButton13", 8, 130, QT_TR_NOOP("New card"), "new_card"},
+    {&TForm1::SpeedButton14, "SpeedButton14", 40, 130, QT_TR_NOOP("Delete card"), "delete_card"},
+    {&TForm1::SpeedButton1, "SpeedButton1", 40, 155, QT_TR_NOOP("Exit"), "exit"},
 };
 
 /// Reads the pictures of toolButtonDesigns, in order. Images, not pixmaps:
@@ -153,9 +155,9 @@ void TForm1::createWidgets()
     TabbedNotebook1->setGeometry(0, 0, 454, 292);
     TabbedNotebook1->guardedTabBar()->setFont(designFont(QStringLiteral("Arial Narrow"), -11));
     TabbedNotebook1->setProperty("helpContext", HelpMainWindow);
-    TabbedNotebook1->setAccessibleName(QStringLiteral("Card notebook"));
+    TabbedNotebook1->setAccessibleName(tr("Card notebook"));
     TabbedNotebook1->setAccessibleDescription(
-        QStringLiteral("Four consecutive cards; the selected tab is the card shown"));
+        tr("Four consecutive cards; the selected tab is the card shown"));
 
     Panel2 = new QFrame(client);
     Panel2->setObjectName(QStringLiteral("Panel2"));
@@ -179,9 +181,8 @@ void TForm1::createWidgets()
     Memo1->setMaxLength(static_cast<int>(MaxTypedChars));
     Memo1->setHelpContext(HelpMainWindow);
     Memo1->setProperty("helpContext", HelpMainWindow);
-    Memo1->setAccessibleName(QStringLiteral("Card"));
-    Memo1->setAccessibleDescription(
-        QStringLiteral("The text of the card shown; its first line is its title"));
+    Memo1->setAccessibleName(tr("Card"));
+    Memo1->setAccessibleDescription(tr("The text of the card shown; its first line is its title"));
     applyCardFont();
 
     TabSet1 = new AlphabetTabBar(client);
@@ -207,22 +208,22 @@ void TForm1::createWidgets()
         TabSet1->setPalette(pal);
     }
     TabSet1->setProperty("helpContext", HelpMainWindow);
-    TabSet1->setAccessibleName(QStringLiteral("Alphabet tabs"));
-    TabSet1->setAccessibleDescription(QStringLiteral("Shows the first card filed under a letter"));
+    TabSet1->setAccessibleName(tr("Alphabet tabs"));
+    TabSet1->setAccessibleDescription(tr("Shows the first card filed under a letter"));
 
     Panel1 = new QFrame(client);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(360, 80, 73, 185);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(1);
-    Panel1->setAccessibleName(QStringLiteral("Tool buttons"));
+    Panel1->setAccessibleName(tr("Tool buttons"));
 
     Panel3 = new QFrame(client);
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->setGeometry(360, 24, 89, 49);
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel3->setLineWidth(1);
-    Panel3->setAccessibleName(QStringLiteral("Card counter"));
+    Panel3->setAccessibleName(tr("Card counter"));
 
     const QFont labelFont = designFont(QStringLiteral("Arial"), -13, true);
     auto makeLabel = [&](const QString& name, int x, int y, const QString& text, bool blue) {
@@ -241,10 +242,10 @@ void TForm1::createWidgets()
     // A screen reader reads a label by its shown text; what it stands for
     // goes in the description.
     Label1 = makeLabel(QStringLiteral("Label1"), 8, 8, QString(), false);
-    Label1->setAccessibleDescription(QStringLiteral("Number of cards"));
-    Label2 = makeLabel(QStringLiteral("Label2"), 8, 24, QStringLiteral("Card"), true);
+    Label1->setAccessibleDescription(tr("Number of cards"));
+    Label2 = makeLabel(QStringLiteral("Label2"), 8, 24, tr("Card"), true);
     Label3 = makeLabel(QStringLiteral("Label3"), 48, 24, QString(), true);
-    Label3->setAccessibleDescription(QStringLiteral("Number of the card shown"));
+    Label3->setAccessibleDescription(tr("Number of the card shown"));
 
     Memo1->raise();
     setFocusProxy(Memo1);
@@ -269,49 +270,47 @@ void TForm1::createMenus()
     };
     auto addSeparator = [](QMenu* menu, const QString& name) { menu->addSeparator()->setObjectName(name); };
 
-    Main1 = addMenu(QStringLiteral("Main1"), QStringLiteral("&Main"));
-    Setfont1 = addAction(Main1, QStringLiteral("Setfont1"), QStringLiteral("Set &Font"));
+    Main1 = addMenu(QStringLiteral("Main1"), tr("&Main"));
+    Setfont1 = addAction(Main1, QStringLiteral("Setfont1"), tr("Set &Font"));
     addSeparator(Main1, QStringLiteral("N3"));
-    Print1 = addAction(Main1, QStringLiteral("Print1"), QStringLiteral("&Print"));
-    PrintSetup1 = addAction(Main1, QStringLiteral("PrintSetup1"), QStringLiteral("Print &Setup"));
+    Print1 = addAction(Main1, QStringLiteral("Print1"), tr("&Print"));
+    PrintSetup1 = addAction(Main1, QStringLiteral("PrintSetup1"), tr("Print &Setup"));
     addSeparator(Main1, QStringLiteral("N1"));
-    AlwaysonTop1 = addAction(Main1, QStringLiteral("AlwaysonTop1"), QStringLiteral("&Always on Top"));
+    AlwaysonTop1 = addAction(Main1, QStringLiteral("AlwaysonTop1"), tr("&Always on Top"));
     addSeparator(Main1, QStringLiteral("N5"));
-    Exit1 = addAction(Main1, QStringLiteral("Exit1"), QStringLiteral("E&xit"));
+    Exit1 = addAction(Main1, QStringLiteral("Exit1"), tr("E&xit"));
 
-    Cards1 = addMenu(QStringLiteral("Cards1"), QStringLiteral("&Cards"));
-    Add1 = addAction(Cards1, QStringLiteral("Add1"), QStringLiteral("&Add"));
-    Delete1 = addAction(Cards1, QStringLiteral("Delete1"), QStringLiteral("&Delete"));
-    CompleteEntry1 = addAction(Cards1, QStringLiteral("CompleteEntry1"), QStringLiteral("&Complete Entry"));
-    Abort1 = addAction(Cards1, QStringLiteral("Abort1"), QStringLiteral("A&bort"));
+    Cards1 = addMenu(QStringLiteral("Cards1"), tr("&Cards"));
+    Add1 = addAction(Cards1, QStringLiteral("Add1"), tr("&Add"));
+    Delete1 = addAction(Cards1, QStringLiteral("Delete1"), tr("&Delete"));
+    CompleteEntry1 = addAction(Cards1, QStringLiteral("CompleteEntry1"), tr("&Complete Entry"));
+    Abort1 = addAction(Cards1, QStringLiteral("Abort1"), tr("A&bort"));
     addSeparator(Cards1, QStringLiteral("N2"));
-    Search1 = addAction(Cards1, QStringLiteral("Search1"), QStringLiteral("&Search "));
-    List1 = addAction(Cards1, QStringLiteral("List1"), QStringLiteral("&List"));
+    Search1 = addAction(Cards1, QStringLiteral("Search1"), tr("&Search "));
+    List1 = addAction(Cards1, QStringLiteral("List1"), tr("&List"));
 
-    Edit1 = addMenu(QStringLiteral("Edit1"), QStringLiteral("&Edit"));
-    Cut1 = addAction(Edit1, QStringLiteral("Cut1"), QStringLiteral("Cu&t"));
-    Copy1 = addAction(Edit1, QStringLiteral("Copy1"), QStringLiteral("&Copy"));
-    Paste1 = addAction(Edit1, QStringLiteral("Paste1"), QStringLiteral("&Paste"));
+    Edit1 = addMenu(QStringLiteral("Edit1"), tr("&Edit"));
+    Cut1 = addAction(Edit1, QStringLiteral("Cut1"), tr("Cu&t"));
+    Copy1 = addAction(Edit1, QStringLiteral("Copy1"), tr("&Copy"));
+    Paste1 = addAction(Edit1, QStringLiteral("Paste1"), tr("&Paste"));
 
-    Print2 = addMenu(QStringLiteral("Print2"), QStringLiteral("&Print"));
-    Setup1 = addAction(Print2, QStringLiteral("Setup1"), QStringLiteral("Print &Setup"));
-    PrintEnvelope1 = addAction(Print2, QStringLiteral("PrintEnvelope1"), QStringLiteral("&Print Envelope"));
-    PrintEnvelope1->setStatusTip(QStringLiteral("Do printer setup for envelope"));
-    PrintEnvelope1->setToolTip(QStringLiteral("Do printer setup for envelope"));
-    PrintLabel1 = addAction(Print2, QStringLiteral("PrintLabel1"), QStringLiteral("Print &Label"));
-    PrintAddressBook1
-        = addAction(Print2, QStringLiteral("PrintAddressBook1"), QStringLiteral("Print &Address  Book"));
-    PrintCard1 = addAction(Print2, QStringLiteral("PrintCard1"), QStringLiteral("Print &Card"));
+    Print2 = addMenu(QStringLiteral("Print2"), tr("&Print", "menu"));
+    Setup1 = addAction(Print2, QStringLiteral("Setup1"), tr("Print &Setup"));
+    PrintEnvelope1 = addAction(Print2, QStringLiteral("PrintEnvelope1"), tr("&Print Envelope"));
+    PrintEnvelope1->setStatusTip(tr("Do printer setup for envelope"));
+    PrintEnvelope1->setToolTip(tr("Do printer setup for envelope"));
+    PrintLabel1 = addAction(Print2, QStringLiteral("PrintLabel1"), tr("Print &Label"));
+    PrintAddressBook1 = addAction(Print2, QStringLiteral("PrintAddressBook1"), tr("Print &Address  Book"));
+    PrintCard1 = addAction(Print2, QStringLiteral("PrintCard1"), tr("Print &Card"));
     addSeparator(Print2, QStringLiteral("N4"));
-    PrintaLabel1 = addAction(Print2, QStringLiteral("PrintaLabel1"), QStringLiteral("Print a La&bel"));
-    PrintanEnvelope1
-        = addAction(Print2, QStringLiteral("PrintanEnvelope1"), QStringLiteral("Print an &Envelope"));
+    PrintaLabel1 = addAction(Print2, QStringLiteral("PrintaLabel1"), tr("Print a La&bel"));
+    PrintanEnvelope1 = addAction(Print2, QStringLiteral("PrintanEnvelope1"), tr("Print an &Envelope"));
     addSeparator(Print2, QStringLiteral("N6"));
-    ReturnAddress1 = addAction(Print2, QStringLiteral("ReturnAddress1"), QStringLiteral("&Return Address"));
+    ReturnAddress1 = addAction(Print2, QStringLiteral("ReturnAddress1"), tr("&Return Address"));
 
-    Help1 = addMenu(QStringLiteral("Help1"), QStringLiteral("&Help"));
-    Index1 = addAction(Help1, QStringLiteral("Index1"), QStringLiteral("&Index"));
-    About1 = addAction(Help1, QStringLiteral("About1"), QStringLiteral("&About"));
+    Help1 = addMenu(QStringLiteral("Help1"), tr("&Help"));
+    Index1 = addAction(Help1, QStringLiteral("Index1"), tr("&Index"));
+    About1 = addAction(Help1, QStringLiteral("About1"), tr("&About"));
 }
 
 void TForm1::createToolButtons()
@@ -320,7 +319,7 @@ void TForm1::createToolButtons()
     for (std::size_t i = 0; i < std::size(toolButtonDesigns); ++i) {
         const ButtonDesign& d = toolButtonDesigns[i];
         auto* button = new QToolButton(Panel1);
-        const QString hint = QString::fromLatin1(d.hint);
+        const QString hint = QCoreApplication::translate("quillbox", d.hint);
         button->setObjectName(QString::fromLatin1(d.name));
         button->setGeometry(d.left, d.top, 25, 25);
         button->setAutoRaise(false);
@@ -467,7 +466,7 @@ void TForm1::FormCreate()
         const SettingsWrite written = settings.writeinifile(framePlacementWanted(), m_cardFont, 1);
         // An unwritable settings file must not keep the window from coming up.
         if (!written.ok)
-            errorBox(*m_app.services.messages, this, pathText(written.message));
+            errorBox(*m_app.services.messages, this, coreText(written.message));
     } else {
         const StoredSettings stored = settings.read(framePlacement(), m_cardFont);
         applyFramePlacement(reachablePlacement(stored.placement));
@@ -501,30 +500,29 @@ void TForm1::reportCardFileLoad(const CardFileLoad& load)
     MessageBoxes& boxes = *m_app.services.messages;
     if (!load.present) {
         if (load.error.empty()) {
-            warningBox(boxes, this,
-                QStringLiteral("Quillbox file not present. Program will run without a current file"), MsgOK,
-                HelpCardFile);
+            warningBox(boxes, this, tr("Quillbox file not present. Program will run without a current file"),
+                MsgOK, HelpCardFile);
         } else {
             warningBox(boxes, this,
-                QStringLiteral("The card file %1 could not be read: %2\r\n"
-                               "Program will run without a current file")
-                    .arg(pathText(m_cardFile.cardFilePath()), pathText(load.error)),
+                tr("The card file %1 could not be read: %2\r\n"
+                   "Program will run without a current file")
+                    .arg(pathText(m_cardFile.cardFilePath()), coreText(load.error)),
                 MsgOK, HelpCardFile);
         }
         return;
     }
     if (load.heldBack > 0) {
         warningBox(boxes, this,
-            QStringLiteral("The card file holds %1 more cards than the %2 this program can show.\r\n"
-                           "They stay in the file and are saved back unchanged.")
+            tr("The card file holds %1 more cards than the %2 this program can show.\r\n"
+               "They stay in the file and are saved back unchanged.")
                 .arg(load.heldBack)
                 .arg(MaxCards),
             MsgOK, HelpCardFile);
     }
     if (load.damagedEnd) {
         warningBox(boxes, this,
-            QStringLiteral("The end of the card file is damaged: its last card may be incomplete.\r\n"
-                           "Please check that card."),
+            tr("The end of the card file is damaged: its last card may be incomplete.\r\n"
+               "Please check that card."),
             MsgOK, HelpCardFile);
     }
 }
@@ -549,7 +547,7 @@ void TForm1::FormClose()
         saveCardsAtClose();
     const SettingsWrite written = m_app.settingsFile().writeLastCard(m_box.current());
     if (!written.ok)
-        errorBox(*m_app.services.messages, this, pathText(written.message));
+        errorBox(*m_app.services.messages, this, coreText(written.message));
 }
 
 void TForm1::saveCardsAtClose()
@@ -562,14 +560,14 @@ void TForm1::saveCardsAtClose()
     // the save, a failed one or, only for this, a successful one.
     const auto keptNote = [](const CardFileSave& save) {
         const std::string notice = movedAsideNotice(save);
-        return notice.empty() ? QString() : pathText(notice) + QStringLiteral("\r\n");
+        return notice.empty() ? QString() : coreText(notice) + QStringLiteral("\r\n");
     };
     if (result.ok && !result.movedAside.empty()) {
         MessageRequest saved;
         saved.parent = this;
         saved.title = applicationTitle();
         saved.icon = MsgIcon::Information;
-        saved.text = QStringLiteral("The cards were saved to %1.\r\n%2").arg(failedPath, keptNote(result));
+        saved.text = tr("The cards were saved to %1.\r\n%2").arg(failedPath, keptNote(result));
         saved.buttons = MsgOK;
         saved.helpContext = HelpCardFile;
         boxes.ask(saved);
@@ -579,19 +577,19 @@ void TForm1::saveCardsAtClose()
         request.parent = this;
         request.title = applicationTitle();
         request.icon = MsgIcon::Error;
-        request.text = QStringLiteral("The cards could not be saved to %1.\r\n%2\r\n%3\r\n"
-                                      "Try again, save them in another folder, or discard the changes "
-                                      "made since the program started?")
-                           .arg(failedPath, pathText(result.error), keptNote(result));
+        request.text = tr("The cards could not be saved to %1.\r\n%2\r\n%3\r\n"
+                          "Try again, save them in another folder, or discard the changes "
+                          "made since the program started?")
+                           .arg(failedPath, coreText(result.error), keptNote(result));
         const int tryAgain = 0;
-        request.buttons.append(QStringLiteral("&Try Again"));
+        request.buttons.append(tr("&Try Again"));
         int elsewhere = -1;
         if (folders) {
             elsewhere = int(request.buttons.size());
-            request.buttons.append(QStringLiteral("&Save Elsewhere..."));
+            request.buttons.append(tr("&Save Elsewhere..."));
         }
         const int discard = int(request.buttons.size());
-        request.buttons.append(QStringLiteral("&Discard Changes"));
+        request.buttons.append(tr("&Discard Changes"));
         request.defaultIndex = tryAgain;
         // Escape and the close box must never throw the cards away.
         request.escapeIndex = tryAgain;
@@ -605,8 +603,8 @@ void TForm1::saveCardsAtClose()
             failedPath = pathText(m_cardFile.cardFilePath());
             continue;
         }
-        const std::optional<QString> folder = folders->chooseFolder(
-            this, QStringLiteral("Save the Cards in Folder"), pathText(m_app.StartDirectory));
+        const std::optional<QString> folder
+            = folders->chooseFolder(this, tr("Save the Cards in Folder"), pathText(m_app.StartDirectory));
         if (!folder)
             continue;
         const CardFile elsewhereFile(pathBytes(*folder));
@@ -617,8 +615,8 @@ void TForm1::saveCardsAtClose()
             done.parent = this;
             done.title = applicationTitle();
             done.icon = MsgIcon::Information;
-            done.text = QStringLiteral("The cards were saved to %1.\r\n"
-                                       "Copy that file into %2 to use it at the next start.")
+            done.text = tr("The cards were saved to %1.\r\n"
+                           "Copy that file into %2 to use it at the next start.")
                             .arg(failedPath, pathText(m_app.StartDirectory));
             done.buttons = MsgOK;
             done.helpContext = HelpCardFile;
@@ -700,7 +698,7 @@ bool TForm1::writeinifile()
     const SettingsWrite written
         = m_app.settingsFile().writeinifile(framePlacement(), m_cardFont, m_box.current());
     if (!written.ok) {
-        errorBox(*m_app.services.messages, this, pathText(written.message));
+        errorBox(*m_app.services.messages, this, coreText(written.message));
         return false;
     }
     return true;
@@ -708,7 +706,7 @@ bool TForm1::writeinifile()
 
 void TForm1::showCount()
 {
-    Label1->setText(QStringLiteral("%1 cards").arg(m_box.count()));
+    Label1->setText(tr("%1 cards").arg(m_box.count()));
     Label1->adjustSize();
 }
 
@@ -844,15 +842,15 @@ void TForm1::textchange()
 
 void TForm1::newcarderror()
 {
-    warningBox(*m_app.services.messages, this, QString::fromLatin1(NewCardRefusal), MsgOK, HelpNewCard);
+    warningBox(*m_app.services.messages, this, QCoreApplication::translate("quillbox", NewCardRefusal), MsgOK,
+        HelpNewCard);
 }
 
 void TForm1::Add1Click()
 {
     if (m_box.full()) {
         warningBox(*m_app.services.messages, this,
-            QStringLiteral("The maximum number of records for this file has been reached."), MsgOK,
-            HelpMaxRecords);
+            tr("The maximum number of records for this file has been reached."), MsgOK, HelpMaxRecords);
         return;
     }
     if (refusedWhileEnteringNewCard())
@@ -863,7 +861,7 @@ void TForm1::Add1Click()
     m_box.beginNewCard();
     Memo1->setText({});
     Memo1->setFocus();
-    Label1->setText(QStringLiteral("New card"));
+    Label1->setText(tr("New card"));
     Label1->adjustSize();
 }
 
@@ -872,7 +870,7 @@ void TForm1::CompleteEntry1Click()
     MessageBoxes& boxes = *m_app.services.messages;
     const std::string text = Memo1->text();
     if (text.empty()) {
-        if (warningBox(boxes, this, QStringLiteral("There is no data in the card to add. Continue edit?"),
+        if (warningBox(boxes, this, tr("There is no data in the card to add. Continue edit?"),
                 MsgOK | MsgAbort, HelpNewCard)
             == MsgAbort) {
             Abort1Click();
@@ -881,8 +879,7 @@ void TForm1::CompleteEntry1Click()
         return;
     }
     if (!m_box.enteringNewCard()) {
-        warningBox(
-            boxes, this, QStringLiteral("You are not currently entering a card."), MsgOK, HelpNotEntering);
+        warningBox(boxes, this, tr("You are not currently entering a card."), MsgOK, HelpNotEntering);
         return;
     }
     m_box.completeNewCard(text);
@@ -895,8 +892,8 @@ void TForm1::CompleteEntry1Click()
 void TForm1::Abort1Click()
 {
     if (!m_box.enteringNewCard()) {
-        warningBox(*m_app.services.messages, this, QStringLiteral("You are not currently entering a card."),
-            MsgOK, HelpNotEntering);
+        warningBox(*m_app.services.messages, this, tr("You are not currently entering a card."), MsgOK,
+            HelpNotEntering);
         return;
     }
     m_box.abortNewCard();
@@ -914,12 +911,12 @@ void TForm1::Delete1Click()
         return;
     if (m_box.count() == 0) {
         warningBox(boxes, this,
-            QStringLiteral("You either have no cards to delete or you are currently entering a card. "
-                           "If you are entering a card that you do not want to enter select abort from "
-                           "the Cards menu."),
+            tr("You either have no cards to delete or you are currently entering a card. "
+               "If you are entering a card that you do not want to enter select abort from "
+               "the Cards menu."),
             MsgOK, HelpDelete);
     } else if (warningBox(boxes, this,
-                   QStringLiteral("Are you sure you want to delete this card:\r\n")
+                   tr("Are you sure you want to delete this card:\r\n")
                        + toQString(firstline(m_box.current(), true)),
                    MsgYes | MsgNo, HelpDelete)
         == MsgYes) {
@@ -981,11 +978,11 @@ void TForm1::AlwaysonTop1Click()
     const bool wasVisible = isVisible();
     if (NotOnTop) {
         setWindowFlag(Qt::WindowStaysOnTopHint, true);
-        AlwaysonTop1->setText(QStringLiteral("Resume &Normal Pos."));
+        AlwaysonTop1->setText(tr("Resume &Normal Pos."));
         NotOnTop = false;
     } else {
         setWindowFlag(Qt::WindowStaysOnTopHint, false);
-        AlwaysonTop1->setText(QStringLiteral("&Always on Top"));
+        AlwaysonTop1->setText(tr("&Always on Top"));
         NotOnTop = true;
     }
     // Changing the window flags hides the window.

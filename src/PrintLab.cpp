@@ -67,7 +67,7 @@ TForm3::TForm3(AppContext& app, QWidget* parent)
     , m_app(app)
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Print Label or Envelope"));
+    setWindowTitle(tr("Print Label or Envelope"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setProperty("helpContext", LabelsHelpContext);
     setModal(true);
@@ -79,7 +79,7 @@ TForm3::TForm3(AppContext& app, QWidget* parent)
 
 void TForm3::createControls()
 {
-    Memo1 = place(new CardMemo(this), "Memo1", QRect(8, 16, 217, 169), QStringLiteral("Text to print"));
+    Memo1 = place(new CardMemo(this), "Memo1", QRect(8, 16, 217, 169), tr("Text to print"));
     Memo1->setFont(fontByHeight(QStringLiteral("Arial"), -12));
     QPalette black = Memo1->palette();
     black.setColor(QPalette::Text, Qt::black);
@@ -88,31 +88,27 @@ void TForm3::createControls()
     Memo1->setMaxLength(0);
     Memo1->setHelpContext(LabelsHelpContext);
 
-    GroupBox1 = place(new QGroupBox(QStringLiteral("Label or Envelope"), this), "GroupBox1",
-        QRect(232, 8, 193, 105), QStringLiteral("Label or Envelope"));
-    RadioButton1 = place(new QRadioButton(QStringLiteral("Envelope"), GroupBox1), "RadioButton1",
-        QRect(16, 24, 70, 17), QStringLiteral("Envelope"));
-    CheckBox1 = place(new QCheckBox(QStringLiteral("Return Address"), GroupBox1), "CheckBox1",
-        QRect(88, 24, 100, 17), QStringLiteral("Return Address"));
-    RadioButton2 = place(new QRadioButton(QStringLiteral("1\" x 2.63\" (Avery 5260)"), GroupBox1),
-        "RadioButton2", QRect(16, 48, 170, 17), QStringLiteral("1 by 2.63 inch labels, Avery 5260"));
-    RadioButton3 = place(new QRadioButton(QStringLiteral("1.33\" x 4\" (Avery 5262)"), GroupBox1),
-        "RadioButton3", QRect(16, 72, 170, 17), QStringLiteral("1.33 by 4 inch labels, Avery 5262"));
+    GroupBox1 = place(new QGroupBox(tr("Label or Envelope"), this), "GroupBox1", QRect(232, 8, 193, 105),
+        tr("Label or Envelope"));
+    RadioButton1 = place(
+        new QRadioButton(tr("Envelope"), GroupBox1), "RadioButton1", QRect(16, 24, 70, 17), tr("Envelope"));
+    CheckBox1 = place(new QCheckBox(tr("Return Address"), GroupBox1), "CheckBox1", QRect(88, 24, 100, 17),
+        tr("Return Address"));
+    RadioButton2 = place(new QRadioButton(tr("1\" x 2.63\" (Avery 5260)"), GroupBox1), "RadioButton2",
+        QRect(16, 48, 170, 17), tr("1 by 2.63 inch labels, Avery 5260"));
+    RadioButton3 = place(new QRadioButton(tr("1.33\" x 4\" (Avery 5262)"), GroupBox1), "RadioButton3",
+        QRect(16, 72, 170, 17), tr("1.33 by 4 inch labels, Avery 5262"));
 
-    GroupBox2 = place(new QGroupBox(QStringLiteral("Label"), this), "GroupBox2", QRect(232, 120, 193, 65),
-        QStringLiteral("Label"));
-    Label1 = place(
-        new QLabel(QStringLiteral("Row"), GroupBox2), "Label1", QRect(16, 24, 30, 13), QStringLiteral("Row"));
+    GroupBox2 = place(
+        new QGroupBox(tr("Label"), this), "GroupBox2", QRect(232, 120, 193, 65), QStringLiteral("Label"));
+    Label1 = place(new QLabel(tr("Row"), GroupBox2), "Label1", QRect(16, 24, 30, 13), tr("Row"));
     Edit1 = place(
         new QLineEdit(QStringLiteral("1"), GroupBox2), "Edit1", QRect(48, 20, 33, 21), QStringLiteral("Row"));
-    ScrollBar1
-        = makeScrollBar(GroupBox2, "ScrollBar1", QRect(43, 45, 41, 13), QStringLiteral("Row scroll bar"));
-    Label2 = place(new QLabel(QStringLiteral("Column"), GroupBox2), "Label2", QRect(96, 24, 38, 13),
-        QStringLiteral("Column"));
-    Edit2 = place(new QLineEdit(QStringLiteral("1"), GroupBox2), "Edit2", QRect(136, 20, 33, 21),
-        QStringLiteral("Column"));
-    ScrollBar2
-        = makeScrollBar(GroupBox2, "ScrollBar2", QRect(132, 45, 41, 13), QStringLiteral("Column scroll bar"));
+    ScrollBar1 = makeScrollBar(GroupBox2, "ScrollBar1", QRect(43, 45, 41, 13), tr("Row scroll bar"));
+    Label2 = place(new QLabel(tr("Column"), GroupBox2), "Label2", QRect(96, 24, 38, 13), tr("Column"));
+    Edit2
+        = place(new QLineEdit(QStringLiteral("1"), GroupBox2), "Edit2", QRect(136, 20, 33, 21), tr("Column"));
+    ScrollBar2 = makeScrollBar(GroupBox2, "ScrollBar2", QRect(132, 45, 41, 13), tr("Column scroll bar"));
     Label1->setBuddy(Edit1);
     Label2->setBuddy(Edit2);
 
@@ -125,14 +121,18 @@ void TForm3::createControls()
         int left;
         void (TForm3::*handler)();
     } buttons[] {
-        {BitBtn1, "BitBtn1", "&Font", "labels_font", "Font", 44, &TForm3::BitBtn1Click},
-        {BitBtn2, "BitBtn2", "&Setup", "labels_setup", "Setup", 132, &TForm3::BitBtn2Click},
-        {BitBtn3, "BitBtn3", "&Print", "labels_print", "Print", 220, &TForm3::BitBtn3Click},
-        {BitBtn4, "BitBtn4", "&Cancel", "labels_cancel", "Cancel", 308, &TForm3::BitBtn4Click},
+        {BitBtn1, "BitBtn1", QT_TR_NOOP("&Font"), "labels_font", QT_TR_NOOP("Font"), 44,
+            &TForm3::BitBtn1Click},
+        {BitBtn2, "BitBtn2", QT_TR_NOOP("&Setup"), "labels_setup", QT_TR_NOOP("Setup"), 132,
+            &TForm3::BitBtn2Click},
+        {BitBtn3, "BitBtn3", QT_TR_NOOP("&Print"), "labels_print", QT_TR_NOOP("Print"), 220,
+            &TForm3::BitBtn3Click},
+        {BitBtn4, "BitBtn4", QT_TR_NOOP("&Cancel"), "labels_cancel", QT_TR_NOOP("Cancel"), 308,
+            &TForm3::BitBtn4Click},
     };
     for (const auto& b : buttons) {
-        b.button = place(new QPushButton(buttonPicture(b.picture), QString::fromLatin1(b.caption), this),
-            b.name, QRect(b.left, 200, 75, 25), QString::fromLatin1(b.accessibleName));
+        b.button = place(new QPushButton(buttonPicture(b.picture), tr(b.caption), this), b.name,
+            QRect(b.left, 200, 75, 25), tr(b.accessibleName));
         b.button->setAutoDefault(false);
         connect(b.button, &QPushButton::clicked, this, b.handler);
     }
@@ -276,8 +276,7 @@ void TForm3::BitBtn3Click()
         job.column = valPrefix(fromQString(Edit2->text()));
         if (!labelPositionValid(job.stock, job.row, job.column)) {
             if (m_app.services.messages) {
-                warningBox(*m_app.services.messages, this,
-                    QStringLiteral("Illegal row and/or column selections."), MsgOK,
+                warningBox(*m_app.services.messages, this, tr("Illegal row and/or column selections."), MsgOK,
                     job.stock == LabelStock::Labels1x263 ? LabelsHelpContext : 0);
             }
             return;

@@ -2,6 +2,7 @@
 
 #include "app_context.h"
 #include "platform/card_memo.h"
+#include "platform/core_text.h"
 #include "platform/help_topic.h"
 #include "platform/message_box.h"
 #include "platform/screen_metrics.h"
@@ -38,7 +39,7 @@ TForm5::TForm5(AppContext& app, QWidget* parent)
     , m_app(app)
 {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("Enter Return Address"));
+    setWindowTitle(tr("Enter Return Address"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setProperty("helpContext", HelpReturnAddress);
     resize(350, 198);
@@ -46,7 +47,7 @@ TForm5::TForm5(AppContext& app, QWidget* parent)
     Memo1 = makeMemo(this, "Memo1", QRect(32, 24, 265, 57));
     Memo1->setText(Instructions);
     Memo1->setEnabled(false);
-    Memo1->setAccessibleName(QStringLiteral("Instructions"));
+    Memo1->setAccessibleName(tr("Instructions"));
     // Navy on the button face, also as a disabled box.
     QPalette instructions = Memo1->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
@@ -57,12 +58,12 @@ TForm5::TForm5(AppContext& app, QWidget* parent)
 
     Memo2 = makeMemo(this, "Memo2", QRect(32, 96, 265, 89));
     Memo2->setMaxLength(0);
-    Memo2->setAccessibleName(QStringLiteral("Return address"));
+    Memo2->setAccessibleName(tr("Return address"));
     Memo2->setHelpContext(HelpReturnAddress);
 
-    SpeedButton1 = makePictureButton(this, "SpeedButton1", QRect(312, 24, 25, 25),
-        QStringLiteral("retnaddr_exit"), QStringLiteral("Exit"));
-    SpeedButton1->setToolTip(QStringLiteral("Exit"));
+    SpeedButton1 = makePictureButton(
+        this, "SpeedButton1", QRect(312, 24, 25, 25), QStringLiteral("retnaddr_exit"), tr("Exit"));
+    SpeedButton1->setToolTip(tr("Exit"));
     connect(SpeedButton1, &QToolButton::clicked, this, &TForm5::SpeedButton1Click);
 }
 
@@ -88,7 +89,7 @@ void TForm5::SpeedButton1Click()
 
     const SettingsWrite written = m_app.settingsFile().writeReturnAddress(m_app.ReturnAddressLines);
     if (!written.ok) {
-        errorBox(*m_app.services.messages, this, pathText(written.message));
+        errorBox(*m_app.services.messages, this, coreText(written.message));
         return;
     }
     accept();

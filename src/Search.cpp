@@ -44,12 +44,12 @@ TForm4::TForm4(AppContext& app, CardWindow& main, QWidget* parent)
     // Modeless and above every window, so it can stay open while cards are
     // read and edited.
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
-    setWindowTitle(QStringLiteral("Search for:"));
+    setWindowTitle(tr("Search for:"));
     setProperty("helpContext", HelpSearch);
     setFont(fontByHeight(QStringLiteral("MS Sans Serif"), -11));
     setFixedSize(351, 88);
 
-    Label1 = new QLabel(QStringLiteral("Data to search for:"), this);
+    Label1 = new QLabel(tr("Data to search for:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(8, 8);
     Label1->adjustSize();
@@ -58,15 +58,12 @@ TForm4::TForm4(AppContext& app, CardWindow& main, QWidget* parent)
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(16, 24, 321, 21);
     Edit1->setMaxLength(MaxSearchText);
-    Edit1->setAccessibleName(QStringLiteral("Data to search for"));
+    Edit1->setAccessibleName(tr("Data to search for"));
     Label1->setBuddy(Edit1);
 
-    BitBtn1 = makeButton(
-        this, "BitBtn1", QStringLiteral("&Find First"), QStringLiteral("Find First"), QRect(48, 56, 75, 25));
-    BitBtn2 = makeButton(
-        this, "BitBtn2", QStringLiteral("Find &Next"), QStringLiteral("Find Next"), QRect(144, 56, 75, 25));
-    BitBtn3 = makeButton(
-        this, "BitBtn3", QStringLiteral("&Cancel"), QStringLiteral("Cancel"), QRect(240, 56, 75, 25));
+    BitBtn1 = makeButton(this, "BitBtn1", tr("&Find First"), tr("Find First"), QRect(48, 56, 75, 25));
+    BitBtn2 = makeButton(this, "BitBtn2", tr("Find &Next"), tr("Find Next"), QRect(144, 56, 75, 25));
+    BitBtn3 = makeButton(this, "BitBtn3", tr("&Cancel"), QStringLiteral("Cancel"), QRect(240, 56, 75, 25));
     // The default button: drawn as such; Enter reaches it through keyPressEvent.
     BitBtn1->setDefault(true);
 
@@ -167,8 +164,7 @@ void TForm4::find(bool next)
 
 void TForm4::notFound()
 {
-    warningBox(*m_app.services.messages, this, QStringLiteral("The specified string was not found."), MsgOK,
-        HelpSearch);
+    warningBox(*m_app.services.messages, this, tr("The specified string was not found."), MsgOK, HelpSearch);
 }
 
 } // namespace quillbox

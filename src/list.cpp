@@ -79,12 +79,12 @@ TForm2::TForm2(CardWindow& main, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowFlags(Qt::Window);
-    setWindowTitle(QStringLiteral("Card List"));
+    setWindowTitle(tr("Card List"));
     setProperty("helpContext", HelpCardList);
     setFont(fontByHeight(QStringLiteral("MS Sans Serif"), -11));
     setFixedSize(348, 273);
 
-    Label1 = new QLabel(QStringLiteral("List of All Cards"), this);
+    Label1 = new QLabel(tr("List of All Cards"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->move(8, 8);
     Label1->adjustSize();
@@ -104,7 +104,7 @@ TForm2::TForm2(CardWindow& main, QWidget* parent)
     ListBox1->setTextElideMode(Qt::ElideNone);
     ListBox1->setWordWrap(false);
     ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ListBox1->setAccessibleName(QStringLiteral("List of All Cards"));
+    ListBox1->setAccessibleName(tr("List of All Cards"));
     Label1->setBuddy(ListBox1);
 
     connect(ListBox1, &QListWidget::currentRowChanged, this, [this, box] {

@@ -29,6 +29,11 @@ struct Program::Windows {
 
 namespace {
 
+/// The translation context of these texts.
+struct StartTexts {
+    Q_DECLARE_TR_FUNCTIONS(StartTexts)
+};
+
 /// Makes a window and publishes it in the registry.
 template<typename Window, typename... Args>
 void make(std::unique_ptr<Window>& owner, Window*& published, Args&&... args)
@@ -64,7 +69,7 @@ Program::Program(std::string startDirectory, Services services)
     make(m_windows->form1, m_registry.Form1, m_app, m_registry);
     TForm1& main = *m_registry.Form1;
     if (m_app.readOnly)
-        main.setWindowTitle(main.windowTitle() + QStringLiteral(" (read-only)"));
+        main.setWindowTitle(main.windowTitle() + StartTexts::tr(" (read-only)"));
     m_app.StartingUp = false;
 
     // Each window gets the shared state and the main window as the other
@@ -102,10 +107,10 @@ bool Program::lockCardFile()
     ChoiceRequest request;
     request.title = applicationTitle();
     request.icon = MsgIcon::Warning;
-    request.text = QStringLiteral("The card file %1 is already open in another Quillbox window.\r\n"
+    request.text = StartTexts::tr("The card file %1 is already open in another Quillbox window.\r\n"
                                   "Open it read-only (nothing you change is saved), or quit?")
                        .arg(pathText(posix::joinPath(m_app.StartDirectory, CardFileName)));
-    request.buttons = {QStringLiteral("Open &Read-Only"), QStringLiteral("&Quit")};
+    request.buttons = {StartTexts::tr("Open &Read-Only"), StartTexts::tr("&Quit")};
     request.defaultIndex = 0;
     request.escapeIndex = 1;
     request.helpContext = HelpCardFile;

@@ -25,23 +25,38 @@ struct NamedColor {
 
 // The sixteen colours of the classic font dialog, in its order.
 constexpr std::array<NamedColor, 16> classicColors {{
-    {"Black", 0x000000},
-    {"Maroon", 0x800000},
-    {"Green", 0x008000},
-    {"Olive", 0x808000},
-    {"Navy", 0x000080},
-    {"Purple", 0x800080},
-    {"Teal", 0x008080},
-    {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0},
-    {"Red", 0xFF0000},
-    {"Lime", 0x00FF00},
-    {"Yellow", 0xFFFF00},
-    {"Blue", 0x0000FF},
-    {"Fuchsia", 0xFF00FF},
-    {"Aqua", 0x00FFFF},
-    {"White", 0xFFFFFF},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Black"), 0x000000},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Maroon"), 0x800000},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Green"), 0x008000},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Olive"), 0x808000},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Navy"), 0x000080},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Purple"), 0x800080},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Teal"), 0x008080},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Gray"), 0x808080},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Silver"), 0xC0C0C0},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Red"), 0xFF0000},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Lime"), 0x00FF00},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Yellow"), 0xFFFF00},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Blue"), 0x0000FF},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Fuchsia"), 0xFF00FF},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "Aqua"), 0x00FFFF},
+    {QT_TRANSLATE_NOOP("quillbox::FontColorDialog", "White"), 0xFFFFFF},
 }};
+
+// The texts of Qt's own chooser and buttons, translated in Qt's contexts
+// by the program's translations (Qt's are not installed with it).
+[[maybe_unused]] constexpr const char* QtTexts[] = {
+    QT_TRANSLATE_NOOP("QFontDialog", "&Font"),
+    QT_TRANSLATE_NOOP("QFontDialog", "Font st&yle"),
+    QT_TRANSLATE_NOOP("QFontDialog", "&Size"),
+    QT_TRANSLATE_NOOP("QFontDialog", "Effects"),
+    QT_TRANSLATE_NOOP("QFontDialog", "Stri&keout"),
+    QT_TRANSLATE_NOOP("QFontDialog", "&Underline"),
+    QT_TRANSLATE_NOOP("QFontDialog", "Sample"),
+    QT_TRANSLATE_NOOP("QFontDialog", "Wr&iting System"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+};
 
 QIcon swatch(const QColor& color)
 {
@@ -59,7 +74,7 @@ FontColorDialog::FontColorDialog(const FontChoice& initial, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FontDialog1"));
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
 
     // Qt's chooser has no colour: it is embedded as a plain widget and the
     // colour box goes beside its effects.
@@ -78,24 +93,24 @@ FontColorDialog::FontColorDialog(const FontChoice& initial, QWidget* parent)
         if (auto* sample = group->findChild<QLineEdit*>())
             m_sample = sample;
     }
-    m_fonts->setAccessibleName(QStringLiteral("Font"));
+    m_fonts->setAccessibleName(tr("Font"));
 
     m_colors = new QComboBox(this);
     m_colors->setObjectName(QStringLiteral("colorBox"));
-    m_colors->setAccessibleName(QStringLiteral("Color"));
+    m_colors->setAccessibleName(tr("Color"));
     for (const NamedColor& c : classicColors) {
         const QColor color = QColor::fromRgb(c.rgb);
-        m_colors->addItem(swatch(color), QLatin1String(c.name), color);
+        m_colors->addItem(swatch(color), tr(c.name), color);
     }
     selectColor(initial.color.isValid() ? initial.color : QColor(Qt::black));
     connect(m_colors, &QComboBox::currentIndexChanged, this, &FontColorDialog::showColorInSample);
     showColorInSample();
-    auto* colorLabel = new QLabel(QStringLiteral("&Color:"), this);
+    auto* colorLabel = new QLabel(tr("&Color:"), this);
     colorLabel->setBuddy(m_colors);
 
     m_buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    m_buttons->button(QDialogButtonBox::Ok)->setAccessibleName(QStringLiteral("OK"));
-    m_buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(QStringLiteral("Cancel"));
+    m_buttons->button(QDialogButtonBox::Ok)->setAccessibleName(tr("OK"));
+    m_buttons->button(QDialogButtonBox::Cancel)->setAccessibleName(tr("Cancel"));
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -118,7 +133,7 @@ void FontColorDialog::selectColor(const QColor& color)
             return;
         }
     }
-    m_colors->addItem(swatch(color), QStringLiteral("Custom"), color);
+    m_colors->addItem(swatch(color), tr("Custom"), color);
     m_colors->setCurrentIndex(m_colors->count() - 1);
 }
 

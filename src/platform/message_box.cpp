@@ -3,6 +3,7 @@
 #include "core/version.h"
 #include "platform/help_viewer.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
@@ -101,15 +102,15 @@ int runBox(HelpViewer* help, QWidget* parent, const QString& title, const QStrin
 
 struct ButtonDef {
     MsgButton button;
-    const char16_t* label;
+    const char* label;
 };
 
 // Left to right, with the classic box's labels and access keys.
 constexpr ButtonDef kButtons[] = {
-    {MsgYes, u"&Yes"},
-    {MsgNo, u"&No"},
-    {MsgOK, u"OK"},
-    {MsgAbort, u"&Abort"},
+    {MsgYes, QT_TRANSLATE_NOOP("MessageBox", "&Yes")},
+    {MsgNo, QT_TRANSLATE_NOOP("MessageBox", "&No")},
+    {MsgOK, QT_TRANSLATE_NOOP("MessageBox", "OK")},
+    {MsgAbort, QT_TRANSLATE_NOOP("MessageBox", "&Abort")},
 };
 
 } // namespace
@@ -133,7 +134,7 @@ MsgButton QtMessageBoxes::ask(const MessageRequest& request)
             defaultIndex = int(shown.size());
         if (def.button == wantedEscape)
             escapeIndex = int(shown.size());
-        labels.push_back(QString::fromUtf16(def.label));
+        labels.push_back(QCoreApplication::translate("MessageBox", def.label));
         shown.push_back(def.button);
     }
     // Neither No nor OK present (Yes and Abort alone): the close box answers
@@ -162,7 +163,7 @@ MsgButton warningBox(
 {
     MessageRequest request;
     request.parent = parent;
-    request.title = QStringLiteral("Warning");
+    request.title = QCoreApplication::translate("MessageBox", "Warning");
     request.text = text;
     request.icon = MsgIcon::Warning;
     request.buttons = buttons;

@@ -31,10 +31,10 @@ template<typename Widget> Widget* named(Widget* widget, const char* name, const 
 /// fixed entry that says where jobs go.
 QComboBox* makePrinterBox(QWidget* parent, QtPrinter& printer)
 {
-    auto* box = named(new QComboBox(parent), "printerBox", QStringLiteral("Printer"));
+    auto* box = named(new QComboBox(parent), "printerBox", PrintDialog::tr("Printer"));
     const QStringList names = QPrinterInfo::availablePrinterNames();
     if (names.isEmpty()) {
-        box->addItem(QStringLiteral("No printer installed: PDF files in the start directory"));
+        box->addItem(PrintDialog::tr("No printer installed: PDF files in the start directory"));
         box->setEnabled(false);
         return box;
     }
@@ -63,32 +63,30 @@ PrintDialog::PrintDialog(QtPrinter& printer, int maxPage, const PrintChoice& cho
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("PrintDialog1"));
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(tr("Print"));
     auto* layout = new QVBoxLayout(this);
 
     auto* printerRow = new QFormLayout;
     printerBox = makePrinterBox(this, printer);
-    printerRow->addRow(QStringLiteral("&Printer:"), printerBox);
+    printerRow->addRow(tr("&Printer:"), printerBox);
     layout->addLayout(printerRow);
 
-    auto* range = new QGroupBox(QStringLiteral("Print range"), this);
+    auto* range = new QGroupBox(tr("Print range"), this);
     auto* rangeLayout = new QVBoxLayout(range);
-    allButton
-        = named(new QRadioButton(QStringLiteral("&All"), range), "allButton", QStringLiteral("All cards"));
-    rangeButton
-        = named(new QRadioButton(QStringLiteral("Pa&ges"), range), "rangeButton", QStringLiteral("Cards"));
+    allButton = named(new QRadioButton(tr("&All"), range), "allButton", tr("All cards"));
+    rangeButton = named(new QRadioButton(tr("Pa&ges"), range), "rangeButton", tr("Cards"));
     // The range as typed, within the limits: a bad one is the caller's to refuse.
-    fromBox = named(new QSpinBox(range), "fromBox", QStringLiteral("From card"));
-    toBox = named(new QSpinBox(range), "toBox", QStringLiteral("To card"));
+    fromBox = named(new QSpinBox(range), "fromBox", tr("From card"));
+    toBox = named(new QSpinBox(range), "toBox", tr("To card"));
     for (QSpinBox* box : {fromBox, toBox})
         box->setRange(0, std::max(maxPage, 0));
     fromBox->setValue(choice.from);
     toBox->setValue(choice.to);
     auto* rangeRow = new QHBoxLayout;
     rangeRow->addWidget(rangeButton);
-    auto* fromLabel = new QLabel(QStringLiteral("&From:"), range);
+    auto* fromLabel = new QLabel(tr("&From:"), range);
     fromLabel->setBuddy(fromBox);
-    auto* toLabel = new QLabel(QStringLiteral("&To:"), range);
+    auto* toLabel = new QLabel(tr("&To:"), range);
     toLabel->setBuddy(toBox);
     rangeRow->addWidget(fromLabel);
     rangeRow->addWidget(fromBox);
@@ -102,12 +100,11 @@ PrintDialog::PrintDialog(QtPrinter& printer, int maxPage, const PrintChoice& cho
     layout->addWidget(range);
 
     auto* copies = new QFormLayout;
-    copiesBox = named(new QSpinBox(this), "copiesBox", QStringLiteral("Copies"));
+    copiesBox = named(new QSpinBox(this), "copiesBox", tr("Copies"));
     copiesBox->setRange(1, 999);
     copiesBox->setValue(std::max(choice.copies, 1));
-    copies->addRow(QStringLiteral("&Copies:"), copiesBox);
-    collateBox
-        = named(new QCheckBox(QStringLiteral("C&ollate"), this), "collateBox", QStringLiteral("Collate"));
+    copies->addRow(tr("&Copies:"), copiesBox);
+    collateBox = named(new QCheckBox(tr("C&ollate"), this), "collateBox", tr("Collate"));
     collateBox->setChecked(choice.collate);
     copies->addRow(QString(), collateBox);
     layout->addLayout(copies);
@@ -131,13 +128,13 @@ PrinterSetupDialog::PrinterSetupDialog(QtPrinter& printer, QWidget* parent)
     , m_printer(printer)
 {
     setObjectName(QStringLiteral("PrinterSetupDialog1"));
-    setWindowTitle(QStringLiteral("Print Setup"));
+    setWindowTitle(tr("Print Setup"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     printerBox = makePrinterBox(this, printer);
-    form->addRow(QStringLiteral("&Printer:"), printerBox);
+    form->addRow(tr("&Printer:"), printerBox);
 
-    paperBox = named(new QComboBox(this), "paperBox", QStringLiteral("Paper size"));
+    paperBox = named(new QComboBox(this), "paperBox", tr("Paper size"));
     const QPageSize::PageSizeId current = printer.printer().pageLayout().pageSize().id();
     for (const QPageSize::PageSizeId id : {QPageSize::Letter, QPageSize::Legal, QPageSize::Executive,
              QPageSize::A4, QPageSize::A5, QPageSize::B5, QPageSize::Envelope10, QPageSize::EnvelopeDL,
@@ -146,15 +143,14 @@ PrinterSetupDialog::PrinterSetupDialog(QtPrinter& printer, QWidget* parent)
         if (id == current)
             paperBox->setCurrentIndex(paperBox->count() - 1);
     }
-    form->addRow(QStringLiteral("Paper si&ze:"), paperBox);
+    form->addRow(tr("Paper si&ze:"), paperBox);
     layout->addLayout(form);
 
-    auto* orientation = new QGroupBox(QStringLiteral("Orientation"), this);
+    auto* orientation = new QGroupBox(tr("Orientation"), this);
     auto* orientationLayout = new QHBoxLayout(orientation);
-    portraitButton = named(new QRadioButton(QStringLiteral("P&ortrait"), orientation), "portraitButton",
-        QStringLiteral("Portrait"));
-    landscapeButton = named(new QRadioButton(QStringLiteral("&Landscape"), orientation), "landscapeButton",
-        QStringLiteral("Landscape"));
+    portraitButton = named(new QRadioButton(tr("P&ortrait"), orientation), "portraitButton", tr("Portrait"));
+    landscapeButton
+        = named(new QRadioButton(tr("&Landscape"), orientation), "landscapeButton", tr("Landscape"));
     orientationLayout->addWidget(portraitButton);
     orientationLayout->addWidget(landscapeButton);
     (printer.printer().pageLayout().orientation() == QPageLayout::Landscape ? landscapeButton

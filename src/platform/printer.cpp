@@ -3,9 +3,11 @@
 #include "core/numbers.h"
 #include "core/posix_file.h"
 #include "core/text_layout.h"
+#include "platform/core_text.h"
 #include "platform/text_codec.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QLocale>
@@ -20,6 +22,11 @@
 namespace quillbox {
 
 namespace {
+
+/// The translation context of the printer's messages.
+struct PrinterTexts {
+    Q_DECLARE_TR_FUNCTIONS(PrinterTexts)
+};
 
 /// The file name a job title gives: characters a file name cannot hold
 /// become blanks; an empty title gives "Quillbox".
@@ -136,7 +143,7 @@ bool QtPrinter::savePdf(const QByteArray& bytes)
                 n == 1 ? base + QStringLiteral(".pdf") : QStringLiteral("%1 (%2).pdf").arg(base).arg(n)));
     };
     const auto failWith = [this](std::string_view what, const std::string& path, int error) {
-        return fail(pathText(posix::describeFailure(what, path, error)));
+        return fail(coreText(posix::describeFailure(what, path, error)));
     };
     posix::Fd fd;
     std::string temporary;
@@ -164,8 +171,8 @@ bool QtPrinter::savePdf(const QByteArray& bytes)
         return true;
     }
     posix::removeFile(temporary);
-    return fail(
-        QStringLiteral("No free file name for %1 in %2").arg(base, QDir::toNativeSeparators(m_pdfDirectory)));
+    return fail(PrinterTexts::tr("No free file name for %1 in %2")
+                    .arg(base, QDir::toNativeSeparators(m_pdfDirectory)));
 }
 
 bool QtPrinter::queueAcceptsJobs()
@@ -184,7 +191,7 @@ bool QtPrinter::queueAcceptsJobs()
     ipp_t* response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
     if (!response || cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
         ippDelete(response);
-        return fail(QStringLiteral("The printer %1 is not available: %2")
+        return fail(PrinterTexts::tr("The printer %1 is not available: %2")
                         .arg(m_printer->printerName(), QString::fromLocal8Bit(cupsLastErrorString())));
     }
     ipp_attribute_t* accepting = ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
@@ -200,12 +207,12 @@ bool QtPrinter::queueAcceptsJobs()
     ippDelete(response);
     if (refuses) {
         return fail(
-            QStringLiteral("The printer %1 does not accept jobs: %2")
-                .arg(m_printer->printerName(), why.isEmpty() ? QStringLiteral("rejecting jobs") : why));
+            PrinterTexts::tr("The printer %1 does not accept jobs: %2")
+                .arg(m_printer->printerName(), why.isEmpty() ? PrinterTexts::tr("rejecting jobs") : why));
     }
     // A stopped queue takes jobs and holds them: no error, but worth saying.
     if (stopped) {
-        m_note = fromQString(QStringLiteral(
+        m_note = fromQString(PrinterTexts::tr(
             "The printer %1 is stopped. The job waits in its queue until the printer is started again")
                                  .arg(m_printer->printerName()));
     }
@@ -226,7 +233,7 @@ bool QtPrinter::beginDoc()
     m_note.clear();
     ensurePrinter();
     if (m_open)
-        return fail(QStringLiteral("A print job is already open"));
+        return fail(PrinterTexts::tr("A print job is already open"));
     m_printer->setDocName(toQString(m_title));
     m_printer->setCreator(QStringLiteral("Quillbox"));
     if (!m_hasPrinters) {
@@ -243,7 +250,7 @@ bool QtPrinter::beginDoc()
     } else {
         const QPrinterInfo info = QPrinterInfo::printerInfo(m_printer->printerName());
         if (info.isNull())
-            return fail(QStringLiteral("The printer %1 is not available").arg(m_printer->printerName()));
+            return fail(PrinterTexts::tr("The printer %1 is not available").arg(m_printer->printerName()));
         if (!queueAcceptsJobs())
             return false;
         m_printer->setOutputFileName(QString());
@@ -253,8 +260,8 @@ bool QtPrinter::beginDoc()
         m_pdfWriter.reset();
         m_pdfBytes.reset();
         if (toPdf)
-            return fail(QStringLiteral("Cannot begin a PDF file"));
-        return fail(QStringLiteral("The printer %1 refused the job").arg(m_printer->printerName()));
+            return fail(PrinterTexts::tr("Cannot begin a PDF file"));
+        return fail(PrinterTexts::tr("The printer %1 refused the job").arg(m_printer->printerName()));
     }
     m_open = true;
     m_align = TextAlign::Left;
@@ -265,14 +272,14 @@ bool QtPrinter::beginDoc()
 void QtPrinter::newPage()
 {
     if (m_open && !device().newPage() && m_error.empty())
-        m_error
-            = fromQString(QStringLiteral("The printer %1 refused a new page").arg(m_printer->printerName()));
+        m_error = fromQString(
+            PrinterTexts::tr("The printer %1 refused a new page").arg(m_printer->printerName()));
 }
 
 bool QtPrinter::endDoc()
 {
     if (!m_open)
-        return fail(QStringLiteral("No print job is open"));
+        return fail(PrinterTexts::tr("No print job is open"));
     m_open = false;
     m_painter.end();
     if (m_pdfWriter) {
@@ -288,12 +295,12 @@ bool QtPrinter::endDoc()
     // the thread's last CUPS status is that answer.
     if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
         m_note.clear();
-        return fail(QStringLiteral("The printer %1 refused the job: %2")
+        return fail(PrinterTexts::tr("The printer %1 refused the job: %2")
                         .arg(m_printer->printerName(), QString::fromLocal8Bit(cupsLastErrorString())));
     }
     if (m_printer->printerState() == QPrinter::Error || m_printer->printerState() == QPrinter::Aborted)
         return fail(
-            QStringLiteral("The printer %1 could not complete the job").arg(m_printer->printerName()));
+            PrinterTexts::tr("The printer %1 could not complete the job").arg(m_printer->printerName()));
     return true;
 }
 

@@ -10,9 +10,16 @@
 #include "platform/services.h"
 #include "platform/text_codec.h"
 
+#include <QCoreApplication>
+
 namespace quillbox {
 
 namespace {
+
+/// The translation context of these texts.
+struct PrintingTexts {
+    Q_DECLARE_TR_FUNCTIONS(PrintingTexts)
+};
 
 /// Shows card k as the view does while it prints, and reads what the card
 /// box shows of it.
@@ -48,7 +55,7 @@ void printCardListing(CardWindow& window, const Services& services, PrintChoice&
         if (!validPrintRange(choice.from, choice.to, count)) {
             if (services.messages) {
                 warningBox(*services.messages, &window.mainWidget(),
-                    QStringLiteral("Bad page parameters in the print dialog."), MsgOK, HelpPrintCards);
+                    PrintingTexts::tr("Bad page parameters in the print dialog."), MsgOK, HelpPrintCards);
             }
             return;
         }
@@ -112,7 +119,7 @@ void reportPrintJob(const Services& services, QWidget* parent, bool ok)
     const PrintDevice& printer = *services.printer;
     if (!ok) {
         errorBox(*services.messages, parent,
-            QStringLiteral("The print job could not be completed: %1").arg(toQString(printer.lastError())),
+            PrintingTexts::tr("The print job could not be completed: %1").arg(toQString(printer.lastError())),
             HelpPrintCards);
         return;
     }
@@ -125,7 +132,7 @@ void reportPrintJob(const Services& services, QWidget* parent, bool ok)
     request.title = applicationTitle();
     request.text = file.empty()
         ? toQString(note) + u'.'
-        : QStringLiteral("No printer is installed. The job was saved as %1").arg(pathText(file));
+        : PrintingTexts::tr("No printer is installed. The job was saved as %1").arg(pathText(file));
     request.icon = MsgIcon::Information;
     request.buttons = MsgOK;
     request.helpContext = HelpPrintCards;

@@ -55,7 +55,401 @@ Try 'quillbox --help' for more information.
     </message>
 </context>
 <context>
-    <name>HelpWindow</name>
+    <name>CoreText</name>
+    <message>
+        <source>Cannot back up to %1: %2</source>
+        <translation>Sicherung nach %1 nicht möglich: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Cannot delete %1: %2</source>
+        <translation>%1 lässt sich nicht löschen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot move aside the unread %1: %2</source>
+        <translation>Die ungelesene Datei %1 lässt sich nicht beiseitelegen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot sync directory %1: %2</source>
+        <translation>Verzeichnis %1 lässt sich nicht auf die Platte bringen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot create a new card file in %1: %2</source>
+        <translation>In %1 lässt sich keine neue Kartei anlegen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: %2</source>
+        <translation>%1 lässt sich nicht ersetzen: %2</translation>
+    </message>
+    <message>
+        <source>The card file that could not be read at start was kept as %1.</source>
+        <translation>Die Kartei, die beim Start nicht zu lesen war, wurde als %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Schreiben nicht möglich: %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>A&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTexts</name>
+    <message>
+        <source>No free file name for %1 in %2</source>
+        <translation>Kein freier Dateiname für %1 in %2</translation>
+    </message>
+    <message>
+        <source>The printer %1 is not available: %2</source>
+        <translation>Der Drucker %1 ist nicht verfügbar: %2</translation>
+    </message>
+    <message>
+        <source>The printer %1 does not accept jobs: %2</source>
+        <translation>Der Drucker %1 nimmt keine Aufträge an: %2</translation>
+    </message>
+    <message>
+        <source>rejecting jobs</source>
+        <translation>lehnt Aufträge ab</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped. The job waits in its queue until the printer is started again</source>
+        <translation>Der Drucker %1 ist angehalten. Der Auftrag wartet in seiner Warteschlange, bis der Drucker wieder läuft</translation>
+    </message>
+    <message>
+        <source>A print job is already open</source>
+        <translation>Es ist schon ein Druckauftrag offen</translation>
+    </message>
+    <message>
+        <source>The printer %1 is not available</source>
+        <translation>Der Drucker %1 ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>Cannot begin a PDF file</source>
+        <translation>Eine PDF-Datei lässt sich nicht beginnen</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused the job</source>
+        <translation>Der Drucker %1 hat den Auftrag abgelehnt</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused a new page</source>
+        <translation>Der Drucker %1 hat eine neue Seite abgelehnt</translation>
+    </message>
+    <message>
+        <source>No print job is open</source>
+        <translation>Es ist kein Druckauftrag offen</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused the job: %2</source>
+        <translation>Der Drucker %1 hat den Auftrag abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>The printer %1 could not complete the job</source>
+        <translation>Der Drucker %1 konnte den Auftrag nicht abschließen</translation>
+    </message>
+</context>
+<context>
+    <name>PrintingTexts</name>
+    <message>
+        <source>Bad page parameters in the print dialog.</source>
+        <translation>Ungültige Seitenangaben im Druckdialog.</translation>
+    </message>
+    <message>
+        <source>The print job could not be completed: %1</source>
+        <translation>Der Druckauftrag ließ sich nicht abschließen: %1</translation>
+    </message>
+    <message>
+        <source>No printer is installed. The job was saved as %1</source>
+        <translation>Es ist kein Drucker eingerichtet. Der Auftrag wurde als %1 gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
+    </message>
+    <message>
+        <source>Unknown option '%1'.</source>
+        <translation>Unbekannte Option »%1«.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after '%1'.</source>
+        <translation>Nach »%1« fehlt ein Wert.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after '%1'.</source>
+        <translation>Unerwarteter Wert nach »%1«.</translation>
+    </message>
+</context>
+<context>
+    <name>QFontDialog</name>
+    <message>
+        <source>&amp;Font</source>
+        <translation>Schrift&amp;art</translation>
+    </message>
+    <message>
+        <source>Font st&amp;yle</source>
+        <translation>Schrift&amp;schnitt</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Größe</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Effekte</translation>
+    </message>
+    <message>
+        <source>Stri&amp;keout</source>
+        <translation>&amp;Durchgestrichen</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Unterstrichen</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>Wr&amp;iting System</source>
+        <translation>Schrift&amp;system</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>StartTexts</name>
+    <message>
+        <source> (read-only)</source>
+        <translation> (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>The card file %1 is already open in another Quillbox window.<byte value="xd" />
+Open it read-only (nothing you change is saved), or quit?</source>
+        <translation>Die Kartei %1 ist schon in einem anderen Quillbox-Fenster offen.<byte value="xd" />
+Schreibgeschützt öffnen (Änderungen werden nicht gespeichert) oder beenden?</translation>
+    </message>
+    <message>
+        <source>Open &amp;Read-Only</source>
+        <translation>&amp;Schreibgeschützt öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox</name>
+    <message>
+        <source>You must complete editing the new card before taking this action.<byte value="xd" />
+Either complete the entry (Book Button) or abort (Menu Cards\Abort).</source>
+        <translation>Schließen Sie erst die Eingabe der neuen Karte ab.<byte value="xd" />
+Schließen Sie die Eingabe ab (Buch-Schaltfläche) oder brechen Sie ab (Menü Karten\Abbrechen).</translation>
+    </message>
+    <message>
+        <source>Move back</source>
+        <translation>Karte zurück</translation>
+    </message>
+    <message>
+        <source>Move forward</source>
+        <translation>Karte vor</translation>
+    </message>
+    <message>
+        <source>Page back</source>
+        <translation>Seite zurück</translation>
+    </message>
+    <message>
+        <source>Page forward</source>
+        <translation>Seite vor</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Print envelope/label</source>
+        <translation>Umschlag/Etikett drucken</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Print card</source>
+        <translation>Karte drucken</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>End new card entry</source>
+        <translation>Eingabe abschließen</translation>
+    </message>
+    <message>
+        <source>New card</source>
+        <translation>Neue Karte</translation>
+    </message>
+    <message>
+        <source>Delete card</source>
+        <translation>Karte löschen</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::FontColorDialog</name>
+    <message>
+        <source>Font</source>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>&amp;Farbe:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Kastanienbraun</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violett</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Blaugrün</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Türkis</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Weiß</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::HelpWindow</name>
     <message>
         <source>Quillbox Help</source>
         <translation>Quillbox-Hilfe</translation>
@@ -94,38 +488,558 @@ Try 'quillbox --help' for more information.
     </message>
 </context>
 <context>
-    <name>QCommandLineParser</name>
+    <name>quillbox::PrintDialog</name>
     <message>
-        <source>Usage: %1</source>
-        <translation>Aufruf: %1</translation>
+        <source>Printer</source>
+        <translation>Drucker</translation>
     </message>
     <message>
-        <source>[options]</source>
-        <translation>[Optionen]</translation>
+        <source>No printer installed: PDF files in the start directory</source>
+        <translation>Kein Drucker eingerichtet: PDF-Dateien im Startverzeichnis</translation>
     </message>
     <message>
-        <source>Options:</source>
-        <translation>Optionen:</translation>
+        <source>Print</source>
+        <translation>Drucken</translation>
     </message>
     <message>
-        <source>Arguments:</source>
-        <translation>Argumente:</translation>
+        <source>&amp;Printer:</source>
+        <translation>&amp;Drucker:</translation>
     </message>
     <message>
-        <source>Unknown option '%1'.</source>
-        <translation>Unbekannte Option »%1«.</translation>
+        <source>Print range</source>
+        <translation>Druckbereich</translation>
     </message>
     <message>
-        <source>Unknown options: %1.</source>
-        <translation>Unbekannte Optionen: %1.</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
     </message>
     <message>
-        <source>Missing value after '%1'.</source>
-        <translation>Nach »%1« fehlt ein Wert.</translation>
+        <source>All cards</source>
+        <translation>Alle Karten</translation>
     </message>
     <message>
-        <source>Unexpected value after '%1'.</source>
-        <translation>Unerwarteter Wert nach »%1«.</translation>
+        <source>Pa&amp;ges</source>
+        <translation>&amp;Karten</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>From card</source>
+        <translation>Von Karte</translation>
+    </message>
+    <message>
+        <source>To card</source>
+        <translation>Bis Karte</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Exemplare</translation>
+    </message>
+    <message>
+        <source>&amp;Copies:</source>
+        <translation>&amp;Exemplare:</translation>
+    </message>
+    <message>
+        <source>C&amp;ollate</source>
+        <translation>&amp;Sortieren</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::PrinterSetupDialog</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>&amp;Printer:</source>
+        <translation>&amp;Drucker:</translation>
+    </message>
+    <message>
+        <source>Paper size</source>
+        <translation>Papierformat</translation>
+    </message>
+    <message>
+        <source>Paper si&amp;ze:</source>
+        <translation>Papier&amp;format:</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>P&amp;ortrait</source>
+        <translation>&amp;Hochformat</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Hochformat</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Querformat</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Querformat</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::TAboutBox1</name>
+    <message>
+        <source>About Quillbox</source>
+        <translation>Über Quillbox</translation>
+    </message>
+    <message>
+        <source>Quillbox icon</source>
+        <translation>Quillbox-Symbol</translation>
+    </message>
+    <message>
+        <source>Quillbox %1</source>
+        <translation>Quillbox %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>for Windows</source>
+        <translation>für Windows</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::TForm1</name>
+    <message>
+        <source>Card notebook</source>
+        <translation>Kartenregister</translation>
+    </message>
+    <message>
+        <source>Four consecutive cards; the selected tab is the card shown</source>
+        <translation>Vier aufeinanderfolgende Karten; der gewählte Reiter ist die gezeigte Karte</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>The text of the card shown; its first line is its title</source>
+        <translation>Der Text der gezeigten Karte; seine erste Zeile ist ihr Titel</translation>
+    </message>
+    <message>
+        <source>Alphabet tabs</source>
+        <translation>Buchstabenreiter</translation>
+    </message>
+    <message>
+        <source>Shows the first card filed under a letter</source>
+        <translation>Zeigt die erste Karte unter einem Buchstaben</translation>
+    </message>
+    <message>
+        <source>Tool buttons</source>
+        <translation>Symbolschaltflächen</translation>
+    </message>
+    <message>
+        <source>Card counter</source>
+        <translation>Kartenzähler</translation>
+    </message>
+    <message>
+        <source>Number of cards</source>
+        <translation>Zahl der Karten</translation>
+    </message>
+    <message>
+        <source>Number of the card shown</source>
+        <translation>Nummer der gezeigten Karte</translation>
+    </message>
+    <message>
+        <source>&amp;Main</source>
+        <translation>&amp;Programm</translation>
+    </message>
+    <message>
+        <source>Set &amp;Font</source>
+        <translation>&amp;Schrift...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Print &amp;Setup</source>
+        <translation>Drucker&amp;einrichtung</translation>
+    </message>
+    <message>
+        <source>&amp;Always on Top</source>
+        <translation>&amp;Immer im Vordergrund</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Cards</source>
+        <translation>&amp;Karten</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Complete Entry</source>
+        <translation>Eingabe &amp;abschließen</translation>
+    </message>
+    <message>
+        <source>A&amp;bort</source>
+        <translation>A&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Search </source>
+        <translation>&amp;Suchen </translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>L&amp;iste</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Print Envelope</source>
+        <translation>&amp;Umschlag drucken</translation>
+    </message>
+    <message>
+        <source>Do printer setup for envelope</source>
+        <translation>Drucker für den Umschlag einrichten</translation>
+    </message>
+    <message>
+        <source>Print &amp;Label</source>
+        <translation>E&amp;tikett drucken</translation>
+    </message>
+    <message>
+        <source>Print &amp;Address  Book</source>
+        <translation>&amp;Adressbuch drucken</translation>
+    </message>
+    <message>
+        <source>Print &amp;Card</source>
+        <translation>&amp;Karte drucken</translation>
+    </message>
+    <message>
+        <source>Print a La&amp;bel</source>
+        <translation>&amp;Leeres Etikett drucken</translation>
+    </message>
+    <message>
+        <source>Print an &amp;Envelope</source>
+        <translation>Leeren U&amp;mschlag drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Return Address</source>
+        <translation>Ab&amp;senderadresse</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Quillbox file not present. Program will run without a current file</source>
+        <translation>Keine Quillbox-Kartei vorhanden. Das Programm läuft ohne aktuelle Kartei</translation>
+    </message>
+    <message>
+        <source>The card file %1 could not be read: %2<byte value="xd" />
+Program will run without a current file</source>
+        <translation>Die Kartei %1 ließ sich nicht lesen: %2<byte value="xd" />
+Das Programm läuft ohne aktuelle Kartei</translation>
+    </message>
+    <message>
+        <source>The card file holds %1 more cards than the %2 this program can show.<byte value="xd" />
+They stay in the file and are saved back unchanged.</source>
+        <translation>Die Kartei enthält %1 Karten mehr als die %2, die dieses Programm zeigen kann.<byte value="xd" />
+Sie bleiben in der Datei und werden unverändert zurückgeschrieben.</translation>
+    </message>
+    <message>
+        <source>The end of the card file is damaged: its last card may be incomplete.<byte value="xd" />
+Please check that card.</source>
+        <translation>Das Ende der Kartei ist beschädigt: Ihre letzte Karte ist vielleicht unvollständig.<byte value="xd" />
+Bitte prüfen Sie diese Karte.</translation>
+    </message>
+    <message>
+        <source>The cards were saved to %1.<byte value="xd" />
+%2</source>
+        <translation>Die Karten wurden nach %1 gespeichert.<byte value="xd" />
+%2</translation>
+    </message>
+    <message>
+        <source>The cards could not be saved to %1.<byte value="xd" />
+%2<byte value="xd" />
+%3<byte value="xd" />
+Try again, save them in another folder, or discard the changes made since the program started?</source>
+        <translation>Die Karten ließen sich nicht nach %1 speichern.<byte value="xd" />
+%2<byte value="xd" />
+%3<byte value="xd" />
+Erneut versuchen, in einem anderen Ordner speichern oder die Änderungen seit dem Programmstart verwerfen?</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Save Elsewhere...</source>
+        <translation>&amp;Anderswo speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Discard Changes</source>
+        <translation>Änderungen &amp;verwerfen</translation>
+    </message>
+    <message>
+        <source>Save the Cards in Folder</source>
+        <translation>Karten in Ordner speichern</translation>
+    </message>
+    <message>
+        <source>The cards were saved to %1.<byte value="xd" />
+Copy that file into %2 to use it at the next start.</source>
+        <translation>Die Karten wurden nach %1 gespeichert.<byte value="xd" />
+Kopieren Sie diese Datei nach %2, um sie beim nächsten Start zu verwenden.</translation>
+    </message>
+    <message>
+        <source>%1 cards</source>
+        <translation>%1 Karten</translation>
+    </message>
+    <message>
+        <source>The maximum number of records for this file has been reached.</source>
+        <translation>Die höchste Kartenzahl für diese Kartei ist erreicht.</translation>
+    </message>
+    <message>
+        <source>New card</source>
+        <translation>Neue Karte</translation>
+    </message>
+    <message>
+        <source>There is no data in the card to add. Continue edit?</source>
+        <translation>Die Karte enthält nichts zum Hinzufügen. Weiter bearbeiten?</translation>
+    </message>
+    <message>
+        <source>You are not currently entering a card.</source>
+        <translation>Sie geben gerade keine neue Karte ein.</translation>
+    </message>
+    <message>
+        <source>You either have no cards to delete or you are currently entering a card. If you are entering a card that you do not want to enter select abort from the Cards menu.</source>
+        <translation>Es gibt keine Karte zum Löschen, oder Sie geben gerade eine Karte ein. Wenn Sie eine Karte eingeben, die Sie nicht wollen, wählen Sie Abbrechen im Menü Karten.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this card:<byte value="xd" />
+</source>
+        <translation>Wollen Sie diese Karte wirklich löschen:<byte value="xd" />
+</translation>
+    </message>
+    <message>
+        <source>Resume &amp;Normal Pos.</source>
+        <translation>&amp;Normale Position</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <comment>menu</comment>
+        <translation>&amp;Drucken</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::TForm2</name>
+    <message>
+        <source>Card List</source>
+        <translation>Kartenliste</translation>
+    </message>
+    <message>
+        <source>List of All Cards</source>
+        <translation>Liste aller Karten</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::TForm3</name>
+    <message>
+        <source>Print Label or Envelope</source>
+        <translation>Etikett oder Umschlag drucken</translation>
+    </message>
+    <message>
+        <source>Text to print</source>
+        <translation>Zu druckender Text</translation>
+    </message>
+    <message>
+        <source>Label or Envelope</source>
+        <translation>Etikett oder Umschlag</translation>
+    </message>
+    <message>
+        <source>Envelope</source>
+        <translation>Umschlag</translation>
+    </message>
+    <message>
+        <source>Return Address</source>
+        <translation>Absender</translation>
+    </message>
+    <message>
+        <source>1" x 2.63" (Avery 5260)</source>
+        <translation>1" x 2,63" (Avery 5260)</translation>
+    </message>
+    <message>
+        <source>1 by 2.63 inch labels, Avery 5260</source>
+        <translation>Etiketten 1 mal 2,63 Zoll, Avery 5260</translation>
+    </message>
+    <message>
+        <source>1.33" x 4" (Avery 5262)</source>
+        <translation>1,33" x 4" (Avery 5262)</translation>
+    </message>
+    <message>
+        <source>1.33 by 4 inch labels, Avery 5262</source>
+        <translation>Etiketten 1,33 mal 4 Zoll, Avery 5262</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etikett</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Row scroll bar</source>
+        <translation>Bildlaufleiste der Zeile</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Spalte</translation>
+    </message>
+    <message>
+        <source>Column scroll bar</source>
+        <translation>Bildlaufleiste der Spalte</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation>&amp;Schrift</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Einrichten</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einrichten</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Illegal row and/or column selections.</source>
+        <translation>Ungültige Zeile und/oder Spalte.</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::TForm4</name>
+    <message>
+        <source>Search for:</source>
+        <translation>Suchen nach:</translation>
+    </message>
+    <message>
+        <source>Data to search for:</source>
+        <translation>Gesuchter Text:</translation>
+    </message>
+    <message>
+        <source>Data to search for</source>
+        <translation>Gesuchter Text</translation>
+    </message>
+    <message>
+        <source>&amp;Find First</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Find First</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>The specified string was not found.</source>
+        <translation>Der gesuchte Text wurde nicht gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::TForm5</name>
+    <message>
+        <source>Enter Return Address</source>
+        <translation>Absenderadresse eingeben</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Anleitung</translation>
+    </message>
+    <message>
+        <source>Return address</source>
+        <translation>Absenderadresse</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
     </message>
 </context>
 </TS>

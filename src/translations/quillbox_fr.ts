@@ -55,7 +55,401 @@ Essayez « quillbox --help » pour plus d’informations.
     </message>
 </context>
 <context>
-    <name>HelpWindow</name>
+    <name>CoreText</name>
+    <message>
+        <source>Cannot back up to %1: %2</source>
+        <translation>Impossible de sauvegarder vers %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot delete %1: %2</source>
+        <translation>Impossible de supprimer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot move aside the unread %1: %2</source>
+        <translation>Impossible de mettre de côté le fichier non lu %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot sync directory %1: %2</source>
+        <translation>Impossible de synchroniser le répertoire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot create a new card file in %1: %2</source>
+        <translation>Impossible de créer un nouveau fichier de fiches dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: %2</source>
+        <translation>Impossible de remplacer %1 : %2</translation>
+    </message>
+    <message>
+        <source>The card file that could not be read at start was kept as %1.</source>
+        <translation>Le fichier de fiches illisible au démarrage a été conservé sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d’écrire dans %1</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Abort</source>
+        <translation>A&amp;bandonner</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterTexts</name>
+    <message>
+        <source>No free file name for %1 in %2</source>
+        <translation>Aucun nom de fichier libre pour %1 dans %2</translation>
+    </message>
+    <message>
+        <source>The printer %1 is not available: %2</source>
+        <translation>L’imprimante %1 n’est pas disponible : %2</translation>
+    </message>
+    <message>
+        <source>The printer %1 does not accept jobs: %2</source>
+        <translation>L’imprimante %1 n’accepte pas de travaux : %2</translation>
+    </message>
+    <message>
+        <source>rejecting jobs</source>
+        <translation>refuse les travaux</translation>
+    </message>
+    <message>
+        <source>The printer %1 is stopped. The job waits in its queue until the printer is started again</source>
+        <translation>L’imprimante %1 est arrêtée. Le travail attend dans sa file jusqu’à ce que l’imprimante redémarre</translation>
+    </message>
+    <message>
+        <source>A print job is already open</source>
+        <translation>Un travail d’impression est déjà ouvert</translation>
+    </message>
+    <message>
+        <source>The printer %1 is not available</source>
+        <translation>L’imprimante %1 n’est pas disponible</translation>
+    </message>
+    <message>
+        <source>Cannot begin a PDF file</source>
+        <translation>Impossible de commencer un fichier PDF</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused the job</source>
+        <translation>L’imprimante %1 a refusé le travail</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused a new page</source>
+        <translation>L’imprimante %1 a refusé une nouvelle page</translation>
+    </message>
+    <message>
+        <source>No print job is open</source>
+        <translation>Aucun travail d’impression n’est ouvert</translation>
+    </message>
+    <message>
+        <source>The printer %1 refused the job: %2</source>
+        <translation>L’imprimante %1 a refusé le travail : %2</translation>
+    </message>
+    <message>
+        <source>The printer %1 could not complete the job</source>
+        <translation>L’imprimante %1 n’a pas pu terminer le travail</translation>
+    </message>
+</context>
+<context>
+    <name>PrintingTexts</name>
+    <message>
+        <source>Bad page parameters in the print dialog.</source>
+        <translation>Paramètres de page incorrects dans la boîte d’impression.</translation>
+    </message>
+    <message>
+        <source>The print job could not be completed: %1</source>
+        <translation>Le travail d’impression n’a pas pu être terminé : %1</translation>
+    </message>
+    <message>
+        <source>No printer is installed. The job was saved as %1</source>
+        <translation>Aucune imprimante n’est installée. Le travail a été enregistré sous %1</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation : %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments :</translation>
+    </message>
+    <message>
+        <source>Unknown option '%1'.</source>
+        <translation>Option inconnue « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues : %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after '%1'.</source>
+        <translation>Valeur manquante après « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after '%1'.</source>
+        <translation>Valeur inattendue après « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>QFontDialog</name>
+    <message>
+        <source>&amp;Font</source>
+        <translation>&amp;Police</translation>
+    </message>
+    <message>
+        <source>Font st&amp;yle</source>
+        <translation>St&amp;yle</translation>
+    </message>
+    <message>
+        <source>&amp;Size</source>
+        <translation>&amp;Taille</translation>
+    </message>
+    <message>
+        <source>Effects</source>
+        <translation>Effets</translation>
+    </message>
+    <message>
+        <source>Stri&amp;keout</source>
+        <translation>&amp;Barré</translation>
+    </message>
+    <message>
+        <source>&amp;Underline</source>
+        <translation>&amp;Souligné</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Wr&amp;iting System</source>
+        <translation>Système d’é&amp;criture</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>StartTexts</name>
+    <message>
+        <source> (read-only)</source>
+        <translation> (lecture seule)</translation>
+    </message>
+    <message>
+        <source>The card file %1 is already open in another Quillbox window.<byte value="xd" />
+Open it read-only (nothing you change is saved), or quit?</source>
+        <translation>Le fichier de fiches %1 est déjà ouvert dans une autre fenêtre de Quillbox.<byte value="xd" />
+L’ouvrir en lecture seule (rien de ce que vous changez n’est enregistré), ou quitter ?</translation>
+    </message>
+    <message>
+        <source>Open &amp;Read-Only</source>
+        <translation>Ouvrir en &amp;lecture seule</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox</name>
+    <message>
+        <source>You must complete editing the new card before taking this action.<byte value="xd" />
+Either complete the entry (Book Button) or abort (Menu Cards\Abort).</source>
+        <translation>Vous devez terminer la saisie de la nouvelle fiche avant cette action.<byte value="xd" />
+Terminez la saisie (bouton Livre) ou abandonnez (menu Fiches\Abandonner).</translation>
+    </message>
+    <message>
+        <source>Move back</source>
+        <translation>Fiche précédente</translation>
+    </message>
+    <message>
+        <source>Move forward</source>
+        <translation>Fiche suivante</translation>
+    </message>
+    <message>
+        <source>Page back</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Page forward</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Print envelope/label</source>
+        <translation>Imprimer enveloppe/étiquette</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Print card</source>
+        <translation>Imprimer la fiche</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>End new card entry</source>
+        <translation>Terminer la saisie</translation>
+    </message>
+    <message>
+        <source>New card</source>
+        <translation>Nouvelle fiche</translation>
+    </message>
+    <message>
+        <source>Delete card</source>
+        <translation>Supprimer la fiche</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::FontColorDialog</name>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>&amp;Color:</source>
+        <translation>&amp;Couleur :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Personnalisée</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <translation>Marron</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <translation>Bleu marine</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <translation>Sarcelle</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <translation>Vert clair</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <translation>Blanc</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::HelpWindow</name>
     <message>
         <source>Quillbox Help</source>
         <translation>Aide de Quillbox</translation>
@@ -94,38 +488,558 @@ Essayez « quillbox --help » pour plus d’informations.
     </message>
 </context>
 <context>
-    <name>QCommandLineParser</name>
+    <name>quillbox::PrintDialog</name>
     <message>
-        <source>Usage: %1</source>
-        <translation>Utilisation : %1</translation>
+        <source>Printer</source>
+        <translation>Imprimante</translation>
     </message>
     <message>
-        <source>[options]</source>
-        <translation>[options]</translation>
+        <source>No printer installed: PDF files in the start directory</source>
+        <translation>Aucune imprimante : fichiers PDF dans le répertoire de départ</translation>
     </message>
     <message>
-        <source>Options:</source>
-        <translation>Options :</translation>
+        <source>Print</source>
+        <translation>Imprimer</translation>
     </message>
     <message>
-        <source>Arguments:</source>
-        <translation>Arguments :</translation>
+        <source>&amp;Printer:</source>
+        <translation>&amp;Imprimante :</translation>
     </message>
     <message>
-        <source>Unknown option '%1'.</source>
-        <translation>Option inconnue « %1 ».</translation>
+        <source>Print range</source>
+        <translation>Étendue</translation>
     </message>
     <message>
-        <source>Unknown options: %1.</source>
-        <translation>Options inconnues : %1.</translation>
+        <source>&amp;All</source>
+        <translation>&amp;Toutes</translation>
     </message>
     <message>
-        <source>Missing value after '%1'.</source>
-        <translation>Valeur manquante après « %1 ».</translation>
+        <source>All cards</source>
+        <translation>Toutes les fiches</translation>
     </message>
     <message>
-        <source>Unexpected value after '%1'.</source>
-        <translation>Valeur inattendue après « %1 ».</translation>
+        <source>Pa&amp;ges</source>
+        <translation>&amp;Fiches</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Fiches</translation>
+    </message>
+    <message>
+        <source>From card</source>
+        <translation>De la fiche</translation>
+    </message>
+    <message>
+        <source>To card</source>
+        <translation>À la fiche</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;De :</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;À :</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Copies</translation>
+    </message>
+    <message>
+        <source>&amp;Copies:</source>
+        <translation>&amp;Copies :</translation>
+    </message>
+    <message>
+        <source>C&amp;ollate</source>
+        <translation>&amp;Assembler</translation>
+    </message>
+    <message>
+        <source>Collate</source>
+        <translation>Assembler</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::PrinterSetupDialog</name>
+    <message>
+        <source>Print Setup</source>
+        <translation>Configuration de l’impression</translation>
+    </message>
+    <message>
+        <source>&amp;Printer:</source>
+        <translation>&amp;Imprimante :</translation>
+    </message>
+    <message>
+        <source>Paper size</source>
+        <translation>Format du papier</translation>
+    </message>
+    <message>
+        <source>Paper si&amp;ze:</source>
+        <translation>&amp;Format du papier :</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>P&amp;ortrait</source>
+        <translation>P&amp;ortrait</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>&amp;Landscape</source>
+        <translation>&amp;Paysage</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Paysage</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::TAboutBox1</name>
+    <message>
+        <source>About Quillbox</source>
+        <translation>À propos de Quillbox</translation>
+    </message>
+    <message>
+        <source>Quillbox icon</source>
+        <translation>Icône de Quillbox</translation>
+    </message>
+    <message>
+        <source>Quillbox %1</source>
+        <translation>Quillbox %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>for Windows</source>
+        <translation>pour Windows</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::TForm1</name>
+    <message>
+        <source>Card notebook</source>
+        <translation>Classeur de fiches</translation>
+    </message>
+    <message>
+        <source>Four consecutive cards; the selected tab is the card shown</source>
+        <translation>Quatre fiches qui se suivent ; l’onglet sélectionné est la fiche affichée</translation>
+    </message>
+    <message>
+        <source>Card</source>
+        <translation>Fiche</translation>
+    </message>
+    <message>
+        <source>The text of the card shown; its first line is its title</source>
+        <translation>Le texte de la fiche affichée ; sa première ligne est son titre</translation>
+    </message>
+    <message>
+        <source>Alphabet tabs</source>
+        <translation>Onglets alphabétiques</translation>
+    </message>
+    <message>
+        <source>Shows the first card filed under a letter</source>
+        <translation>Affiche la première fiche classée sous une lettre</translation>
+    </message>
+    <message>
+        <source>Tool buttons</source>
+        <translation>Boutons d’outils</translation>
+    </message>
+    <message>
+        <source>Card counter</source>
+        <translation>Compteur de fiches</translation>
+    </message>
+    <message>
+        <source>Number of cards</source>
+        <translation>Nombre de fiches</translation>
+    </message>
+    <message>
+        <source>Number of the card shown</source>
+        <translation>Numéro de la fiche affichée</translation>
+    </message>
+    <message>
+        <source>&amp;Main</source>
+        <translation>&amp;Principal</translation>
+    </message>
+    <message>
+        <source>Set &amp;Font</source>
+        <translation>Choisir la &amp;police</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Print &amp;Setup</source>
+        <translation>&amp;Configuration de l’impression</translation>
+    </message>
+    <message>
+        <source>&amp;Always on Top</source>
+        <translation>&amp;Toujours au premier plan</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Cards</source>
+        <translation>&amp;Fiches</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Complete Entry</source>
+        <translation>&amp;Terminer la saisie</translation>
+    </message>
+    <message>
+        <source>A&amp;bort</source>
+        <translation>A&amp;bandonner</translation>
+    </message>
+    <message>
+        <source>&amp;Search </source>
+        <translation>&amp;Rechercher </translation>
+    </message>
+    <message>
+        <source>&amp;List</source>
+        <translation>&amp;Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>É&amp;dition</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Co&amp;uper</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>C&amp;oller</translation>
+    </message>
+    <message>
+        <source>&amp;Print Envelope</source>
+        <translation>Imprimer l’&amp;enveloppe</translation>
+    </message>
+    <message>
+        <source>Do printer setup for envelope</source>
+        <translation>Configurer l’imprimante pour l’enveloppe</translation>
+    </message>
+    <message>
+        <source>Print &amp;Label</source>
+        <translation>Imprimer l’é&amp;tiquette</translation>
+    </message>
+    <message>
+        <source>Print &amp;Address  Book</source>
+        <translation>Imprimer le c&amp;arnet d’adresses</translation>
+    </message>
+    <message>
+        <source>Print &amp;Card</source>
+        <translation>Imprimer la &amp;fiche</translation>
+    </message>
+    <message>
+        <source>Print a La&amp;bel</source>
+        <translation>Imprimer une étiquette &amp;vierge</translation>
+    </message>
+    <message>
+        <source>Print an &amp;Envelope</source>
+        <translation>Imprimer une e&amp;nveloppe vierge</translation>
+    </message>
+    <message>
+        <source>&amp;Return Address</source>
+        <translation>Adresse de l’e&amp;xpéditeur</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Index</source>
+        <translation>&amp;Index</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Quillbox file not present. Program will run without a current file</source>
+        <translation>Aucun fichier Quillbox présent. Le programme fonctionnera sans fichier courant</translation>
+    </message>
+    <message>
+        <source>The card file %1 could not be read: %2<byte value="xd" />
+Program will run without a current file</source>
+        <translation>Le fichier de fiches %1 n’a pas pu être lu : %2<byte value="xd" />
+Le programme fonctionnera sans fichier courant</translation>
+    </message>
+    <message>
+        <source>The card file holds %1 more cards than the %2 this program can show.<byte value="xd" />
+They stay in the file and are saved back unchanged.</source>
+        <translation>Le fichier contient %1 fiches de plus que les %2 que ce programme peut afficher.<byte value="xd" />
+Elles restent dans le fichier et y sont réécrites telles quelles.</translation>
+    </message>
+    <message>
+        <source>The end of the card file is damaged: its last card may be incomplete.<byte value="xd" />
+Please check that card.</source>
+        <translation>La fin du fichier de fiches est endommagée : sa dernière fiche est peut-être incomplète.<byte value="xd" />
+Veuillez vérifier cette fiche.</translation>
+    </message>
+    <message>
+        <source>The cards were saved to %1.<byte value="xd" />
+%2</source>
+        <translation>Les fiches ont été enregistrées dans %1.<byte value="xd" />
+%2</translation>
+    </message>
+    <message>
+        <source>The cards could not be saved to %1.<byte value="xd" />
+%2<byte value="xd" />
+%3<byte value="xd" />
+Try again, save them in another folder, or discard the changes made since the program started?</source>
+        <translation>Les fiches n’ont pas pu être enregistrées dans %1.<byte value="xd" />
+%2<byte value="xd" />
+%3<byte value="xd" />
+Réessayer, les enregistrer dans un autre dossier, ou abandonner les modifications faites depuis le démarrage du programme ?</translation>
+    </message>
+    <message>
+        <source>&amp;Try Again</source>
+        <translation>&amp;Réessayer</translation>
+    </message>
+    <message>
+        <source>&amp;Save Elsewhere...</source>
+        <translation>&amp;Enregistrer ailleurs...</translation>
+    </message>
+    <message>
+        <source>&amp;Discard Changes</source>
+        <translation>&amp;Abandonner les modifications</translation>
+    </message>
+    <message>
+        <source>Save the Cards in Folder</source>
+        <translation>Enregistrer les fiches dans le dossier</translation>
+    </message>
+    <message>
+        <source>The cards were saved to %1.<byte value="xd" />
+Copy that file into %2 to use it at the next start.</source>
+        <translation>Les fiches ont été enregistrées dans %1.<byte value="xd" />
+Copiez ce fichier dans %2 pour l’utiliser au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>%1 cards</source>
+        <translation>%1 fiches</translation>
+    </message>
+    <message>
+        <source>The maximum number of records for this file has been reached.</source>
+        <translation>Le nombre maximal de fiches de ce fichier est atteint.</translation>
+    </message>
+    <message>
+        <source>New card</source>
+        <translation>Nouvelle fiche</translation>
+    </message>
+    <message>
+        <source>There is no data in the card to add. Continue edit?</source>
+        <translation>La fiche ne contient rien à ajouter. Continuer la saisie ?</translation>
+    </message>
+    <message>
+        <source>You are not currently entering a card.</source>
+        <translation>Vous n’êtes pas en train de saisir une fiche.</translation>
+    </message>
+    <message>
+        <source>You either have no cards to delete or you are currently entering a card. If you are entering a card that you do not want to enter select abort from the Cards menu.</source>
+        <translation>Vous n’avez aucune fiche à supprimer, ou vous êtes en train de saisir une fiche. Si vous saisissez une fiche dont vous ne voulez pas, choisissez Abandonner dans le menu Fiches.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this card:<byte value="xd" />
+</source>
+        <translation>Voulez-vous vraiment supprimer cette fiche :<byte value="xd" />
+</translation>
+    </message>
+    <message>
+        <source>Resume &amp;Normal Pos.</source>
+        <translation>Position &amp;normale</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <comment>menu</comment>
+        <translation>&amp;Impression</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::TForm2</name>
+    <message>
+        <source>Card List</source>
+        <translation>Liste des fiches</translation>
+    </message>
+    <message>
+        <source>List of All Cards</source>
+        <translation>Liste de toutes les fiches</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::TForm3</name>
+    <message>
+        <source>Print Label or Envelope</source>
+        <translation>Imprimer une étiquette ou une enveloppe</translation>
+    </message>
+    <message>
+        <source>Text to print</source>
+        <translation>Texte à imprimer</translation>
+    </message>
+    <message>
+        <source>Label or Envelope</source>
+        <translation>Étiquette ou enveloppe</translation>
+    </message>
+    <message>
+        <source>Envelope</source>
+        <translation>Enveloppe</translation>
+    </message>
+    <message>
+        <source>Return Address</source>
+        <translation>Expéditeur</translation>
+    </message>
+    <message>
+        <source>1" x 2.63" (Avery 5260)</source>
+        <translation>1" x 2,63" (Avery 5260)</translation>
+    </message>
+    <message>
+        <source>1 by 2.63 inch labels, Avery 5260</source>
+        <translation>Étiquettes de 1 sur 2,63 pouces, Avery 5260</translation>
+    </message>
+    <message>
+        <source>1.33" x 4" (Avery 5262)</source>
+        <translation>1,33" x 4" (Avery 5262)</translation>
+    </message>
+    <message>
+        <source>1.33 by 4 inch labels, Avery 5262</source>
+        <translation>Étiquettes de 1,33 sur 4 pouces, Avery 5262</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Étiquette</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Row scroll bar</source>
+        <translation>Barre de défilement de la ligne</translation>
+    </message>
+    <message>
+        <source>Column</source>
+        <translation>Col.</translation>
+    </message>
+    <message>
+        <source>Column scroll bar</source>
+        <translation>Barre de défilement de la colonne</translation>
+    </message>
+    <message>
+        <source>&amp;Font</source>
+        <translation>&amp;Police</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>&amp;Configurer</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configurer</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Illegal row and/or column selections.</source>
+        <translation>Choix de ligne et/ou de colonne incorrect.</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::TForm4</name>
+    <message>
+        <source>Search for:</source>
+        <translation>Rechercher :</translation>
+    </message>
+    <message>
+        <source>Data to search for:</source>
+        <translation>Texte à rechercher :</translation>
+    </message>
+    <message>
+        <source>Data to search for</source>
+        <translation>Texte à rechercher</translation>
+    </message>
+    <message>
+        <source>&amp;Find First</source>
+        <translation>&amp;Premier</translation>
+    </message>
+    <message>
+        <source>Find First</source>
+        <translation>Premier</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>Find Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>The specified string was not found.</source>
+        <translation>Le texte recherché est introuvable.</translation>
+    </message>
+</context>
+<context>
+    <name>quillbox::TForm5</name>
+    <message>
+        <source>Enter Return Address</source>
+        <translation>Saisir l’adresse de l’expéditeur</translation>
+    </message>
+    <message>
+        <source>Instructions</source>
+        <translation>Instructions</translation>
+    </message>
+    <message>
+        <source>Return address</source>
+        <translation>Adresse de l’expéditeur</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program in German and in French: its menus, a message box, a core
+// message, the help and the dialogs speak the language installed, and
+// removing it gives the English texts back.
+#include "Aboutbox.h"
+#include "Main.h"
+#include "PrintLab.h"
+#include "Retnaddr.h"
+#include "Search.h"
+#include "list.h"
+#include "platform/core_text.h"
+#include "platform/font_dialog.h"
+#include "platform/help_window.h"
+#include "platform/print_dialogs.h"
+#include "platform/printer.h"
+#include "platform/translation.h"
+#include "ui_test_util.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <array>
+#include <gtest/gtest.h>
+#include <ostream>
+
+namespace quillbox::test {
+namespace {
+
+struct Language {
+    const char* code;
+    std::array<const char*, 5> menus;
+    const char* notEntering; // Cards, Complete Entry with no new card
+    const char* coreMessage; // "Cannot write /tmp/x: Disk full"
+    const char* helpTitle;
+};
+
+void PrintTo(const Language& l, std::ostream* os)
+{
+    *os << l.code;
+}
+
+const Language Languages[] = {
+    {"de", {{"&Programm", "&Karten", "&Bearbeiten", "&Drucken", "&Hilfe"}},
+        "Sie geben gerade keine neue Karte ein.", "/tmp/x lässt sich nicht schreiben: Disk full",
+        "Hilfe-Inhalt"},
+    {"fr", {{"&Principal", "&Fiches", "É&dition", "&Impression", "&Aide"}},
+        "Vous n’êtes pas en train de saisir une fiche.", "Impossible d’écrire /tmp/x : Disk full",
+        "Index de l’aide"},
+};
+
+QStringList menuTitles(TForm1& window)
+{
+    QStringList titles;
+    for (QAction* action : window.menuBar()->actions())
+        titles.append(action->text());
+    return titles;
+}
+
+QString pageTitle(const QString& qrcUrl)
+{
+    QFile file(qrcUrl.mid(3)); // "qrc:/..." -> ":/..."
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QRegularExpression(QStringLiteral("<title>([^<]*)</title>"))
+        .match(QString::fromUtf8(file.readAll()))
+        .captured(1);
+}
+
+class InLanguage : public ::testing::TestWithParam<Language> {
+protected:
+    void TearDown() override { setLanguage(QString()); }
+};
+
+TEST_P(InLanguage, MenusMessagesAndHelpSpeakIt)
+{
+    const Language& l = GetParam();
+    ASSERT_TRUE(translatedLanguages().contains(QLatin1String(l.code)));
+    ASSERT_TRUE(setLanguage(QLatin1String(l.code)));
+    TestProgram program;
+    program.startWith(numberedCards(3), 1);
+    QStringList menus;
+    for (const char* menu : l.menus)
+        menus.append(QString::fromUtf8(menu));
+    EXPECT_EQ(menuTitles(program.main()), menus);
+
+    program.main().findChild<QAction*>(QStringLiteral("CompleteEntry1"))->trigger();
+    ASSERT_FALSE(program.messages().texts().empty());
+    EXPECT_EQ(program.messages().texts().back(), QString::fromUtf8(l.notEntering));
+
+    EXPECT_EQ(coreText("Cannot write /tmp/x: Disk full"), QString::fromUtf8(l.coreMessage));
+    EXPECT_EQ(
+        helpIndexPage(), QStringLiteral("qrc:/resources/help/%1/index.html").arg(QLatin1String(l.code)));
+    EXPECT_EQ(pageTitle(helpIndexPage()), QString::fromUtf8(l.helpTitle));
+}
+
+TEST_P(InLanguage, LeavesNoTextOfAWindowInEnglish)
+{
+    // Every caption of every window is translated: none equals the English
+    // one, except words both languages share.
+    const QStringList shared {QStringLiteral("OK"), QStringLiteral("&OK"), QStringLiteral("Fuchsia"),
+        QStringLiteral("Orientation"), QStringLiteral("Instructions"), QStringLiteral("P&ortrait"),
+        QStringLiteral("&Index"), QStringLiteral("&Liste")};
+    const auto captions = [](Program& p) {
+        WindowRegistry& w = p.windows();
+        QtPrinter printer(QDir::tempPath());
+        PrintDialog print(printer, 3, PrintChoice {});
+        PrinterSetupDialog setup(printer);
+        FontColorDialog font(FontChoice {QFont(QStringLiteral("Arial")), QColor(Qt::black)});
+        HelpWindow help;
+        QStringList texts;
+        const QList<QWidget*> windows {
+            w.Form1, w.form2(), w.form3(), w.form4(), w.form5(), w.aboutBox1(), &print, &setup, &font, &help};
+        for (QWidget* window : windows) {
+            texts.append(window->windowTitle());
+            for (QAction* action : window->findChildren<QAction*>())
+                texts.append(action->text());
+            for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                texts.append(button->text());
+            for (QLabel* label : window->findChildren<QLabel*>())
+                texts.append(label->text());
+        }
+        return texts;
+    };
+    TestProgram english;
+    english.startWith(numberedCards(3), 1);
+    const QStringList source = captions(english.program());
+
+    ASSERT_TRUE(setLanguage(QLatin1String(GetParam().code)));
+    TestProgram translated;
+    translated.startWith(numberedCards(3), 1);
+    const QStringList texts = captions(translated.program());
+    ASSERT_EQ(texts.size(), source.size());
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (source[i].contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")))
+            && !shared.contains(source[i]) && !source[i].startsWith(QStringLiteral("Quillbox "))) {
+            EXPECT_NE(texts[i], source[i]) << "left in English: " << source[i].toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Translations, InLanguage, ::testing::ValuesIn(Languages),
+    [](const ::testing::TestParamInfo<Language>& param) { return std::string(param.param.code); });
+
+} // namespace
+} // namespace quillbox::test
