@@ -63,7 +63,7 @@ TForm4::TForm4(AppContext& app, CardWindow& main, QWidget* parent)
 
     BitBtn1 = makeButton(this, "BitBtn1", tr("&Find First"), tr("Find First"), QRect(48, 56, 75, 25));
     BitBtn2 = makeButton(this, "BitBtn2", tr("Find &Next"), tr("Find Next"), QRect(144, 56, 75, 25));
-    BitBtn3 = makeButton(this, "BitBtn3", tr("&Cancel"), QStringLiteral("Cancel"), QRect(240, 56, 75, 25));
+    BitBtn3 = makeButton(this, "BitBtn3", tr("&Cancel"), tr("Cancel"), QRect(240, 56, 75, 25));
     // The default button: drawn as such; Enter reaches it through keyPressEvent.
     BitBtn1->setDefault(true);
 

@@ -1022,6 +1022,10 @@ Kopieren Sie diese Datei nach %2, um sie beim nächsten Start zu verwenden.</tra
         <source>The specified string was not found.</source>
         <translation>Der gesuchte Text wurde nicht gefunden.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>quillbox::TForm5</name>

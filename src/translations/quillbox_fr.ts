@@ -1022,6 +1022,10 @@ Copiez ce fichier dans %2 pour l’utiliser au prochain démarrage.</translation
         <source>The specified string was not found.</source>
         <translation>Le texte recherché est introuvable.</translation>
     </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
 </context>
 <context>
     <name>quillbox::TForm5</name>
