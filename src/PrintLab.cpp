@@ -99,8 +99,7 @@ void TForm3::createControls()
     RadioButton3 = place(new QRadioButton(tr("1.33\" x 4\" (Avery 5262)"), GroupBox1), "RadioButton3",
         QRect(16, 72, 170, 17), tr("1.33 by 4 inch labels, Avery 5262"));
 
-    GroupBox2 = place(
-        new QGroupBox(tr("Label"), this), "GroupBox2", QRect(232, 120, 193, 65), tr("Label"));
+    GroupBox2 = place(new QGroupBox(tr("Label"), this), "GroupBox2", QRect(232, 120, 193, 65), tr("Label"));
     Label1 = place(new QLabel(tr("Row"), GroupBox2), "Label1", QRect(16, 24, 30, 13), tr("Row"));
     Edit1 = place(
         new QLineEdit(QStringLiteral("1"), GroupBox2), "Edit1", QRect(48, 20, 33, 21), QStringLiteral("Row"));

@@ -4,9 +4,11 @@
 #include "core/card_file.h"
 #include "core/card_file_lock.h"
 #include "core/posix_file.h"
+#include "platform/core_text.h"
 #include "platform/text_codec.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -25,9 +27,14 @@ const QString DirOption = QStringLiteral("dir");
 const QString ExportOption = QStringLiteral("export");
 const QString ImportOption = QStringLiteral("import");
 
-void complain(const std::string& text)
+/// The translation context of the command line's texts.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+void complain(const QString& text)
 {
-    std::cerr << "quillbox: " << text << '\n';
+    std::cerr << pathBytes(CommandLine::tr("quillbox: %1").arg(text)) << '\n';
 }
 
 bool writeOutput(const std::string& path, const std::string& bytes)
@@ -35,7 +42,7 @@ bool writeOutput(const std::string& path, const std::string& bytes)
     if (path == "-") {
         std::cout.flush();
         if (const int e = posix::writeAll(STDOUT_FILENO, bytes)) {
-            complain(posix::describeFailure("cannot write", "standard output", e));
+            complain(coreText(posix::describeFailure("cannot write", "standard output", e)));
             return false;
         }
         return true;
@@ -47,7 +54,7 @@ bool writeOutput(const std::string& path, const std::string& bytes)
     if (const int c = out.close(); e == 0)
         e = c;
     if (e != 0) {
-        complain(posix::describeFailure("cannot write", path, e));
+        complain(coreText(posix::describeFailure("cannot write", path, e)));
         return false;
     }
     return true;
@@ -58,14 +65,16 @@ int exportCards(const std::string& directory, CardFormat format, const std::stri
     CardFile file(directory);
     const TransferResult result = exportCardFile(file, format);
     if (!result.ok) {
-        complain("nothing was exported: " + result.text);
+        complain(CommandLine::tr("nothing was exported: %1").arg(coreText(result.text)));
         return 1;
     }
     if (!writeOutput(path, result.text))
         return 1;
     // With the cards on standard output, the report goes to standard error.
     std::ostream& report = path == "-" ? std::cerr : std::cout;
-    report << "Exported " << result.cards << " cards from " << file.cardFilePath() << " to " << path << ".\n";
+    report << pathBytes(CommandLine::tr("Exported %1 cards from %2 to %3.\n")
+                            .arg(result.cards)
+                            .arg(pathText(file.cardFilePath()), pathText(path)));
     return 0;
 }
 
@@ -75,7 +84,7 @@ int importCards(const std::string& directory, std::optional<CardFormat> format, 
     // when the input is at fault.
     const ImportParse parse = readImportFile(path, format);
     if (!parse.ok && parse.errorLine == 0) {
-        complain("nothing was imported: " + parse.error);
+        complain(CommandLine::tr("nothing was imported: %1").arg(coreText(parse.error)));
         return 1;
     }
     CardFile file(directory);
@@ -83,23 +92,28 @@ int importCards(const std::string& directory, std::optional<CardFormat> format, 
     // meanwhile.
     const CardFileLock lock(directory);
     if (lock.state() == CardFileLock::State::HeldElsewhere) {
-        complain("nothing was imported: the card file " + file.cardFilePath()
-            + " is open in a Quillbox window; close the window and import again");
+        complain(
+            CommandLine::tr("nothing was imported: the card file %1 is open in a Quillbox window; close the "
+                            "window and import again")
+                .arg(pathText(file.cardFilePath())));
         return 1;
     }
     struct stat status { };
     const bool hadCardFile = posix::fileStatus(file.cardFilePath(), status) == 0;
     const TransferResult result = importIntoCardFile(file, parse);
     if (!result.ok) {
-        complain("nothing was imported from " + path + ": " + result.text);
+        complain(
+            CommandLine::tr("nothing was imported from %1: %2").arg(pathText(path), coreText(result.text)));
         return 1;
     }
-    std::cout << result.text;
+    std::cout << pathBytes(coreText(result.text));
     if (result.cards > 0 && hadCardFile)
-        std::cout << "Saved " << file.cardFilePath() << "; the previous file is kept as "
-                  << posix::joinPath(file.directory(), BackupFileName) << ".\n";
+        std::cout << pathBytes(CommandLine::tr("Saved %1; the previous file is kept as %2.\n")
+                                   .arg(pathText(file.cardFilePath()),
+                                       pathText(posix::joinPath(file.directory(), BackupFileName))));
     else if (result.cards > 0)
-        std::cout << "Saved the new card file " << file.cardFilePath() << ".\n";
+        std::cout << pathBytes(
+            CommandLine::tr("Saved the new card file %1.\n").arg(pathText(file.cardFilePath())));
     return 0;
 }
 
@@ -108,22 +122,22 @@ int importCards(const std::string& directory, std::optional<CardFormat> format, 
 void addCardTransferOptions(QCommandLineParser& parser)
 {
     parser.addOption({DirOption,
-        QStringLiteral(
+        CommandLine::tr(
             "Use the card file in DIR instead of the current directory (the window opens there too)."),
         QStringLiteral("DIR")});
     parser.addOption({ExportOption,
-        QStringLiteral("Write every card to FILE (\"-\" for standard output) in FORMAT: vcard (vCard 4.0), "
-                       "csv (a Title and a Card column) or text (cards separated by a line of ten hyphens). "
-                       "Opens no window."),
+        CommandLine::tr("Write every card to FILE (\"-\" for standard output) in FORMAT: vcard (vCard 4.0), "
+                        "csv (a Title and a Card column) or text (cards separated by a line of ten hyphens). "
+                        "Opens no window."),
         QStringLiteral("FORMAT")});
     parser.addOption({ImportOption,
-        QStringLiteral(
+        CommandLine::tr(
             "Add the cards of FILE (\"-\" for standard input) in FORMAT, vcard (2.1, 3.0 or 4.0) or "
             "csv, to the card file and save it with its backup; \"--import FILE\" alone tells the format "
             "by the content. Refused while a window has the card file open. Opens no window."),
         QStringLiteral("FORMAT")});
     parser.addPositionalArgument(QStringLiteral("FILE"),
-        QStringLiteral("The file that --export writes or --import reads."), QStringLiteral("[FILE]"));
+        CommandLine::tr("The file that --export writes or --import reads."), QStringLiteral("[FILE]"));
 }
 
 bool asksForCardTransfer(const QCommandLineParser& parser)
@@ -137,7 +151,7 @@ QString startDirectory(const QCommandLineParser& parser, QString& error)
         return QDir::currentPath();
     const QFileInfo dir(parser.value(DirOption));
     if (!dir.isDir()) {
-        error = QStringLiteral("no such directory: %1").arg(parser.value(DirOption));
+        error = CommandLine::tr("no such directory: %1").arg(parser.value(DirOption));
         return {};
     }
     return dir.absoluteFilePath();
@@ -147,7 +161,7 @@ int runCardTransfer(const QCommandLineParser& parser)
 {
     const bool exporting = parser.isSet(ExportOption);
     if (exporting == parser.isSet(ImportOption)) {
-        complain("use one of --export and --import");
+        complain(CommandLine::tr("use one of --export and --import"));
         return 2;
     }
     const QString formatName = parser.value(exporting ? ExportOption : ImportOption);
@@ -159,19 +173,20 @@ int runCardTransfer(const QCommandLineParser& parser)
     const std::optional<CardFormat> format
         = byContent ? std::nullopt : cardFormatNamed(formatName.toStdString());
     if (!byContent && (!format || (!exporting && *format == CardFormat::Text))) {
-        complain("unknown format \"" + formatName.toStdString() + "\"; use "
-            + (exporting ? "vcard, csv or text" : "vcard or csv"));
+        complain((exporting ? CommandLine::tr("unknown format \"%1\"; use vcard, csv or text")
+                            : CommandLine::tr("unknown format \"%1\"; use vcard or csv"))
+                     .arg(formatName));
         return 2;
     }
     if (files.size() != 1) {
-        complain(std::string(exporting ? "--export" : "--import")
-            + " needs exactly one FILE (\"-\" for standard " + (exporting ? "output" : "input") + ")");
+        complain(exporting ? CommandLine::tr("--export needs exactly one FILE (\"-\" for standard output)")
+                           : CommandLine::tr("--import needs exactly one FILE (\"-\" for standard input)"));
         return 2;
     }
     QString error;
     const QString directory = startDirectory(parser, error);
     if (directory.isEmpty()) {
-        complain(error.toStdString());
+        complain(error);
         return 2;
     }
     const std::string path = pathBytes(files.front());

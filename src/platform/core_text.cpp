@@ -26,6 +26,23 @@ constexpr const char* CoreForms[] = {
     QT_TRANSLATE_NOOP("CoreText", "The card file that could not be read at start was kept as %1."),
     QT_TRANSLATE_NOOP("CoreText", "Unable to write to %1"),
     QT_TRANSLATE_NOOP("CoreText", "not a regular file"),
+    QT_TRANSLATE_NOOP("CoreText", "cannot open %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "cannot read %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "cannot write %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "standard input"),
+    QT_TRANSLATE_NOOP("CoreText", "standard output"),
+    QT_TRANSLATE_NOOP("CoreText", "there is no card file %1"),
+    QT_TRANSLATE_NOOP("CoreText", "the card file %1 cannot be read: %2"),
+    QT_TRANSLATE_NOOP("CoreText",
+        "the end of the card file %1 is damaged; open it in Quillbox and check its last card first"),
+    QT_TRANSLATE_NOOP("CoreText", "line %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Cards added: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Cards cut to %1 characters: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Characters replaced by \"?\": %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Cards not added, the card file being full (%1 cards): %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Already in the card file: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Rows with an empty Card field, not added: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Not carried: %1"),
 };
 
 struct Form {
@@ -78,6 +95,13 @@ QString translatedCoreText(const QString& message)
         if (count == 1)
             return text.arg(arguments[0]);
         return text.arg(arguments[0], arguments[1]);
+    }
+    // A report of several lines is translated line by line.
+    if (message.contains(QLatin1Char('\n'))) {
+        QStringList lines = message.split(QLatin1Char('\n'));
+        for (QString& line : lines)
+            line = translatedCoreText(line);
+        return lines.join(QLatin1Char('\n'));
     }
     return message;
 }

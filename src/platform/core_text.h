@@ -13,7 +13,9 @@ namespace quillbox {
 /// `message` (the core's bytes, read as text_codec reads paths) in the
 /// installed language: the translation of the first known form it matches,
 /// with its arguments, themselves translated when they are core messages
-/// too; a message of no known form is returned as it stands.
+/// too; a message of several lines that matches no form as a whole is
+/// translated line by line; a message of no known form is returned as it
+/// stands.
 QString coreText(std::string_view message);
 
 /// The same for a message already converted to text.

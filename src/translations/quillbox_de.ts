@@ -53,6 +53,84 @@ Try 'quillbox --help' for more information.
         <source>the display "%1" cannot be opened</source>
         <translation>die Anzeige »%1« lässt sich nicht öffnen</translation>
     </message>
+    <message>
+        <source>quillbox: %1</source>
+        <translation>quillbox: %1</translation>
+    </message>
+    <message>
+        <source>nothing was exported: %1</source>
+        <translation>nichts wurde exportiert: %1</translation>
+    </message>
+    <message>
+        <source>Exported %1 cards from %2 to %3.
+</source>
+        <translation>%1 Karten aus %2 nach %3 exportiert.
+</translation>
+    </message>
+    <message>
+        <source>nothing was imported: %1</source>
+        <translation>nichts wurde importiert: %1</translation>
+    </message>
+    <message>
+        <source>nothing was imported: the card file %1 is open in a Quillbox window; close the window and import again</source>
+        <translation>nichts wurde importiert: Die Kartei %1 ist in einem Quillbox-Fenster offen; schließen Sie das Fenster und importieren Sie erneut</translation>
+    </message>
+    <message>
+        <source>nothing was imported from %1: %2</source>
+        <translation>aus %1 wurde nichts importiert: %2</translation>
+    </message>
+    <message>
+        <source>Saved %1; the previous file is kept as %2.
+</source>
+        <translation>%1 gespeichert; die vorige Datei bleibt als %2 erhalten.
+</translation>
+    </message>
+    <message>
+        <source>Saved the new card file %1.
+</source>
+        <translation>Die neue Kartei %1 wurde gespeichert.
+</translation>
+    </message>
+    <message>
+        <source>Use the card file in DIR instead of the current directory (the window opens there too).</source>
+        <translation>Die Kartei in DIR statt im aktuellen Verzeichnis benutzen (auch das Fenster öffnet sie dort).</translation>
+    </message>
+    <message>
+        <source>Write every card to FILE ("-" for standard output) in FORMAT: vcard (vCard 4.0), csv (a Title and a Card column) or text (cards separated by a line of ten hyphens). Opens no window.</source>
+        <translation>Alle Karten im FORMAT nach FILE („-“ für die Standardausgabe) schreiben: vcard (vCard 4.0), csv (eine Spalte Title und eine Spalte Card) oder text (Karten getrennt durch eine Zeile aus zehn Bindestrichen). Öffnet kein Fenster.</translation>
+    </message>
+    <message>
+        <source>Add the cards of FILE ("-" for standard input) in FORMAT, vcard (2.1, 3.0 or 4.0) or csv, to the card file and save it with its backup; "--import FILE" alone tells the format by the content. Refused while a window has the card file open. Opens no window.</source>
+        <translation>Die Karten aus FILE („-“ für die Standardeingabe) im FORMAT vcard (2.1, 3.0 oder 4.0) oder csv der Kartei hinzufügen und sie mit ihrer Sicherung speichern; „--import FILE“ allein erkennt das Format am Inhalt. Abgelehnt, solange ein Fenster die Kartei offen hat. Öffnet kein Fenster.</translation>
+    </message>
+    <message>
+        <source>The file that --export writes or --import reads.</source>
+        <translation>Die Datei, die --export schreibt oder --import liest.</translation>
+    </message>
+    <message>
+        <source>no such directory: %1</source>
+        <translation>Verzeichnis gibt es nicht: %1</translation>
+    </message>
+    <message>
+        <source>use one of --export and --import</source>
+        <translation>entweder --export oder --import verwenden</translation>
+    </message>
+    <message>
+        <source>unknown format "%1"; use vcard, csv or text</source>
+        <translation>unbekanntes Format „%1“; vcard, csv oder text verwenden</translation>
+    </message>
+    <message>
+        <source>unknown format "%1"; use vcard or csv</source>
+        <translation>unbekanntes Format „%1“; vcard oder csv verwenden</translation>
+    </message>
+    <message>
+        <source>--export needs exactly one FILE ("-" for standard output)</source>
+        <translation>--export braucht genau eine DATEI („-“ für die Standardausgabe)</translation>
+    </message>
+    <message>
+        <source>--import needs exactly one FILE ("-" for standard input)</source>
+        <translation>--import braucht genau eine DATEI („-“ für die Standardeingabe)</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -99,6 +177,70 @@ Try 'quillbox --help' for more information.
     <message>
         <source>not a regular file</source>
         <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>Standardeingabe</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>Standardausgabe</translation>
+    </message>
+    <message>
+        <source>there is no card file %1</source>
+        <translation>es gibt keine Kartei %1</translation>
+    </message>
+    <message>
+        <source>the card file %1 cannot be read: %2</source>
+        <translation>die Kartei %1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>the end of the card file %1 is damaged; open it in Quillbox and check its last card first</source>
+        <translation>das Ende der Kartei %1 ist beschädigt; öffnen Sie sie in Quillbox und prüfen Sie zuerst ihre letzte Karte</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Cards added: %1</source>
+        <translation>Hinzugefügte Karten: %1</translation>
+    </message>
+    <message>
+        <source>Cards cut to %1 characters: %2</source>
+        <translation>Auf %1 Zeichen gekürzte Karten: %2</translation>
+    </message>
+    <message>
+        <source>Characters replaced by "?": %1</source>
+        <translation>Durch „?“ ersetzte Zeichen: %1</translation>
+    </message>
+    <message>
+        <source>Cards not added, the card file being full (%1 cards): %2</source>
+        <translation>Nicht hinzugefügt, weil die Kartei voll ist (%1 Karten): %2</translation>
+    </message>
+    <message>
+        <source>Already in the card file: %1</source>
+        <translation>Schon in der Kartei: %1</translation>
+    </message>
+    <message>
+        <source>Rows with an empty Card field, not added: %1</source>
+        <translation>Zeilen mit leerem Card-Feld, nicht hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>Not carried: %1</source>
+        <translation>Nicht übernommen: %1</translation>
     </message>
 </context>
 <context>

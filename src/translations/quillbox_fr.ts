@@ -53,6 +53,84 @@ Essayez « quillbox --help » pour plus d’informations.
         <source>the display "%1" cannot be opened</source>
         <translation>l’affichage « %1 » ne peut pas être ouvert</translation>
     </message>
+    <message>
+        <source>quillbox: %1</source>
+        <translation>quillbox : %1</translation>
+    </message>
+    <message>
+        <source>nothing was exported: %1</source>
+        <translation>rien n’a été exporté : %1</translation>
+    </message>
+    <message>
+        <source>Exported %1 cards from %2 to %3.
+</source>
+        <translation>%1 fiches exportées de %2 vers %3.
+</translation>
+    </message>
+    <message>
+        <source>nothing was imported: %1</source>
+        <translation>rien n’a été importé : %1</translation>
+    </message>
+    <message>
+        <source>nothing was imported: the card file %1 is open in a Quillbox window; close the window and import again</source>
+        <translation>rien n’a été importé : le fichier de fiches %1 est ouvert dans une fenêtre de Quillbox ; fermez la fenêtre et importez de nouveau</translation>
+    </message>
+    <message>
+        <source>nothing was imported from %1: %2</source>
+        <translation>rien n’a été importé de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Saved %1; the previous file is kept as %2.
+</source>
+        <translation>%1 enregistré ; le fichier précédent est gardé sous le nom %2.
+</translation>
+    </message>
+    <message>
+        <source>Saved the new card file %1.
+</source>
+        <translation>Le nouveau fichier de fiches %1 a été enregistré.
+</translation>
+    </message>
+    <message>
+        <source>Use the card file in DIR instead of the current directory (the window opens there too).</source>
+        <translation>Utiliser le fichier de fiches de DIR au lieu du répertoire courant (la fenêtre s’y ouvre aussi).</translation>
+    </message>
+    <message>
+        <source>Write every card to FILE ("-" for standard output) in FORMAT: vcard (vCard 4.0), csv (a Title and a Card column) or text (cards separated by a line of ten hyphens). Opens no window.</source>
+        <translation>Écrire toutes les fiches dans FILE (« - » pour la sortie standard) au FORMAT : vcard (vCard 4.0), csv (une colonne Title et une colonne Card) ou text (fiches séparées par une ligne de dix tirets). N’ouvre aucune fenêtre.</translation>
+    </message>
+    <message>
+        <source>Add the cards of FILE ("-" for standard input) in FORMAT, vcard (2.1, 3.0 or 4.0) or csv, to the card file and save it with its backup; "--import FILE" alone tells the format by the content. Refused while a window has the card file open. Opens no window.</source>
+        <translation>Ajouter les fiches de FILE (« - » pour l’entrée standard) au FORMAT vcard (2.1, 3.0 ou 4.0) ou csv au fichier de fiches et l’enregistrer avec sa sauvegarde ; « --import FILE » seul reconnaît le format au contenu. Refusé tant qu’une fenêtre a le fichier ouvert. N’ouvre aucune fenêtre.</translation>
+    </message>
+    <message>
+        <source>The file that --export writes or --import reads.</source>
+        <translation>Le fichier qu’écrit --export ou que lit --import.</translation>
+    </message>
+    <message>
+        <source>no such directory: %1</source>
+        <translation>répertoire inexistant : %1</translation>
+    </message>
+    <message>
+        <source>use one of --export and --import</source>
+        <translation>utilisez soit --export, soit --import</translation>
+    </message>
+    <message>
+        <source>unknown format "%1"; use vcard, csv or text</source>
+        <translation>format « %1 » inconnu ; utilisez vcard, csv ou text</translation>
+    </message>
+    <message>
+        <source>unknown format "%1"; use vcard or csv</source>
+        <translation>format « %1 » inconnu ; utilisez vcard ou csv</translation>
+    </message>
+    <message>
+        <source>--export needs exactly one FILE ("-" for standard output)</source>
+        <translation>--export demande exactement un FICHIER (« - » pour la sortie standard)</translation>
+    </message>
+    <message>
+        <source>--import needs exactly one FILE ("-" for standard input)</source>
+        <translation>--import demande exactement un FICHIER (« - » pour l’entrée standard)</translation>
+    </message>
 </context>
 <context>
     <name>CoreText</name>
@@ -99,6 +177,70 @@ Essayez « quillbox --help » pour plus d’informations.
     <message>
         <source>not a regular file</source>
         <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossible d’ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation>entrée standard</translation>
+    </message>
+    <message>
+        <source>standard output</source>
+        <translation>sortie standard</translation>
+    </message>
+    <message>
+        <source>there is no card file %1</source>
+        <translation>il n’y a pas de fichier de fiches %1</translation>
+    </message>
+    <message>
+        <source>the card file %1 cannot be read: %2</source>
+        <translation>le fichier de fiches %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>the end of the card file %1 is damaged; open it in Quillbox and check its last card first</source>
+        <translation>la fin du fichier de fiches %1 est endommagée ; ouvrez-le dans Quillbox et vérifiez d’abord sa dernière fiche</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cards added: %1</source>
+        <translation>Fiches ajoutées : %1</translation>
+    </message>
+    <message>
+        <source>Cards cut to %1 characters: %2</source>
+        <translation>Fiches coupées à %1 caractères : %2</translation>
+    </message>
+    <message>
+        <source>Characters replaced by "?": %1</source>
+        <translation>Caractères remplacés par « ? » : %1</translation>
+    </message>
+    <message>
+        <source>Cards not added, the card file being full (%1 cards): %2</source>
+        <translation>Fiches non ajoutées, le fichier étant plein (%1 fiches) : %2</translation>
+    </message>
+    <message>
+        <source>Already in the card file: %1</source>
+        <translation>Déjà dans le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Rows with an empty Card field, not added: %1</source>
+        <translation>Lignes au champ Card vide, non ajoutées : %1</translation>
+    </message>
+    <message>
+        <source>Not carried: %1</source>
+        <translation>Non repris : %1</translation>
     </message>
 </context>
 <context>
