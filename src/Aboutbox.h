@@ -1,4 +1,4 @@
-// The about box: the program's name and icon, closed by OK. Modal, centred
+// The about box: the program's name and icon (the main window's), closed by OK. Modal, centred
 // on the screen; F1 on it opens help context 6.
 #pragma once
 

@@ -114,7 +114,7 @@ TForm1::TForm1(AppContext& app, WindowRegistry& windows, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(applicationTitle());
-    setProperty("helpContext", HelpMainWindow);
+    setHelpTopic(*this, HelpMainWindow);
     m_cardFont = designCardFont(screenPixelsPerInch());
 
     // The card file and the tool pictures need no window: they are read on
@@ -154,7 +154,7 @@ void TForm1::createWidgets()
     TabbedNotebook1->setObjectName(QStringLiteral("TabbedNotebook1"));
     TabbedNotebook1->setGeometry(0, 0, 454, 292);
     TabbedNotebook1->guardedTabBar()->setFont(designFont(QStringLiteral("Arial Narrow"), -11));
-    TabbedNotebook1->setProperty("helpContext", HelpMainWindow);
+    setHelpTopic(*TabbedNotebook1, HelpMainWindow);
     TabbedNotebook1->setAccessibleName(tr("Card notebook"));
     TabbedNotebook1->setAccessibleDescription(
         tr("Four consecutive cards; the selected tab is the card shown"));
@@ -180,7 +180,6 @@ void TForm1::createWidgets()
     Memo1->setLineWrapMode(QTextEdit::WidgetWidth);
     Memo1->setMaxLength(static_cast<int>(MaxTypedChars));
     Memo1->setHelpContext(HelpMainWindow);
-    Memo1->setProperty("helpContext", HelpMainWindow);
     Memo1->setAccessibleName(tr("Card"));
     Memo1->setAccessibleDescription(tr("The text of the card shown; its first line is its title"));
     applyCardFont();
@@ -207,7 +206,7 @@ void TForm1::createWidgets()
         pal.setColor(QPalette::ButtonText, Qt::black);
         TabSet1->setPalette(pal);
     }
-    TabSet1->setProperty("helpContext", HelpMainWindow);
+    setHelpTopic(*TabSet1, HelpMainWindow);
     TabSet1->setAccessibleName(tr("Alphabet tabs"));
     TabSet1->setAccessibleDescription(tr("Shows the first card filed under a letter"));
 

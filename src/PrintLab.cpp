@@ -4,6 +4,7 @@
 #include "core/numbers.h"
 #include "platform/card_memo.h"
 #include "platform/dialogs.h"
+#include "platform/help_topic.h"
 #include "platform/message_box.h"
 #include "platform/screen_metrics.h"
 #include "platform/text_codec.h"
@@ -22,8 +23,6 @@ namespace quillbox {
 
 namespace {
 
-constexpr int LabelsHelpContext = 19;
-
 template<typename Widget>
 Widget* place(Widget* widget, const char* name, const QRect& geometry, const QString& accessibleName)
 {
@@ -31,15 +30,6 @@ Widget* place(Widget* widget, const char* name, const QRect& geometry, const QSt
     widget->setGeometry(geometry);
     widget->setAccessibleName(accessibleName);
     return widget;
-}
-
-QIcon buttonPicture(const char* name)
-{
-    const QString base = QStringLiteral(":/resources/pictures/%1").arg(QLatin1String(name));
-    QIcon icon;
-    icon.addPixmap(QPixmap(base + QStringLiteral(".xpm")), QIcon::Normal);
-    icon.addPixmap(QPixmap(base + QStringLiteral("_disabled.xpm")), QIcon::Disabled);
-    return icon;
 }
 
 QScrollBar* makeScrollBar(
@@ -69,7 +59,7 @@ TForm3::TForm3(AppContext& app, QWidget* parent)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("Print Label or Envelope"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setProperty("helpContext", LabelsHelpContext);
+    setHelpTopic(*this, HelpLabels);
     setModal(true);
     setFixedSize(427, 233);
     createControls();
@@ -86,7 +76,7 @@ void TForm3::createControls()
     Memo1->setPalette(black);
     Memo1->setLineWrapMode(QTextEdit::WidgetWidth);
     Memo1->setMaxLength(0);
-    Memo1->setHelpContext(LabelsHelpContext);
+    Memo1->setHelpContext(HelpLabels);
 
     GroupBox1 = place(new QGroupBox(tr("Label or Envelope"), this), "GroupBox1", QRect(232, 8, 193, 105),
         tr("Label or Envelope"));
@@ -130,8 +120,9 @@ void TForm3::createControls()
             &TForm3::BitBtn4Click},
     };
     for (const auto& b : buttons) {
-        b.button = place(new QPushButton(buttonPicture(b.picture), tr(b.caption), this), b.name,
-            QRect(b.left, 200, 75, 25), tr(b.accessibleName));
+        b.button
+            = place(new QPushButton(toolIcon(readToolPicture(QLatin1String(b.picture))), tr(b.caption), this),
+                b.name, QRect(b.left, 200, 75, 25), tr(b.accessibleName));
         b.button->setAutoDefault(false);
         connect(b.button, &QPushButton::clicked, this, b.handler);
     }
@@ -276,7 +267,7 @@ void TForm3::BitBtn3Click()
         if (!labelPositionValid(job.stock, job.row, job.column)) {
             if (m_app.services.messages) {
                 warningBox(*m_app.services.messages, this, tr("Illegal row and/or column selections."), MsgOK,
-                    job.stock == LabelStock::Labels1x263 ? LabelsHelpContext : 0);
+                    job.stock == LabelStock::Labels1x263 ? HelpLabels : HelpNone);
             }
             return;
         }

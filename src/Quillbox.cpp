@@ -13,6 +13,7 @@
 #include "platform/text_codec.h"
 #include "platform/translation.h"
 #include "program.h"
+#include "window_util.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -197,11 +198,7 @@ int main(int argc, char** argv)
     heldMessages.clear();
 
     quillbox::installFonts();
-    // The drawn sizes stand in where Qt has no SVG image support installed.
-    QIcon icon(QStringLiteral(":/resources/quillbox.svg"));
-    icon.addFile(QStringLiteral(":/resources/pictures/quillbox_32.png"));
-    icon.addFile(QStringLiteral(":/resources/pictures/quillbox_48.png"));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(quillbox::programIcon());
     // Ties the window to its menu entry (the Wayland app ID).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quillbox.Quillbox"));
 

@@ -41,7 +41,7 @@ TForm5::TForm5(AppContext& app, QWidget* parent)
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(tr("Enter Return Address"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setProperty("helpContext", HelpReturnAddress);
+    setHelpTopic(*this, HelpReturnAddress);
     resize(350, 198);
 
     Memo1 = makeMemo(this, "Memo1", QRect(32, 24, 265, 57));

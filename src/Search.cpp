@@ -45,7 +45,7 @@ TForm4::TForm4(AppContext& app, CardWindow& main, QWidget* parent)
     // read and edited.
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint);
     setWindowTitle(tr("Search for:"));
-    setProperty("helpContext", HelpSearch);
+    setHelpTopic(*this, HelpSearch);
     setFont(fontByHeight(QStringLiteral("MS Sans Serif"), -11));
     setFixedSize(351, 88);
 

@@ -80,7 +80,7 @@ TForm2::TForm2(CardWindow& main, QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowFlags(Qt::Window);
     setWindowTitle(tr("Card List"));
-    setProperty("helpContext", HelpCardList);
+    setHelpTopic(*this, HelpCardList);
     setFont(fontByHeight(QStringLiteral("MS Sans Serif"), -11));
     setFixedSize(348, 273);
 

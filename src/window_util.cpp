@@ -41,6 +41,14 @@ QToolButton* makePictureButton(QWidget* parent, const char* name, const QRect& g
     return button;
 }
 
+QIcon programIcon()
+{
+    QIcon icon(QStringLiteral(":/resources/quillbox.svg"));
+    icon.addFile(QStringLiteral(":/resources/pictures/quillbox_32.png"));
+    icon.addFile(QStringLiteral(":/resources/pictures/quillbox_48.png"));
+    return icon;
+}
+
 void centreOnScreen(QWidget& window)
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {

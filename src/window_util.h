@@ -32,6 +32,10 @@ QIcon toolIcon(const ToolPicture& picture);
 QToolButton* makePictureButton(QWidget* parent, const char* name, const QRect& geometry,
     const QString& picture, const QString& accessibleName);
 
+/// The program's icon: the vector drawing, with the 32 and 48 pixel
+/// pictures that stand in where Qt has no SVG support installed.
+QIcon programIcon();
+
 /// Moves `window` so that a frame of its size stands centred in the primary
 /// screen's available area. Does nothing when there is no screen.
 void centreOnScreen(QWidget& window);

@@ -6,6 +6,8 @@
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
 
+#include <QObject>
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
 #include <vector>
@@ -77,6 +79,16 @@ private:
     PrintDevice* m_printerOverride = nullptr;
     std::unique_ptr<Program> m_program;
 };
+
+/// The child of `parent` named `name` (its objectName); null, with a test
+/// failure, when there is none.
+template<typename Widget> Widget* child(const QObject& parent, const char* name)
+{
+    auto* found = parent.findChild<Widget*>(QLatin1String(name));
+    if (!found)
+        ADD_FAILURE() << "no child named " << name;
+    return found;
+}
 
 /// Clicks tab `index` of a tab strip with the mouse, at the tab's centre.
 void clickTab(QTabBar* bar, int index);

@@ -81,17 +81,17 @@ CardMemo::CardMemo(QWidget* parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The classic memo leaves Tab to the dialog for moving the focus.
     setTabChangesFocus(true);
-    setProperty("helpContext", 0);
+    setHelpTopic(*this, HelpNone);
 }
 
-int CardMemo::helpContext() const
+HelpTopic CardMemo::helpContext() const
 {
-    return property("helpContext").toInt();
+    return static_cast<HelpTopic>(property("helpContext").toInt());
 }
 
-void CardMemo::setHelpContext(int c)
+void CardMemo::setHelpContext(HelpTopic topic)
 {
-    setProperty("helpContext", c);
+    setHelpTopic(*this, topic);
 }
 
 QString CardMemo::rawText() const

@@ -5,6 +5,8 @@
 // clears by setting the text, and line counts after word wrap.
 #pragma once
 
+#include "platform/help_topic.h"
+
 #include <QTextEdit>
 #include <string>
 #include <string_view>
@@ -59,8 +61,8 @@ public:
     /// "helpContext" where the window's F1 handler finds it on the focus
     /// widget (the box does not open help itself). Setting the property
     /// directly is the same as setHelpContext().
-    int helpContext() const;
-    void setHelpContext(int c);
+    HelpTopic helpContext() const;
+    void setHelpContext(HelpTopic topic);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -76,8 +76,8 @@ protected:
         // Message boxes carry their own topic and answer F1 themselves.
         if (qobject_cast<QMessageBox*>(from->window()))
             return false;
-        const int context = helpContextOf(from);
-        if (context <= 0)
+        const HelpTopic context = helpContextOf(from);
+        if (context <= HelpNone)
             return false;
         m_help.showContext(from->window(), context);
         return true;
@@ -94,7 +94,7 @@ QString helpIndexPage()
     return helpResource("index.html");
 }
 
-QString helpPageFor(int context)
+QString helpPageFor(HelpTopic context)
 {
     for (const auto& [number, file] : contextPages) {
         if (number == context)
@@ -103,19 +103,24 @@ QString helpPageFor(int context)
     return helpIndexPage();
 }
 
-int helpContextOf(const QWidget* widget)
+HelpTopic helpContextOf(const QWidget* widget)
 {
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
-        if (const auto* memo = qobject_cast<const CardMemo*>(w); memo && memo->helpContext() > 0)
+        if (const auto* memo = qobject_cast<const CardMemo*>(w); memo && memo->helpContext() > HelpNone)
             return memo->helpContext();
         const QVariant value = w->property("helpContext");
         if (value.isValid() && value.toInt() > 0)
-            return value.toInt();
+            return static_cast<HelpTopic>(value.toInt());
         // A window's topic is its own; an owner's topic does not reach into it.
         if (w->isWindow())
             break;
     }
-    return 0;
+    return HelpNone;
+}
+
+void setHelpTopic(QWidget& widget, HelpTopic topic)
+{
+    widget.setProperty("helpContext", static_cast<int>(topic));
 }
 
 HelpWindow::HelpWindow(QWidget* parent)
@@ -171,7 +176,7 @@ void HelpWindow::showIndex(QWidget* owner)
     showPage(owner, helpIndexPage());
 }
 
-void HelpWindow::showContext(QWidget* owner, int context)
+void HelpWindow::showContext(QWidget* owner, HelpTopic context)
 {
     showPage(owner, helpPageFor(context));
 }

@@ -17,7 +17,7 @@ namespace quillbox {
 QString helpIndexPage();
 /// Resource address of the page for help context `context`; the index page
 /// when the context is unknown (0 and negative numbers included).
-QString helpPageFor(int context);
+QString helpPageFor(HelpTopic context);
 
 /// A top-level window with a browser and Back, Forward and Index buttons.
 /// Created hidden; each request shows, raises and activates it. Like a help
@@ -30,7 +30,7 @@ public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
     void showIndex(QWidget* owner) override;
-    void showContext(QWidget* owner, int context) override;
+    void showContext(QWidget* owner, HelpTopic context) override;
 
     /// The page shown now (a qrc: address), empty before the first request.
     QUrl currentPage() const;
@@ -66,7 +66,7 @@ private:
 QObject* installContextHelp(HelpViewer& help);
 
 /// The help context that F1 on `widget` opens: the first one found from
-/// `widget` up to its window, or 0.
-int helpContextOf(const QWidget* widget);
+/// `widget` up to its window, or HelpNone.
+HelpTopic helpContextOf(const QWidget* widget);
 
 } // namespace quillbox

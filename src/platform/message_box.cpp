@@ -16,7 +16,7 @@ namespace {
 /// Opens a help topic when F1 reaches the box.
 class F1Help final : public QObject {
 public:
-    F1Help(HelpViewer* help, int context)
+    F1Help(HelpViewer* help, HelpTopic context)
         : m_help(help)
         , m_context(context)
     {
@@ -35,7 +35,7 @@ protected:
 
 private:
     HelpViewer* m_help;
-    int m_context;
+    HelpTopic m_context;
 };
 
 QMessageBox::Icon qtIcon(MsgIcon icon)
@@ -65,7 +65,7 @@ QString displayText(QString text)
 // returns the index of the one pressed (Escape and the close box press the
 // escape button).
 int runBox(HelpViewer* help, QWidget* parent, const QString& title, const QString& text, MsgIcon icon,
-    const QStringList& labels, int defaultIndex, int escapeIndex, int helpContext)
+    const QStringList& labels, int defaultIndex, int escapeIndex, HelpTopic helpContext)
 {
     QMessageBox box(parent);
     box.setWindowTitle(title);
@@ -88,7 +88,7 @@ int runBox(HelpViewer* help, QWidget* parent, const QString& title, const QStrin
     // F1 as a key the box itself handles (buttons pass it on): a window
     // shortcut would depend on the box having become the active window.
     F1Help f1(help, helpContext);
-    if (help != nullptr && helpContext != 0)
+    if (help != nullptr && helpContext != HelpNone)
         box.installEventFilter(&f1);
 
     box.exec();
@@ -159,7 +159,7 @@ QString applicationTitle()
 }
 
 MsgButton warningBox(
-    MessageBoxes& boxes, QWidget* parent, const QString& text, unsigned buttons, int helpContext)
+    MessageBoxes& boxes, QWidget* parent, const QString& text, unsigned buttons, HelpTopic helpContext)
 {
     MessageRequest request;
     request.parent = parent;
@@ -171,7 +171,7 @@ MsgButton warningBox(
     return boxes.ask(request);
 }
 
-void errorBox(MessageBoxes& boxes, QWidget* parent, const QString& text, int helpContext)
+void errorBox(MessageBoxes& boxes, QWidget* parent, const QString& text, HelpTopic helpContext)
 {
     MessageRequest request;
     request.parent = parent;

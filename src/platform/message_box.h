@@ -2,6 +2,8 @@
 // that tests can answer them and read what was asked.
 #pragma once
 
+#include "platform/help_topic.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -30,8 +32,8 @@ struct MessageRequest {
     /// A set of MsgButton. Default button: OK when present, else Yes.
     /// Escape: No when present, else OK.
     unsigned buttons = MsgOK;
-    /// Help topic that F1 opens; 0 for none.
-    int helpContext = 0;
+    /// Help topic that F1 opens.
+    HelpTopic helpContext = HelpNone;
 };
 
 /// A box with buttons of the program's own wording (the save-failure
@@ -45,7 +47,7 @@ struct ChoiceRequest {
     int defaultIndex = 0;
     /// Index answered by Escape and by the close box.
     int escapeIndex = 0;
-    int helpContext = 0;
+    HelpTopic helpContext = HelpNone;
 };
 
 class MessageBoxes {
@@ -77,9 +79,9 @@ QString applicationTitle();
 
 /// A warning box titled "Warning" with the exclamation icon.
 MsgButton warningBox(
-    MessageBoxes& boxes, QWidget* parent, const QString& text, unsigned buttons, int helpContext);
+    MessageBoxes& boxes, QWidget* parent, const QString& text, unsigned buttons, HelpTopic helpContext);
 /// The application's error box: titled with the application title, error
 /// icon, OK, the text followed by a full stop.
-void errorBox(MessageBoxes& boxes, QWidget* parent, const QString& text, int helpContext = 0);
+void errorBox(MessageBoxes& boxes, QWidget* parent, const QString& text, HelpTopic helpContext = HelpNone);
 
 } // namespace quillbox

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,7 +35,8 @@ QComboBox* makePrinterBox(QWidget* parent, QtPrinter& printer)
     auto* box = named(new QComboBox(parent), "printerBox", PrintDialog::tr("Printer"));
     const QStringList names = QPrinterInfo::availablePrinterNames();
     if (names.isEmpty()) {
-        box->addItem(PrintDialog::tr("No printer installed: PDF files in the start directory"));
+        box->addItem(PrintDialog::tr("No printer installed: PDF files in %1")
+                         .arg(QDir::toNativeSeparators(printer.pdfDirectory())));
         box->setEnabled(false);
         return box;
     }
@@ -61,52 +63,53 @@ void choosePrinter(QtPrinter& printer, const QComboBox* box)
 
 PrintDialog::PrintDialog(QtPrinter& printer, int maxPage, const PrintChoice& choice, QWidget* parent)
     : QDialog(parent)
+    , m_printer(printer)
 {
     setObjectName(QStringLiteral("PrintDialog1"));
     setWindowTitle(tr("Print"));
     auto* layout = new QVBoxLayout(this);
 
     auto* printerRow = new QFormLayout;
-    printerBox = makePrinterBox(this, printer);
-    printerRow->addRow(tr("&Printer:"), printerBox);
+    m_printerBox = makePrinterBox(this, printer);
+    printerRow->addRow(tr("&Printer:"), m_printerBox);
     layout->addLayout(printerRow);
 
     auto* range = new QGroupBox(tr("Print range"), this);
     auto* rangeLayout = new QVBoxLayout(range);
-    allButton = named(new QRadioButton(tr("&All"), range), "allButton", tr("All cards"));
-    rangeButton = named(new QRadioButton(tr("Pa&ges"), range), "rangeButton", tr("Cards"));
+    m_allButton = named(new QRadioButton(tr("&All"), range), "allButton", tr("All cards"));
+    m_rangeButton = named(new QRadioButton(tr("Pa&ges"), range), "rangeButton", tr("Cards"));
     // The range as typed, within the limits: a bad one is the caller's to refuse.
-    fromBox = named(new QSpinBox(range), "fromBox", tr("From card"));
-    toBox = named(new QSpinBox(range), "toBox", tr("To card"));
-    for (QSpinBox* box : {fromBox, toBox})
+    m_fromBox = named(new QSpinBox(range), "fromBox", tr("From card"));
+    m_toBox = named(new QSpinBox(range), "toBox", tr("To card"));
+    for (QSpinBox* box : {m_fromBox, m_toBox})
         box->setRange(0, std::max(maxPage, 0));
-    fromBox->setValue(choice.from);
-    toBox->setValue(choice.to);
+    m_fromBox->setValue(choice.from);
+    m_toBox->setValue(choice.to);
     auto* rangeRow = new QHBoxLayout;
-    rangeRow->addWidget(rangeButton);
+    rangeRow->addWidget(m_rangeButton);
     auto* fromLabel = new QLabel(tr("&From:"), range);
-    fromLabel->setBuddy(fromBox);
+    fromLabel->setBuddy(m_fromBox);
     auto* toLabel = new QLabel(tr("&To:"), range);
-    toLabel->setBuddy(toBox);
+    toLabel->setBuddy(m_toBox);
     rangeRow->addWidget(fromLabel);
-    rangeRow->addWidget(fromBox);
+    rangeRow->addWidget(m_fromBox);
     rangeRow->addWidget(toLabel);
-    rangeRow->addWidget(toBox);
-    rangeLayout->addWidget(allButton);
+    rangeRow->addWidget(m_toBox);
+    rangeLayout->addWidget(m_allButton);
     rangeLayout->addLayout(rangeRow);
-    (choice.pageRange ? rangeButton : allButton)->setChecked(true);
-    for (QSpinBox* box : {fromBox, toBox})
-        connect(box, &QSpinBox::valueChanged, rangeButton, [this] { rangeButton->setChecked(true); });
+    (choice.pageRange ? m_rangeButton : m_allButton)->setChecked(true);
+    for (QSpinBox* box : {m_fromBox, m_toBox})
+        connect(box, &QSpinBox::valueChanged, m_rangeButton, [this] { m_rangeButton->setChecked(true); });
     layout->addWidget(range);
 
     auto* copies = new QFormLayout;
-    copiesBox = named(new QSpinBox(this), "copiesBox", tr("Copies"));
-    copiesBox->setRange(1, 999);
-    copiesBox->setValue(std::max(choice.copies, 1));
-    copies->addRow(tr("&Copies:"), copiesBox);
-    collateBox = named(new QCheckBox(tr("C&ollate"), this), "collateBox", tr("Collate"));
-    collateBox->setChecked(choice.collate);
-    copies->addRow(QString(), collateBox);
+    m_copiesBox = named(new QSpinBox(this), "copiesBox", tr("Copies"));
+    m_copiesBox->setRange(1, 999);
+    m_copiesBox->setValue(std::max(choice.copies, 1));
+    copies->addRow(tr("&Copies:"), m_copiesBox);
+    m_collateBox = named(new QCheckBox(tr("C&ollate"), this), "collateBox", tr("Collate"));
+    m_collateBox->setChecked(choice.collate);
+    copies->addRow(QString(), m_collateBox);
     layout->addLayout(copies);
 
     layout->addWidget(makeButtons(this));
@@ -114,13 +117,13 @@ PrintDialog::PrintDialog(QtPrinter& printer, int maxPage, const PrintChoice& cho
 
 PrintChoice PrintDialog::choice() const
 {
-    return {rangeButton->isChecked(), fromBox->value(), toBox->value(), copiesBox->value(),
-        collateBox->isChecked()};
+    return {m_rangeButton->isChecked(), m_fromBox->value(), m_toBox->value(), m_copiesBox->value(),
+        m_collateBox->isChecked()};
 }
 
-QString PrintDialog::printerName() const
+void PrintDialog::apply()
 {
-    return printerBox->isEnabled() ? printerBox->currentText() : QString();
+    choosePrinter(m_printer, m_printerBox);
 }
 
 PrinterSetupDialog::PrinterSetupDialog(QtPrinter& printer, QWidget* parent)
@@ -131,30 +134,31 @@ PrinterSetupDialog::PrinterSetupDialog(QtPrinter& printer, QWidget* parent)
     setWindowTitle(tr("Print Setup"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    printerBox = makePrinterBox(this, printer);
-    form->addRow(tr("&Printer:"), printerBox);
+    m_printerBox = makePrinterBox(this, printer);
+    form->addRow(tr("&Printer:"), m_printerBox);
 
-    paperBox = named(new QComboBox(this), "paperBox", tr("Paper size"));
+    m_paperBox = named(new QComboBox(this), "paperBox", tr("Paper size"));
     const QPageSize::PageSizeId current = printer.printer().pageLayout().pageSize().id();
     for (const QPageSize::PageSizeId id : {QPageSize::Letter, QPageSize::Legal, QPageSize::Executive,
              QPageSize::A4, QPageSize::A5, QPageSize::B5, QPageSize::Envelope10, QPageSize::EnvelopeDL,
              QPageSize::EnvelopeC5, QPageSize::EnvelopeMonarch}) {
-        paperBox->addItem(QPageSize::name(id), static_cast<int>(id));
+        m_paperBox->addItem(QPageSize::name(id), static_cast<int>(id));
         if (id == current)
-            paperBox->setCurrentIndex(paperBox->count() - 1);
+            m_paperBox->setCurrentIndex(m_paperBox->count() - 1);
     }
-    form->addRow(tr("Paper si&ze:"), paperBox);
+    form->addRow(tr("Paper si&ze:"), m_paperBox);
     layout->addLayout(form);
 
     auto* orientation = new QGroupBox(tr("Orientation"), this);
     auto* orientationLayout = new QHBoxLayout(orientation);
-    portraitButton = named(new QRadioButton(tr("P&ortrait"), orientation), "portraitButton", tr("Portrait"));
-    landscapeButton
+    m_portraitButton
+        = named(new QRadioButton(tr("P&ortrait"), orientation), "portraitButton", tr("Portrait"));
+    m_landscapeButton
         = named(new QRadioButton(tr("&Landscape"), orientation), "landscapeButton", tr("Landscape"));
-    orientationLayout->addWidget(portraitButton);
-    orientationLayout->addWidget(landscapeButton);
-    (printer.printer().pageLayout().orientation() == QPageLayout::Landscape ? landscapeButton
-                                                                            : portraitButton)
+    orientationLayout->addWidget(m_portraitButton);
+    orientationLayout->addWidget(m_landscapeButton);
+    (printer.printer().pageLayout().orientation() == QPageLayout::Landscape ? m_landscapeButton
+                                                                            : m_portraitButton)
         ->setChecked(true);
     layout->addWidget(orientation);
     layout->addWidget(makeButtons(this));
@@ -162,10 +166,11 @@ PrinterSetupDialog::PrinterSetupDialog(QtPrinter& printer, QWidget* parent)
 
 void PrinterSetupDialog::apply()
 {
-    choosePrinter(m_printer, printerBox);
+    choosePrinter(m_printer, m_printerBox);
     QPrinter& printer = m_printer.printer();
-    printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(paperBox->currentData().toInt())));
-    printer.setPageOrientation(landscapeButton->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    printer.setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(m_paperBox->currentData().toInt())));
+    printer.setPageOrientation(
+        m_landscapeButton->isChecked() ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 bool QtPrinterDialogs::choosePrint(QWidget* parent, int maxPage, PrintChoice& choice)
@@ -173,7 +178,7 @@ bool QtPrinterDialogs::choosePrint(QWidget* parent, int maxPage, PrintChoice& ch
     PrintDialog dialog(m_printer, maxPage, choice, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    choosePrinter(m_printer, dialog.printerBox);
+    dialog.apply();
     choice = dialog.choice();
     return true;
 }

@@ -20,17 +20,20 @@ class PrintDialog final : public QDialog {
     Q_OBJECT
 public:
     PrintDialog(QtPrinter& printer, int maxPage, const PrintChoice& choice, QWidget* parent = nullptr);
+    /// The range, copies and collation chosen.
     PrintChoice choice() const;
-    /// The printer chosen; empty in PDF mode.
-    QString printerName() const;
+    /// Makes the printer chosen the printer's current one.
+    void apply();
 
-    QComboBox* printerBox = nullptr;
-    QRadioButton* allButton = nullptr;
-    QRadioButton* rangeButton = nullptr;
-    QSpinBox* fromBox = nullptr;
-    QSpinBox* toBox = nullptr;
-    QSpinBox* copiesBox = nullptr;
-    QCheckBox* collateBox = nullptr;
+private:
+    QtPrinter& m_printer;
+    QComboBox* m_printerBox = nullptr;
+    QRadioButton* m_allButton = nullptr;
+    QRadioButton* m_rangeButton = nullptr;
+    QSpinBox* m_fromBox = nullptr;
+    QSpinBox* m_toBox = nullptr;
+    QSpinBox* m_copiesBox = nullptr;
+    QCheckBox* m_collateBox = nullptr;
 };
 
 /// Printer, paper and orientation.
@@ -41,13 +44,12 @@ public:
     /// Makes the choices the printer's.
     void apply();
 
-    QComboBox* printerBox = nullptr;
-    QComboBox* paperBox = nullptr;
-    QRadioButton* portraitButton = nullptr;
-    QRadioButton* landscapeButton = nullptr;
-
 private:
     QtPrinter& m_printer;
+    QComboBox* m_printerBox = nullptr;
+    QComboBox* m_paperBox = nullptr;
+    QRadioButton* m_portraitButton = nullptr;
+    QRadioButton* m_landscapeButton = nullptr;
 };
 
 class QtPrinterDialogs final : public PrinterDialogs {

@@ -35,6 +35,8 @@ public:
 
     /// False when no printer was installed at start: jobs go to PDF files.
     bool hasPrinters() const;
+    /// Where jobs go as PDF files when there is no printer.
+    const QString& pdfDirectory() const { return m_pdfDirectory; }
     /// The name of the current printer; empty in PDF mode.
     QString printerName() const;
     /// Makes the named system printer the current one, keeping paper and

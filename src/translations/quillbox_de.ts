@@ -636,8 +636,8 @@ Schließen Sie die Eingabe ab (Buch-Schaltfläche) oder brechen Sie ab (Menü Ka
         <translation>Drucker</translation>
     </message>
     <message>
-        <source>No printer installed: PDF files in the start directory</source>
-        <translation>Kein Drucker eingerichtet: PDF-Dateien im Startverzeichnis</translation>
+        <source>No printer installed: PDF files in %1</source>
+        <translation>Kein Drucker eingerichtet: PDF-Dateien in %1</translation>
     </message>
     <message>
         <source>Print</source>

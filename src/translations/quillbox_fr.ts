@@ -636,8 +636,8 @@ Terminez la saisie (bouton Livre) ou abandonnez (menu Fiches\Abandonner).</trans
         <translation>Imprimante</translation>
     </message>
     <message>
-        <source>No printer installed: PDF files in the start directory</source>
-        <translation>Aucune imprimante : fichiers PDF dans le répertoire de départ</translation>
+        <source>No printer installed: PDF files in %1</source>
+        <translation>Aucune imprimante : fichiers PDF dans %1</translation>
     </message>
     <message>
         <source>Print</source>

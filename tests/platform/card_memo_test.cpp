@@ -222,7 +222,7 @@ TEST_F(CardMemoTest, CutPutsPlainTextOnTheClipboard)
 
 TEST_F(CardMemoTest, HelpContextIsAPropertyToo)
 {
-    memo.setHelpContext(1);
+    memo.setHelpContext(HelpMainWindow);
     EXPECT_EQ(memo.helpContext(), 1);
     EXPECT_EQ(memo.property("helpContext").toInt(), 1);
     memo.setProperty("helpContext", 17);

@@ -52,7 +52,7 @@ class HelpContextTopic : public ::testing::TestWithParam<Topic> { };
 
 TEST_P(HelpContextTopic, HasItsOwnPageLinkingBackToTheIndex)
 {
-    const QString page = helpPageFor(GetParam().number);
+    const QString page = helpPageFor(HelpTopic(GetParam().number));
     ASSERT_NE(page, helpIndexPage()) << "context " << GetParam().number << " falls back to the index";
     ASSERT_TRUE(QFile::exists(resourcePath(page))) << page.toStdString();
     const QString html = readResource(page);
@@ -112,7 +112,7 @@ TEST(HelpPages, MessagesAreQuotedAsTheProgramShowsThem)
         {19, "Illegal row and/or column selections."},
     };
     for (const Case& c : cases) {
-        EXPECT_TRUE(readResource(helpPageFor(c.context)).contains(QLatin1String(c.text)))
+        EXPECT_TRUE(readResource(helpPageFor(HelpTopic(c.context))).contains(QLatin1String(c.text)))
             << "context " << c.context << ": " << c.text;
     }
 }
@@ -120,19 +120,19 @@ TEST(HelpPages, MessagesAreQuotedAsTheProgramShowsThem)
 TEST(HelpPages, UnknownContextsGiveTheIndex)
 {
     for (const int context : {0, -1, 2, 999})
-        EXPECT_EQ(helpPageFor(context), helpIndexPage()) << context;
+        EXPECT_EQ(helpPageFor(HelpTopic(context)), helpIndexPage()) << context;
 }
 
 TEST(HelpWindow, ShowsTopicsAndWalksBackAndForward)
 {
     HelpWindow help;
-    help.showContext(nullptr, 15);
+    help.showContext(nullptr, HelpTopic(15));
     EXPECT_TRUE(help.isVisible());
     EXPECT_EQ(help.currentPage().fileName(), QStringLiteral("delete.html"));
     EXPECT_FALSE(help.backButton()->isEnabled());
     EXPECT_TRUE(help.browser()->toPlainText().contains(QStringLiteral("Deleting a Card")));
 
-    help.showContext(nullptr, 1);
+    help.showContext(nullptr, HelpTopic(1));
     EXPECT_EQ(help.currentPage().fileName(), QStringLiteral("main.html"));
     ASSERT_TRUE(help.backButton()->isEnabled());
     QTest::mouseClick(help.backButton(), Qt::LeftButton);
@@ -145,7 +145,7 @@ TEST(HelpWindow, ShowsTopicsAndWalksBackAndForward)
     EXPECT_EQ(help.currentPage().fileName(), QStringLiteral("index.html"));
     help.showIndex(nullptr);
     EXPECT_EQ(help.currentPage().fileName(), QStringLiteral("index.html"));
-    help.showContext(nullptr, 4711);
+    help.showContext(nullptr, HelpTopic(4711));
     EXPECT_EQ(help.currentPage().fileName(), QStringLiteral("index.html"));
 }
 
@@ -159,7 +159,7 @@ TEST(HelpWindow, StaysUsableWhileABoxIsModal)
         QWidget owner;
         owner.show();
         if (!openedFromTheBox)
-            help.showContext(&owner, 1);
+            help.showContext(&owner, HelpTopic(1));
         QtMessageBoxes boxes(&help);
         bool sawIndex = false, sawBack = false, sawTyping = false, boxWasModal = false;
         test::onNextModal([&](QWidget* box) {
@@ -167,7 +167,7 @@ TEST(HelpWindow, StaysUsableWhileABoxIsModal)
             if (openedFromTheBox)
                 QTest::keyClick(box, Qt::Key_F1);
             else
-                help.showContext(box, 15);
+                help.showContext(box, HelpTopic(15));
             QApplication::processEvents();
             // Clicks and keys through the window system, which drops them
             // for a window that a modal box blocks.
@@ -186,7 +186,7 @@ TEST(HelpWindow, StaysUsableWhileABoxIsModal)
             sawTyping = help.browser()->verticalScrollBar()->value() > 0;
             QTest::keyClick(box, Qt::Key_Escape);
         });
-        warningBox(boxes, &owner, QStringLiteral("Quillbox file not present."), MsgOK, 13);
+        warningBox(boxes, &owner, QStringLiteral("Quillbox file not present."), MsgOK, HelpCardFile);
         EXPECT_TRUE(boxWasModal);
         EXPECT_TRUE(sawIndex) << "opened from the box: " << openedFromTheBox;
         EXPECT_TRUE(sawBack) << "opened from the box: " << openedFromTheBox;

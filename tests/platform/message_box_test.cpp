@@ -106,7 +106,7 @@ TEST(MessageBox, WarningBoxShowsTitleIconAndLineBreaks)
     QtMessageBoxes boxes;
     Seen seen;
     inspectThenPress(seen, Qt::Key_Return);
-    warningBox(boxes, nullptr, QStringLiteral("First line.\r\nSecond line."), MsgOK, 17);
+    warningBox(boxes, nullptr, QStringLiteral("First line.\r\nSecond line."), MsgOK, HelpNewCard);
     EXPECT_EQ(seen.title, QStringLiteral("Warning"));
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
     EXPECT_EQ(seen.text, QStringLiteral("First line.\nSecond line."));
@@ -128,7 +128,7 @@ TEST(MessageBox, CloseBoxAnswersLikeEscape)
 {
     QtMessageBoxes boxes;
     onNextModal([](QWidget* w) { w->close(); });
-    EXPECT_EQ(warningBox(boxes, nullptr, QStringLiteral("Delete?"), MsgYes | MsgNo, 15), MsgNo);
+    EXPECT_EQ(warningBox(boxes, nullptr, QStringLiteral("Delete?"), MsgYes | MsgNo, HelpDelete), MsgNo);
 }
 
 TEST(MessageBox, F1OpensTheHelpContext)
@@ -139,7 +139,8 @@ TEST(MessageBox, F1OpensTheHelpContext)
         QTest::keyClick(box, Qt::Key_F1);
         QTest::keyClick(box, Qt::Key_Escape);
     });
-    warningBox(boxes, nullptr, QStringLiteral("You are not currently entering a card."), MsgOK, 18);
+    warningBox(
+        boxes, nullptr, QStringLiteral("You are not currently entering a card."), MsgOK, HelpNotEntering);
     EXPECT_EQ(help.contexts, std::vector<int> {18});
 }
 

@@ -5,12 +5,14 @@
 #include "PrintLab.h"
 #include "core/posix_file.h"
 #include "platform/card_memo.h"
+#include "platform/print_dialogs.h"
 #include "platform/printer.h"
 #include "print_check.h"
 #include "ui_test_util.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -76,6 +78,17 @@ protected:
     TestProgram m_program;
     std::unique_ptr<QtPrinter> m_printer;
 };
+
+TEST_F(NoPrinter, PrintDialogNamesTheDirectoryThePdfsGoTo)
+{
+    PrintDialog dialog(*m_printer, 3, PrintChoice {});
+    const auto* printers = test::child<QComboBox>(dialog, "printerBox");
+    ASSERT_NE(printers, nullptr);
+    EXPECT_FALSE(printers->isEnabled());
+    EXPECT_EQ(printers->currentText(),
+        QStringLiteral("No printer installed: PDF files in %1")
+            .arg(QDir::toNativeSeparators(QString::fromStdString(m_program.dir().str()))));
+}
 
 TEST_F(NoPrinter, EveryCommandLeavesAPdfNamedAfterItsJobAndSaysWhere)
 {

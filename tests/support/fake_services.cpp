@@ -59,7 +59,7 @@ void FakeHelpViewer::showIndex(QWidget*)
     ++indexShown;
 }
 
-void FakeHelpViewer::showContext(QWidget*, int context)
+void FakeHelpViewer::showContext(QWidget*, HelpTopic context)
 {
     contexts.push_back(context);
 }

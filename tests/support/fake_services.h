@@ -56,7 +56,7 @@ public:
 class FakeHelpViewer final : public HelpViewer {
 public:
     void showIndex(QWidget* owner) override;
-    void showContext(QWidget* owner, int context) override;
+    void showContext(QWidget* owner, HelpTopic context) override;
     int indexShown = 0;
     std::vector<int> contexts;
 };
