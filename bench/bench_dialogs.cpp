@@ -38,7 +38,8 @@ void BM_CardList_Open2000(benchmark::State& state)
         app.Form1->List1Click();
         QApplication::processEvents();
         state.PauseTiming();
-        if (app.form2()->ListBox1->count() != app.Form1->cards().CardCount)
+        if (app.form2()->findChild<QListWidget*>(QStringLiteral("ListBox1"))->count()
+            != app.Form1->cards().CardCount)
             state.SkipWithError("the list was not filled");
         app.form2()->hide();
         QApplication::processEvents();
@@ -52,7 +53,9 @@ void BM_Search_FindFirstNoMatch2000(benchmark::State& state)
 {
     BenchProgram program;
     WindowRegistry& app = program.windows();
-    app.form4()->Edit1->setText(QStringLiteral("no card holds this text"));
+    app.form4()
+        ->findChild<QLineEdit*>(QStringLiteral("Edit1"))
+        ->setText(QStringLiteral("no card holds this text"));
     const int shown = app.Form1->cards().CurrentCard;
     for (auto _ : state)
         app.form4()->BitBtn1Click();

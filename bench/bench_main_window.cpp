@@ -105,7 +105,7 @@ void BM_Navigation_NotebookTab(benchmark::State& state)
     int tab = 0;
     for (auto _ : state) {
         tab = (tab + 1) % 4;
-        p.main().TabbedNotebook1->setPageIndex(tab);
+        p.main().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->setPageIndex(tab);
     }
 }
 BENCHMARK(BM_Navigation_NotebookTab)
@@ -120,7 +120,7 @@ void BM_Navigation_AlphabetTab(benchmark::State& state)
     for (auto _ : state) {
         // Late letters make the lookup walk most of the box.
         tab = tab == 26 ? 1 : tab + 1;
-        p.main().TabSet1->selectTab(tab);
+        p.main().findChild<GuardedTabBar*>(QStringLiteral("TabSet1"))->selectTab(tab);
     }
 }
 BENCHMARK(BM_Navigation_AlphabetTab)
@@ -136,8 +136,8 @@ void BM_Editing_StoredEdit(benchmark::State& state)
     int i = 0;
     for (auto _ : state) {
         // Each edit re-files the card from one end of the box to the other.
-        m.Memo1->setText(texts[i ^= 1]);
-        m.Memo1->setModified(true);
+        m.findChild<CardMemo*>(QStringLiteral("Memo1"))->setText(texts[i ^= 1]);
+        m.findChild<CardMemo*>(QStringLiteral("Memo1"))->setModified(true);
         m.textchange();
     }
 }

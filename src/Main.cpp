@@ -49,26 +49,25 @@ const char* const NewCardRefusal
 
 /// The tool buttons on Panel1, in the order they are made.
 struct ButtonDesign {
-    QToolButton* TForm1::*member;
     const char* name;
     int left, top;
     const char* hint;
     const char* picture;
 };
 const ButtonDesign toolButtonDesigns[] = {
-    {&TForm1::SpeedButton4, "SpeedButton4", 8, 5, QT_TR_NOOP("Move back"), "move_back"},
-    {&TForm1::SpeedButton5, "SpeedButton5", 40, 4, QT_TR_NOOP("Move forward"), "move_forward"},
-    {&TForm1::SpeedButton2, "SpeedButton2", 8, 30, QT_TR_NOOP("Page back"), "page_back"},
-    {&TForm1::SpeedButton3, "SpeedButton3", 40, 29, QT_TR_NOOP("Page forward"), "page_forward"},
-    {&TForm1::SpeedButton6, "SpeedButton6", 8, 55, QT_TR_NOOP("Cut"), "cut"},
-    {&TForm1::SpeedButton10, "SpeedButton10", 40, 54, QT_TR_NOOP("Print envelope/label"), "envelope"},
-    {&TForm1::SpeedButton7, "SpeedButton7", 8, 80, QT_TR_NOOP("Copy"), "copy"},
-    {&TForm1::SpeedButton9, "SpeedButton9", 40, 80, QT_TR_NOOP("Print card"), "print_card"},
-    {&TForm1::SpeedButton8, "SpeedButton8", 8, 105, QT_TR_NOOP("Paste"), "paste"},
-    {&TForm1::SpeedButton12, "SpeedButton12", 40, 105, QT_TR_NOOP("End new card entry"), "end_entry"},
-    {&TForm1::SpeedButton13, "SpeedButton13", 8, 130, QT_TR_NOOP("New card"), "new_card"},
-    {&TForm1::SpeedButton14, "SpeedButton14", 40, 130, QT_TR_NOOP("Delete card"), "delete_card"},
-    {&TForm1::SpeedButton1, "SpeedButton1", 40, 155, QT_TR_NOOP("Exit"), "exit"},
+    {"SpeedButton4", 8, 5, QT_TR_NOOP("Move back"), "move_back"},
+    {"SpeedButton5", 40, 4, QT_TR_NOOP("Move forward"), "move_forward"},
+    {"SpeedButton2", 8, 30, QT_TR_NOOP("Page back"), "page_back"},
+    {"SpeedButton3", 40, 29, QT_TR_NOOP("Page forward"), "page_forward"},
+    {"SpeedButton6", 8, 55, QT_TR_NOOP("Cut"), "cut"},
+    {"SpeedButton10", 40, 54, QT_TR_NOOP("Print envelope/label"), "envelope"},
+    {"SpeedButton7", 8, 80, QT_TR_NOOP("Copy"), "copy"},
+    {"SpeedButton9", 40, 80, QT_TR_NOOP("Print card"), "print_card"},
+    {"SpeedButton8", 8, 105, QT_TR_NOOP("Paste"), "paste"},
+    {"SpeedButton12", 40, 105, QT_TR_NOOP("End new card entry"), "end_entry"},
+    {"SpeedButton13", 8, 130, QT_TR_NOOP("New card"), "new_card"},
+    {"SpeedButton14", 40, 130, QT_TR_NOOP("Delete card"), "delete_card"},
+    {"SpeedButton1", 40, 155, QT_TR_NOOP("Exit"), "exit"},
 };
 
 /// Reads the pictures of toolButtonDesigns, in order. Images, not pixmaps:
@@ -315,6 +314,10 @@ void TForm1::createMenus()
 void TForm1::createToolButtons()
 {
     const std::vector<ToolPicture> pictures = m_picturesReading.get();
+    // In the order of toolButtonDesigns.
+    QToolButton** const members[] = {&SpeedButton4, &SpeedButton5, &SpeedButton2, &SpeedButton3,
+        &SpeedButton6, &SpeedButton10, &SpeedButton7, &SpeedButton9, &SpeedButton8, &SpeedButton12,
+        &SpeedButton13, &SpeedButton14, &SpeedButton1};
     for (std::size_t i = 0; i < std::size(toolButtonDesigns); ++i) {
         const ButtonDesign& d = toolButtonDesigns[i];
         auto* button = new QToolButton(Panel1);
@@ -327,7 +330,7 @@ void TForm1::createToolButtons()
         button->setAccessibleName(hint);
         button->setIcon(toolIcon(pictures[i]));
         button->setIconSize(QSize(16, 16));
-        this->*d.member = button;
+        *members[i] = button;
     }
 }
 

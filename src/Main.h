@@ -41,6 +41,72 @@ public:
     TForm1(AppContext& app, WindowRegistry& windows, QWidget* parent = nullptr);
     ~TForm1() override;
 
+    /// First line of card `index` (bytes), whole or cut to 15 characters;
+    /// empty when index > CardCount.
+    std::string firstline(int index, bool full) const;
+    /// Lights the alphabet tab of the card box's first character.
+    void litealpha();
+    /// Stores the pending edit of the card box; Label1 shows the new count
+    /// when a card was filed.
+    void textchange();
+
+    // --- What the other windows may ask (CardWindow) ---
+    const CardBox& cardBox() const override { return m_box; }
+    bool refusedWhileEnteringNewCard() override;
+    void storePendingEdit() override { textchange(); }
+    void showCardNumber(int index) override;
+    CardMemo& cardMemo() override { return *Memo1; }
+    void focusCardMemo() override;
+    QWidget& mainWidget() override { return *this; }
+
+    /// The cards, to read.
+    const CardCollection& cards() const noexcept { return m_box.cards(); }
+    /// The card box's font as the settings describe it.
+    const CardFont& cardFont() const noexcept { return m_cardFont; }
+
+public Q_SLOTS:
+    // --- Handlers, in menu order ---
+    void Setfont1Click();
+    void Print1Click();
+    void Setup1Click();
+    void AlwaysonTop1Click();
+    void Exit1Click();
+    void Add1Click();
+    void Delete1Click();
+    void CompleteEntry1Click();
+    void Abort1Click();
+    void Search1Click();
+    void List1Click();
+    void SpeedButton6Click(); // cut
+    void SpeedButton7Click(); // copy
+    void SpeedButton8Click(); // paste
+    void PrintEnvelope1Click();
+    void PrintLabel1Click();
+    void PrintAddressBook1Click();
+    void PrintCard1Click();
+    void PrintaLabel1Click();
+    void PrintanEnvelope1Click();
+    void ReturnAddress1Click();
+    void Index1Click();
+    void About1Click();
+    void SpeedButton2Click(); // page back
+    void SpeedButton3Click(); // page forward
+    void SpeedButton4Click(); // move back
+    void SpeedButton5Click(); // move forward
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void TabbedNotebook1Change(int NewTab, bool& AllowChange);
+    void TabSet1Change(int NewTab, bool& AllowChange);
+    void FormCreate();
+    void FormActivate();
+    void FormResize();
+    void FormClose();
+
     // --- The card box (module state) ---
     /// Tab about to become selected during a notebook change, else -1.
     int PendingPageIndex = -1;
@@ -49,15 +115,8 @@ public:
     /// True while the window is in normal stacking.
     bool NotOnTop = true;
 
-    // --- View and editing operations ---
-    /// First line of card `index` (bytes), whole or cut to 15 characters;
-    /// empty when index > CardCount.
-    std::string firstline(int index, bool full) const;
+    // --- View operations ---
     void showcard();
-    void litealpha();
-    /// Stores the pending edit of the card box; Label1 shows the new count
-    /// when a card was filed.
-    void textchange();
     void newcarderror();
     /// Writes window, font and last card to the settings (skipped while
     /// starting up). Returns false when the write failed (already reported).
@@ -120,67 +179,6 @@ public:
     QAction* Index1 = nullptr;
     QAction* About1 = nullptr;
 
-    // --- What the other windows may ask (CardWindow) ---
-    const CardBox& cardBox() const override { return m_box; }
-    bool refusedWhileEnteringNewCard() override;
-    void storePendingEdit() override { textchange(); }
-    void showCardNumber(int index) override;
-    CardMemo& cardMemo() override { return *Memo1; }
-    void focusCardMemo() override;
-    QWidget& mainWidget() override { return *this; }
-
-    /// The cards, to read.
-    const CardCollection& cards() const noexcept { return m_box.cards(); }
-    AppContext& app() const noexcept { return m_app; }
-    CardFile& cardFile() noexcept { return m_cardFile; }
-    /// The card box's font as the settings describe it.
-    const CardFont& cardFont() const noexcept { return m_cardFont; }
-
-public Q_SLOTS:
-    // --- Handlers, in menu order ---
-    void Setfont1Click();
-    void Print1Click();
-    void Setup1Click();
-    void AlwaysonTop1Click();
-    void Exit1Click();
-    void Add1Click();
-    void Delete1Click();
-    void CompleteEntry1Click();
-    void Abort1Click();
-    void Search1Click();
-    void List1Click();
-    void SpeedButton6Click(); // cut
-    void SpeedButton7Click(); // copy
-    void SpeedButton8Click(); // paste
-    void PrintEnvelope1Click();
-    void PrintLabel1Click();
-    void PrintAddressBook1Click();
-    void PrintCard1Click();
-    void PrintaLabel1Click();
-    void PrintanEnvelope1Click();
-    void ReturnAddress1Click();
-    void Index1Click();
-    void About1Click();
-    void SpeedButton2Click(); // page back
-    void SpeedButton3Click(); // page forward
-    void SpeedButton4Click(); // move back
-    void SpeedButton5Click(); // move forward
-
-public:
-    void TabbedNotebook1Change(int NewTab, bool& AllowChange);
-    void TabSet1Change(int NewTab, bool& AllowChange);
-
-    void FormCreate();
-    void FormActivate();
-    void FormResize();
-    void FormClose();
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool event(QEvent* event) override;
-
-private:
     void createWidgets();
     void createMenus();
     void createToolButtons();

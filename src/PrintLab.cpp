@@ -63,8 +63,8 @@ TForm3::TForm3(AppContext& app, QWidget* parent)
     setModal(true);
     setFixedSize(427, 233);
     createControls();
-    printFont = QFont(QStringLiteral("Arial"));
-    printFont.setPointSize(14);
+    m_printFont = QFont(QStringLiteral("Arial"));
+    m_printFont.setPointSize(14);
 }
 
 void TForm3::createControls()
@@ -175,14 +175,14 @@ void TForm3::showEvent(QShowEvent* event)
 
 void TForm3::FormActivate()
 {
-    printFont = QFont(QStringLiteral("Arial"));
-    printFont.setPointSize(14);
+    m_printFont = QFont(QStringLiteral("Arial"));
+    m_printFont.setPointSize(14);
     Memo1->setFocus();
 }
 
 void TForm3::RadioButton1Click()
 {
-    printFont.setPointSize(stockRange(LabelStock::Envelope).presetPoints);
+    m_printFont.setPointSize(stockRange(LabelStock::Envelope).presetPoints);
 }
 
 void TForm3::setStockRanges(int rows, int columns, int points)
@@ -195,7 +195,7 @@ void TForm3::setStockRanges(int rows, int columns, int points)
     ScrollBar2->setMinimum(1);
     ScrollBar2->setMaximum(columns);
     ScrollBar2->setValue(1);
-    printFont.setPointSize(points);
+    m_printFont.setPointSize(points);
 }
 
 void TForm3::RadioButton2Click()
@@ -224,16 +224,16 @@ void TForm3::BitBtn1Click()
 {
     if (FontChooser* chooser = m_app.services.fonts) {
         if (const std::optional<FontChoice> chosen
-            = chooser->chooseFont(this, {printFont, QColor(Qt::black)}))
-            printFont = chosen->font;
+            = chooser->chooseFont(this, {m_printFont, QColor(Qt::black)}))
+            m_printFont = chosen->font;
     }
     // The box shows the print font's face and style in its own size and colour.
     QFont shown = Memo1->font();
-    shown.setFamily(printFont.family());
-    shown.setBold(printFont.bold());
-    shown.setItalic(printFont.italic());
-    shown.setUnderline(printFont.underline());
-    shown.setStrikeOut(printFont.strikeOut());
+    shown.setFamily(m_printFont.family());
+    shown.setBold(m_printFont.bold());
+    shown.setItalic(m_printFont.italic());
+    shown.setUnderline(m_printFont.underline());
+    shown.setStrikeOut(m_printFont.strikeOut());
     Memo1->setFont(shown);
 }
 
@@ -274,8 +274,8 @@ void TForm3::BitBtn3Click()
     }
     if (!printer)
         return;
-    job.face = fromQString(printFont.family());
-    job.points = printFont.pointSize() > 0 ? printFont.pointSize() : 14;
+    job.face = fromQString(m_printFont.family());
+    job.points = m_printFont.pointSize() > 0 ? m_printFont.pointSize() : 14;
     job.withReturnAddress = job.stock == LabelStock::Envelope && CheckBox1->isChecked();
     if (job.withReturnAddress)
         job.returnAddress = returnAddressText(m_app.ReturnAddressLines);

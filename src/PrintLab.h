@@ -31,9 +31,26 @@ public:
     void openFor(LabelStock stock, const std::string& text);
     /// The first two steps of openFor(), without showing the dialog.
     void prepare(LabelStock stock, const std::string& text);
-
     /// The print font: the job uses its face and point size only.
-    QFont printFont;
+    const QFont& printFont() const noexcept { return m_printFont; }
+
+public Q_SLOTS:
+    void FormActivate();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void ScrollBar1Change();
+    void ScrollBar2Change();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QFont m_printFont;
 
     CardMemo* Memo1 = nullptr;
     QGroupBox* GroupBox1 = nullptr;
@@ -53,22 +70,6 @@ public:
     QPushButton* BitBtn3 = nullptr; ///< Print
     QPushButton* BitBtn4 = nullptr; ///< Cancel
 
-public Q_SLOTS:
-    void FormActivate();
-    void RadioButton1Click();
-    void RadioButton2Click();
-    void RadioButton3Click();
-    void ScrollBar1Change();
-    void ScrollBar2Change();
-    void BitBtn1Click();
-    void BitBtn2Click();
-    void BitBtn3Click();
-    void BitBtn4Click();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     void createControls();
     /// The text to print: the selection whole, or else the box's first 499
     /// characters, after which nothing is selected and the caret is at the

@@ -14,10 +14,6 @@ class TForm5 : public QDialog {
 public:
     explicit TForm5(AppContext& app, QWidget* parent = nullptr);
 
-    CardMemo* Memo1 = nullptr; // instructions
-    CardMemo* Memo2 = nullptr; // the address
-    QToolButton* SpeedButton1 = nullptr;
-
     /// Runs at each opening: the entry box gets the four kept lines, joined
     /// by CR LF, replacing whatever an earlier opening left there.
     void FormActivate();
@@ -32,6 +28,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    CardMemo* Memo1 = nullptr; // instructions
+    CardMemo* Memo2 = nullptr; // the address
+    QToolButton* SpeedButton1 = nullptr;
+
     AppContext& m_app;
 };
 

@@ -19,12 +19,6 @@ public:
     /// `main` is the main window, whose cards are searched.
     TForm4(AppContext& app, CardWindow& main, QWidget* parent = nullptr);
 
-    QLabel* Label1 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
-
     void FormCreate();
     void BitBtn1Click(); // Find First
     void BitBtn2Click(); // Find Next
@@ -35,6 +29,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QLabel* Label1 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
+
     /// Find First (from card 1) or Find Next (from CurrentCard + 1): stores
     /// the pending edit, then shows the first card holding the search text
     /// with the text selected; else the not-found warning. Refused with the

@@ -17,10 +17,6 @@ public:
     /// `main` is the main window, whose cards the list shows.
     explicit TForm2(CardWindow& main, QWidget* parent = nullptr);
 
-    QLabel* Label1 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QListWidget* ListBox1 = nullptr;
-
     /// Empties ListBox1, adds a row with the whole first line of every card
     /// in collection order and selects the shown card's row (none when there
     /// are no cards). Selecting from here does not run ListBox1Click.
@@ -40,6 +36,10 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    QLabel* Label1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QListWidget* ListBox1 = nullptr;
+
     void focusWindowChanged(QWindow* now);
     /// Rewrites the rows of cards first..last from the collection.
     void refreshRows(int first, int last);

@@ -33,23 +33,34 @@ protected:
         p.messages().clear();
     }
     TForm1& m() { return p.main(); }
-    int shownNumber() { return m().Label3->text().toInt(); }
-    std::string memo() { return m().Memo1->text(); }
+    int shownNumber() { return m().findChild<QLabel*>(QStringLiteral("Label3"))->text().toInt(); }
+    std::string memo() { return m().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(); }
     /// The card numbers in the four notebook captions; 0 for an empty one.
     std::vector<int> captionNumbers()
     {
         std::vector<int> numbers;
         for (int i = 0; i < 4; ++i)
-            numbers.push_back(m().TabbedNotebook1->tabText(i).section(QLatin1Char('-'), 0, 0).toInt());
+            numbers.push_back(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))
+                                  ->tabText(i)
+                                  .section(QLatin1Char('-'), 0, 0)
+                                  .toInt());
         return numbers;
     }
-    int notebookTab() { return m().TabbedNotebook1->PageIndex(); }
-    QString alphaTab() { return m().TabSet1->tabText(m().TabSet1->currentIndex()); }
+    int notebookTab()
+    {
+        return m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->PageIndex();
+    }
+    QString alphaTab()
+    {
+        return m()
+            .findChild<GuardedTabBar*>(QStringLiteral("TabSet1"))
+            ->tabText(m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1"))->currentIndex());
+    }
     void selectAllAndType(const QString& text)
     {
-        m().Memo1->setFocus();
-        m().Memo1->selectAll();
-        QTest::keyClicks(m().Memo1, text);
+        m().findChild<CardMemo*>(QStringLiteral("Memo1"))->setFocus();
+        m().findChild<CardMemo*>(QStringLiteral("Memo1"))->selectAll();
+        QTest::keyClicks(m().findChild<CardMemo*>(QStringLiteral("Memo1")), text);
     }
 
     TestProgram p;
@@ -83,16 +94,16 @@ TEST_P(MoveTest, MovesAndWraps)
     QToolButton* button = nullptr;
     switch (c.move) {
     case Move::Back:
-        button = m().SpeedButton4;
+        button = m().findChild<QToolButton*>(QStringLiteral("SpeedButton4"));
         break;
     case Move::Forward:
-        button = m().SpeedButton5;
+        button = m().findChild<QToolButton*>(QStringLiteral("SpeedButton5"));
         break;
     case Move::PageBack:
-        button = m().SpeedButton2;
+        button = m().findChild<QToolButton*>(QStringLiteral("SpeedButton2"));
         break;
     case Move::PageForward:
-        button = m().SpeedButton3;
+        button = m().findChild<QToolButton*>(QStringLiteral("SpeedButton3"));
         break;
     }
     clickButton(button);
@@ -120,14 +131,15 @@ INSTANTIATE_TEST_SUITE_P(Navigation, MoveTest,
 TEST_F(MainWindowTest, CaptionsShiftUnderTheSelectedTab)
 {
     startWith(numberedCards(10), 9);
-    clickTab(m().TabbedNotebook1->guardedTabBar(), 1);
+    clickTab(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->guardedTabBar(), 1);
     EXPECT_EQ(notebookTab(), 1);
     EXPECT_EQ(shownNumber(), 10);
     EXPECT_EQ(captionNumbers(), (std::vector<int> {9, 10, 1, 2}));
-    EXPECT_EQ(m().TabbedNotebook1->tabText(1), QStringLiteral("10-Card 010"));
+    EXPECT_EQ(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->tabText(1),
+        QStringLiteral("10-Card 010"));
 
     // Paging keeps the tab and shifts the captions.
-    clickButton(m().SpeedButton3);
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton3")));
     EXPECT_EQ(notebookTab(), 1);
     EXPECT_EQ(shownNumber(), 4);
     EXPECT_EQ(captionNumbers(), (std::vector<int> {3, 4, 5, 6}));
@@ -136,11 +148,11 @@ TEST_F(MainWindowTest, CaptionsShiftUnderTheSelectedTab)
 TEST_F(MainWindowTest, ClickingAnEarlierTabMovesBack)
 {
     startWith(numberedCards(10), 10);
-    clickTab(m().TabbedNotebook1->guardedTabBar(), 1);
+    clickTab(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->guardedTabBar(), 1);
     ASSERT_EQ(shownNumber(), 1);
     EXPECT_EQ(captionNumbers(), (std::vector<int> {10, 1, 2, 3}));
 
-    clickTab(m().TabbedNotebook1->guardedTabBar(), 0);
+    clickTab(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->guardedTabBar(), 0);
     EXPECT_EQ(notebookTab(), 0);
     EXPECT_EQ(shownNumber(), 10);
     EXPECT_EQ(captionNumbers(), (std::vector<int> {10, 1, 2, 3}));
@@ -151,8 +163,8 @@ TEST_F(MainWindowTest, TabWithoutACardRefusesSilently)
 {
     startWith(numberedCards(3), 1);
     EXPECT_EQ(captionNumbers(), (std::vector<int> {1, 2, 3, 0}));
-    EXPECT_TRUE(m().TabbedNotebook1->tabText(3).isEmpty());
-    clickTab(m().TabbedNotebook1->guardedTabBar(), 3);
+    EXPECT_TRUE(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->tabText(3).isEmpty());
+    clickTab(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->guardedTabBar(), 3);
     EXPECT_EQ(notebookTab(), 0);
     EXPECT_EQ(shownNumber(), 1);
     EXPECT_TRUE(p.messages().asked.empty());
@@ -161,7 +173,8 @@ TEST_F(MainWindowTest, TabWithoutACardRefusesSilently)
 TEST_F(MainWindowTest, CaptionShowsFifteenCharactersOfTheFirstLine)
 {
     startWith({"Abcdefghijklmnopqrstu\r\nline two\r\n"});
-    EXPECT_EQ(m().TabbedNotebook1->tabText(0), QStringLiteral("1-Abcdefghijklmno"));
+    EXPECT_EQ(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->tabText(0),
+        QStringLiteral("1-Abcdefghijklmno"));
     EXPECT_EQ(m().firstline(1, true), "Abcdefghijklmnopqrstu");
     EXPECT_EQ(m().firstline(2, true), "");
 }
@@ -189,9 +202,9 @@ TEST_P(AlphabetTest, ShowsTheFirstCardFiledAtOrAfterTheLetter)
     ASSERT_EQ(alphaTab(), QStringLiteral("C"));
     const QString wanted(GetParam().tab);
     int index = 0;
-    while (m().TabSet1->tabText(index) != wanted)
+    while (m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1"))->tabText(index) != wanted)
         ++index;
-    clickTab(m().TabSet1, index);
+    clickTab(m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1")), index);
     EXPECT_EQ(m().cards().CurrentCard, GetParam().expectedCard);
     EXPECT_EQ(shownNumber(), GetParam().expectedCard);
     // The clicked tab stays lit even when the card starts with another letter.
@@ -224,10 +237,9 @@ TEST_P(LiteAlphaTest, LightsTheTabOfTheFirstCharacter)
 {
     startWith({"Zoe\r\n"});
     ASSERT_EQ(alphaTab(), QStringLiteral("Z"));
-    m().Memo1->setText(GetParam().text);
+    m().findChild<CardMemo*>(QStringLiteral("Memo1"))->setText(GetParam().text);
     m().litealpha();
     EXPECT_EQ(alphaTab(), QString::fromLatin1(GetParam().lit));
-    EXPECT_TRUE(m().AlphaTabArmed);
 }
 
 INSTANTIATE_TEST_SUITE_P(Letters, LiteAlphaTest,
@@ -241,7 +253,7 @@ TEST_F(MainWindowTest, EditIsStoredBeforeTheLetterIsLookedUp)
 {
     startWith({"Adams\r\n", "Baker\r\n", "Carter\r\n"});
     selectAllAndType(QStringLiteral("Young"));
-    clickTab(m().TabSet1, 25); // "Y"
+    clickTab(m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1")), 25); // "Y"
     EXPECT_EQ(m().cards().card(3), "Young\r\n");
     EXPECT_EQ(m().cards().CurrentCard, 3);
     EXPECT_EQ(memo(), "Young\r\n");
@@ -253,17 +265,27 @@ TEST_F(MainWindowTest, EditIsStoredBeforeTheLetterIsLookedUp)
 TEST_F(MainWindowTest, NewCardDisablesSixMenuEntriesOnly)
 {
     startWith(numberedCards(3));
-    chooseMenuEntry(m().Add1);
-    EXPECT_EQ(m().Label1->text(), QStringLiteral("New card"));
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Add1")));
+    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("New card"));
     EXPECT_EQ(m().cards().CurrentCard, 0);
     EXPECT_TRUE(memo().empty());
-    for (QAction* off :
-        {m().Main1->menuAction(), m().Print2->menuAction(), m().Add1, m().Delete1, m().Search1, m().List1})
+    for (QAction* off : {m().findChild<QMenu*>(QStringLiteral("Main1"))->menuAction(),
+             m().findChild<QMenu*>(QStringLiteral("Print2"))->menuAction(),
+             m().findChild<QAction*>(QStringLiteral("Add1")),
+             m().findChild<QAction*>(QStringLiteral("Delete1")),
+             m().findChild<QAction*>(QStringLiteral("Search1")),
+             m().findChild<QAction*>(QStringLiteral("List1"))})
         EXPECT_FALSE(off->isEnabled()) << off->objectName().toStdString();
-    for (QAction* on : {m().Cards1->menuAction(), m().Edit1->menuAction(), m().Help1->menuAction(),
-             m().CompleteEntry1, m().Abort1, m().Cut1, m().Copy1, m().Paste1})
+    for (QAction* on :
+        {m().findChild<QMenu*>(QStringLiteral("Cards1"))->menuAction(),
+            m().findChild<QMenu*>(QStringLiteral("Edit1"))->menuAction(),
+            m().findChild<QMenu*>(QStringLiteral("Help1"))->menuAction(),
+            m().findChild<QAction*>(QStringLiteral("CompleteEntry1")),
+            m().findChild<QAction*>(QStringLiteral("Abort1")),
+            m().findChild<QAction*>(QStringLiteral("Cut1")), m().findChild<QAction*>(QStringLiteral("Copy1")),
+            m().findChild<QAction*>(QStringLiteral("Paste1"))})
         EXPECT_TRUE(on->isEnabled()) << on->objectName().toStdString();
-    for (QToolButton* b : m().Panel1->findChildren<QToolButton*>())
+    for (QToolButton* b : m().findChild<QFrame*>(QStringLiteral("Panel1"))->findChildren<QToolButton*>())
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
     // The captions, the number and the alphabet tab keep the previous card.
     EXPECT_EQ(shownNumber(), 1);
@@ -275,9 +297,9 @@ class RefusalTest : public MainWindowTest, public ::testing::WithParamInterface<
 TEST_P(RefusalTest, ToolButtonRefusesDuringEntry)
 {
     startWith(numberedCards(6), 2);
-    clickButton(m().SpeedButton13);
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton13")));
     ASSERT_EQ(m().cards().CurrentCard, 0);
-    QTest::keyClicks(m().Memo1, QStringLiteral("Typed"));
+    QTest::keyClicks(m().findChild<CardMemo*>(QStringLiteral("Memo1")), QStringLiteral("Typed"));
 
     auto* button = m().findChild<QToolButton*>(QString::fromLatin1(GetParam()));
     ASSERT_NE(button, nullptr);
@@ -301,13 +323,11 @@ INSTANTIATE_TEST_SUITE_P(Buttons, RefusalTest,
 TEST_F(MainWindowTest, TabStripsRefuseDuringEntryAndKeepTheirTabs)
 {
     startWith(numberedCards(6), 2);
-    clickButton(m().SpeedButton13);
-    const bool armed = m().AlphaTabArmed;
-    clickTab(m().TabSet1, 5);
-    clickTab(m().TabbedNotebook1->guardedTabBar(), 2);
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton13")));
+    clickTab(m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1")), 5);
+    clickTab(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->guardedTabBar(), 2);
     EXPECT_EQ(alphaTab(), QStringLiteral("C"));
     EXPECT_EQ(notebookTab(), 0);
-    EXPECT_EQ(m().AlphaTabArmed, armed);
     EXPECT_EQ(p.messages().texts(), (std::vector<QString> {NewCardRefusal, NewCardRefusal}));
 }
 
@@ -322,18 +342,18 @@ TEST_F(MainWindowTest, CompleteEntryFilesTheCardWithOneLineBreak)
         fresh.writeCards({"Adams\r\n", "Zed\r\n"});
         fresh.startAndShow();
         TForm1& w = fresh.main();
-        clickButton(w.SpeedButton13);
-        QTest::keyClicks(w.Memo1, QStringLiteral("Moss"));
+        clickButton(w.findChild<QToolButton*>(QStringLiteral("SpeedButton13")));
+        QTest::keyClicks(w.findChild<CardMemo*>(QStringLiteral("Memo1")), QStringLiteral("Moss"));
         if (c.endsWithReturn)
-            QTest::keyClick(w.Memo1, Qt::Key_Return);
-        clickButton(w.SpeedButton12);
+            QTest::keyClick(w.findChild<CardMemo*>(QStringLiteral("Memo1")), Qt::Key_Return);
+        clickButton(w.findChild<QToolButton*>(QStringLiteral("SpeedButton12")));
         EXPECT_EQ(w.cards().CardCount, 3);
         EXPECT_EQ(w.cards().CurrentCard, 2);
         EXPECT_EQ(w.cards().card(2), c.stored);
-        EXPECT_EQ(w.Label1->text(), QStringLiteral("3 cards"));
-        EXPECT_EQ(w.Label3->text(), QStringLiteral("2"));
-        EXPECT_TRUE(w.Add1->isEnabled());
-        EXPECT_TRUE(w.Main1->menuAction()->isEnabled());
+        EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("3 cards"));
+        EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("2"));
+        EXPECT_TRUE(w.findChild<QAction*>(QStringLiteral("Add1"))->isEnabled());
+        EXPECT_TRUE(w.findChild<QMenu*>(QStringLiteral("Main1"))->menuAction()->isEnabled());
         EXPECT_TRUE(w.cards().CardsChanged);
         EXPECT_TRUE(fresh.messages().asked.empty());
     }
@@ -342,11 +362,11 @@ TEST_F(MainWindowTest, CompleteEntryFilesTheCardWithOneLineBreak)
 TEST_F(MainWindowTest, CompleteEntryOnAnEmptyCard)
 {
     startWith(numberedCards(3), 2);
-    clickButton(m().SpeedButton13);
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton13")));
 
     // OK: the user goes on typing.
     p.messages().answer(MsgOK);
-    clickButton(m().SpeedButton12);
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton12")));
     ASSERT_EQ(p.messages().asked.size(), 1u);
     EXPECT_EQ(
         p.messages().asked[0].text, QStringLiteral("There is no data in the card to add. Continue edit?"));
@@ -356,20 +376,20 @@ TEST_F(MainWindowTest, CompleteEntryOnAnEmptyCard)
 
     // Abort: the card shown before comes back and the menu is whole again.
     p.messages().answer(MsgAbort);
-    clickButton(m().SpeedButton12);
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton12")));
     EXPECT_EQ(m().cards().CurrentCard, 2);
     EXPECT_EQ(memo(), numberedCards(3)[1]);
-    EXPECT_EQ(m().Label1->text(), QStringLiteral("3 cards"));
-    EXPECT_TRUE(m().Main1->menuAction()->isEnabled());
-    EXPECT_TRUE(m().List1->isEnabled());
+    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("3 cards"));
+    EXPECT_TRUE(m().findChild<QMenu*>(QStringLiteral("Main1"))->menuAction()->isEnabled());
+    EXPECT_TRUE(m().findChild<QAction*>(QStringLiteral("List1"))->isEnabled());
     EXPECT_EQ(m().cards().CardCount, 3);
 }
 
 TEST_F(MainWindowTest, CompleteAndAbortWhileBrowsingSayNotEntering)
 {
     startWith(numberedCards(2));
-    chooseMenuEntry(m().CompleteEntry1);
-    chooseMenuEntry(m().Abort1);
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("CompleteEntry1")));
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Abort1")));
     ASSERT_EQ(p.messages().asked.size(), 2u);
     for (const MessageRequest& box : p.messages().asked) {
         EXPECT_EQ(box.text, NotEntering);
@@ -383,9 +403,9 @@ TEST_F(MainWindowTest, CompleteAndAbortWhileBrowsingSayNotEntering)
 TEST_F(MainWindowTest, AbortDropsTheTypedCard)
 {
     startWith(numberedCards(3), 3);
-    chooseMenuEntry(m().Add1);
-    QTest::keyClicks(m().Memo1, QStringLiteral("Never mind"));
-    chooseMenuEntry(m().Abort1);
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Add1")));
+    QTest::keyClicks(m().findChild<CardMemo*>(QStringLiteral("Memo1")), QStringLiteral("Never mind"));
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Abort1")));
     EXPECT_EQ(m().cards().CardCount, 3);
     EXPECT_EQ(m().cards().CurrentCard, 3);
     EXPECT_EQ(memo(), numberedCards(3)[2]);
@@ -396,24 +416,24 @@ TEST_F(MainWindowTest, AddStoresThePendingEditFirst)
 {
     startWith({"Adams\r\n", "Baker\r\n"});
     selectAllAndType(QStringLiteral("Young"));
-    clickButton(m().SpeedButton13);
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton13")));
     EXPECT_EQ(m().cards().card(2), "Young\r\n");
     EXPECT_EQ(m().cards().CardBeforeNew, 2);
     EXPECT_TRUE(m().cards().CardsChanged);
-    chooseMenuEntry(m().Abort1);
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Abort1")));
     EXPECT_EQ(memo(), "Young\r\n");
 }
 
 TEST_F(MainWindowTest, AddRefusesAtTheLimit)
 {
     startWith(numberedCards(MaxCards));
-    clickButton(m().SpeedButton13);
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton13")));
     ASSERT_EQ(p.messages().asked.size(), 1u);
     EXPECT_EQ(p.messages().asked[0].text,
         QStringLiteral("The maximum number of records for this file has been reached."));
     EXPECT_EQ(p.messages().asked[0].helpContext, 16);
     EXPECT_EQ(m().cards().CurrentCard, 1);
-    EXPECT_TRUE(m().Add1->isEnabled());
+    EXPECT_TRUE(m().findChild<QAction*>(QStringLiteral("Add1"))->isEnabled());
 }
 
 // --- Editing and re-sorting -------------------------------------------------
@@ -422,11 +442,11 @@ TEST_F(MainWindowTest, EditedCardIsRefiledBeforeTheMove)
 {
     startWith({"Adams\r\n", "Baker\r\n", "Carter\r\n", "Dunn\r\n", "Evans\r\n", "Fox\r\n"});
     selectAllAndType(QStringLiteral("Zed"));
-    clickButton(m().SpeedButton5);
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton5")));
     EXPECT_EQ(m().cards().card(6), "Zed\r\n");
     EXPECT_EQ(m().cards().CurrentCard, 1);
     EXPECT_EQ(memo(), "Baker\r\n");
-    EXPECT_EQ(m().Label3->text(), QStringLiteral("1"));
+    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("1"));
     EXPECT_EQ(alphaTab(), QStringLiteral("B"));
     EXPECT_TRUE(m().cards().CardsChanged);
 }
@@ -435,20 +455,20 @@ TEST_F(MainWindowTest, EditWithTooFewCardsIsStoredButNotShown)
 {
     startWith({"Adams\r\n", "Baker\r\n", "Carter\r\n"});
     selectAllAndType(QStringLiteral("Zed"));
-    clickButton(m().SpeedButton5);
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton5")));
     EXPECT_EQ(m().cards().card(3), "Zed\r\n");
     EXPECT_EQ(m().cards().CurrentCard, 3);
-    EXPECT_EQ(m().Label3->text(), QStringLiteral("1"));
+    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("1"));
 }
 
 TEST_F(MainWindowTest, EmptiedCardKeepsItsStoredText)
 {
     startWith(numberedCards(6));
-    m().Memo1->selectAll();
-    QTest::keyClick(m().Memo1, Qt::Key_Delete);
+    m().findChild<CardMemo*>(QStringLiteral("Memo1"))->selectAll();
+    QTest::keyClick(m().findChild<CardMemo*>(QStringLiteral("Memo1")), Qt::Key_Delete);
     ASSERT_TRUE(memo().empty());
-    clickButton(m().SpeedButton5);
-    clickButton(m().SpeedButton4);
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton5")));
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton4")));
     EXPECT_EQ(memo(), numberedCards(6)[0]);
     EXPECT_FALSE(m().cards().CardsChanged);
 }
@@ -458,10 +478,10 @@ TEST_F(MainWindowTest, EmptiedCardKeepsItsStoredText)
 TEST_F(MainWindowTest, DeleteLastCardOnTheFourthTab)
 {
     startWith(numberedCards(4), 1);
-    clickTab(m().TabbedNotebook1->guardedTabBar(), 3);
+    clickTab(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->guardedTabBar(), 3);
     ASSERT_EQ(shownNumber(), 4);
     p.messages().answer(MsgYes);
-    clickButton(m().SpeedButton14);
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton14")));
     ASSERT_EQ(p.messages().asked.size(), 1u);
     EXPECT_EQ(
         p.messages().asked[0].text, QStringLiteral("Are you sure you want to delete this card:\r\nCard 004"));
@@ -471,14 +491,15 @@ TEST_F(MainWindowTest, DeleteLastCardOnTheFourthTab)
     EXPECT_EQ(notebookTab(), 2);
     EXPECT_EQ(m().cards().CurrentCard, 2);
     EXPECT_EQ(memo(), numberedCards(4)[1]);
-    EXPECT_EQ(m().Label1->text(), QStringLiteral("3 cards"));
+    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("3 cards"));
     EXPECT_TRUE(m().cards().CardsChanged);
 }
 
 TEST_F(MainWindowTest, DeleteAnsweredNoKeepsTheCard)
 {
     startWith(numberedCards(2), 2);
-    clickButton(m().SpeedButton14); // no answer queued: Escape, which is No
+    clickButton(m().findChild<QToolButton*>(
+        QStringLiteral("SpeedButton14"))); // no answer queued: Escape, which is No
     EXPECT_EQ(m().cards().CardCount, 2);
     EXPECT_FALSE(m().cards().CardsChanged);
 }
@@ -487,15 +508,15 @@ TEST_F(MainWindowTest, DeletingTheOnlyCardBeginsANewOne)
 {
     startWith({"Only\r\n"});
     p.messages().answer(MsgYes);
-    chooseMenuEntry(m().Delete1);
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Delete1")));
     EXPECT_EQ(m().cards().CardCount, 0);
     EXPECT_EQ(m().cards().CurrentCard, 0);
-    EXPECT_EQ(m().Label1->text(), QStringLiteral("New card"));
+    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("New card"));
     EXPECT_EQ(captionNumbers(), (std::vector<int> {0, 0, 0, 0}));
 
-    chooseMenuEntry(m().Abort1);
-    EXPECT_EQ(m().Label1->text(), QStringLiteral("0 cards"));
-    EXPECT_EQ(m().Label3->text(), QStringLiteral("1"));
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Abort1")));
+    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("0 cards"));
+    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("1"));
     EXPECT_TRUE(memo().empty());
 }
 
@@ -503,10 +524,10 @@ TEST_F(MainWindowTest, DeleteWithNoCardsSaysSoAndBeginsANewCard)
 {
     startWith({"Only\r\n"});
     p.messages().answer(MsgYes);
-    chooseMenuEntry(m().Delete1);
-    chooseMenuEntry(m().Abort1);
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Delete1")));
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Abort1")));
     p.messages().clear();
-    clickButton(m().SpeedButton14);
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton14")));
     ASSERT_EQ(p.messages().asked.size(), 1u);
     EXPECT_TRUE(p.messages().asked[0].text.startsWith(QStringLiteral("You either have no cards to delete")));
     EXPECT_EQ(p.messages().asked[0].helpContext, 15);
@@ -517,11 +538,11 @@ TEST_F(MainWindowTest, TextTypedIntoTheEmptyViewBecomesACard)
 {
     startWith({"Only\r\n"});
     p.messages().answer(MsgYes);
-    chooseMenuEntry(m().Delete1);
-    chooseMenuEntry(m().Abort1);
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Delete1")));
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Abort1")));
     ASSERT_EQ(m().cards().CardCount, 0);
-    QTest::keyClicks(m().Memo1, QStringLiteral("Fresh"));
-    clickButton(m().SpeedButton5);
+    QTest::keyClicks(m().findChild<CardMemo*>(QStringLiteral("Memo1")), QStringLiteral("Fresh"));
+    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton5")));
     EXPECT_EQ(m().cards().CardCount, 1);
     EXPECT_EQ(m().cards().card(1), "Fresh\r\n");
     EXPECT_EQ(m().cards().CurrentCard, 1);
@@ -538,31 +559,45 @@ TEST_F(MainWindowTest, WidgetsStandWhereDesigned)
         QRect rect;
     };
     for (const Place& w :
-        {Place {m().TabbedNotebook1, QRect(0, 0, 454, 292)}, Place {m().Panel2, QRect(16, 32, 337, 225)},
-            Place {m().Memo1, QRect(32, 48, 317, 193)}, Place {m().TabSet1, QRect(2, 270, 449, 21)},
-            Place {m().Panel1, QRect(360, 80, 73, 185)}, Place {m().Panel3, QRect(360, 24, 89, 49)},
-            Place {m().SpeedButton1, QRect(40, 155, 25, 25)}, Place {m().SpeedButton5, QRect(40, 4, 25, 25)}})
+        {Place {m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1")), QRect(0, 0, 454, 292)},
+            Place {m().findChild<QFrame*>(QStringLiteral("Panel2")), QRect(16, 32, 337, 225)},
+            Place {m().findChild<CardMemo*>(QStringLiteral("Memo1")), QRect(32, 48, 317, 193)},
+            Place {m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1")), QRect(2, 270, 449, 21)},
+            Place {m().findChild<QFrame*>(QStringLiteral("Panel1")), QRect(360, 80, 73, 185)},
+            Place {m().findChild<QFrame*>(QStringLiteral("Panel3")), QRect(360, 24, 89, 49)},
+            Place {m().findChild<QToolButton*>(QStringLiteral("SpeedButton1")), QRect(40, 155, 25, 25)},
+            Place {m().findChild<QToolButton*>(QStringLiteral("SpeedButton5")), QRect(40, 4, 25, 25)}})
         EXPECT_EQ(w.widget->geometry(), w.rect) << w.widget->objectName().toStdString();
-    EXPECT_EQ(m().TabSet1->count(), 27);
-    EXPECT_EQ(m().Memo1->maxLength(), 498);
-    for (QObject* o : std::initializer_list<QObject*> {&m(), m().TabbedNotebook1, m().TabSet1, m().Memo1})
+    EXPECT_EQ(m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1"))->count(), 27);
+    EXPECT_EQ(m().findChild<CardMemo*>(QStringLiteral("Memo1"))->maxLength(), 498);
+    for (QObject* o : std::initializer_list<QObject*> {&m(),
+             m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1")),
+             m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1")),
+             m().findChild<CardMemo*>(QStringLiteral("Memo1"))})
         EXPECT_EQ(o->property("helpContext").toInt(), 1);
 
     // Resizing moves nothing.
     m().resize(700, 500);
-    EXPECT_EQ(m().Memo1->geometry(), QRect(32, 48, 317, 193));
+    EXPECT_EQ(m().findChild<CardMemo*>(QStringLiteral("Memo1"))->geometry(), QRect(32, 48, 317, 193));
 }
 
 TEST_F(MainWindowTest, ToolButtonsCarryHintsAndPictures)
 {
     startWith(numberedCards(2));
     const std::vector<std::pair<QToolButton*, const char*>> hints
-        = {{m().SpeedButton4, "Move back"}, {m().SpeedButton5, "Move forward"},
-            {m().SpeedButton2, "Page back"}, {m().SpeedButton3, "Page forward"}, {m().SpeedButton6, "Cut"},
-            {m().SpeedButton10, "Print envelope/label"}, {m().SpeedButton7, "Copy"},
-            {m().SpeedButton9, "Print card"}, {m().SpeedButton8, "Paste"},
-            {m().SpeedButton12, "End new card entry"}, {m().SpeedButton13, "New card"},
-            {m().SpeedButton14, "Delete card"}, {m().SpeedButton1, "Exit"}};
+        = {{m().findChild<QToolButton*>(QStringLiteral("SpeedButton4")), "Move back"},
+            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton5")), "Move forward"},
+            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton2")), "Page back"},
+            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton3")), "Page forward"},
+            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton6")), "Cut"},
+            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton10")), "Print envelope/label"},
+            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton7")), "Copy"},
+            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton9")), "Print card"},
+            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton8")), "Paste"},
+            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton12")), "End new card entry"},
+            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton13")), "New card"},
+            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton14")), "Delete card"},
+            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton1")), "Exit"}};
     for (const auto& [button, hint] : hints) {
         EXPECT_EQ(button->toolTip(), QString::fromLatin1(hint));
         EXPECT_EQ(button->accessibleName(), QString::fromLatin1(hint));
@@ -581,15 +616,15 @@ TEST_F(MainWindowTest, MenuCaptionsAreExact)
             list << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return list;
     };
-    EXPECT_EQ(captions(m().Main1),
+    EXPECT_EQ(captions(m().findChild<QMenu*>(QStringLiteral("Main1"))),
         (QStringList {QStringLiteral("Set &Font"), QStringLiteral("-"), QStringLiteral("&Print"),
             QStringLiteral("Print &Setup"), QStringLiteral("-"), QStringLiteral("&Always on Top"),
             QStringLiteral("-"), QStringLiteral("E&xit")}));
-    EXPECT_EQ(captions(m().Cards1),
+    EXPECT_EQ(captions(m().findChild<QMenu*>(QStringLiteral("Cards1"))),
         (QStringList {QStringLiteral("&Add"), QStringLiteral("&Delete"), QStringLiteral("&Complete Entry"),
             QStringLiteral("A&bort"), QStringLiteral("-"), QStringLiteral("&Search "),
             QStringLiteral("&List")}));
-    EXPECT_EQ(captions(m().Print2),
+    EXPECT_EQ(captions(m().findChild<QMenu*>(QStringLiteral("Print2"))),
         (QStringList {QStringLiteral("Print &Setup"), QStringLiteral("&Print Envelope"),
             QStringLiteral("Print &Label"), QStringLiteral("Print &Address  Book"),
             QStringLiteral("Print &Card"), QStringLiteral("-"), QStringLiteral("Print a La&bel"),
@@ -602,15 +637,15 @@ TEST_F(MainWindowTest, MenuCaptionsAreExact)
 TEST_F(MainWindowTest, AlwaysOnTopToggles)
 {
     startWith(numberedCards(1));
-    chooseMenuEntry(m().AlwaysonTop1);
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("AlwaysonTop1")));
     EXPECT_TRUE(m().windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(m().AlwaysonTop1->text(), QStringLiteral("Resume &Normal Pos."));
-    EXPECT_FALSE(m().NotOnTop);
+    EXPECT_EQ(m().findChild<QAction*>(QStringLiteral("AlwaysonTop1"))->text(),
+        QStringLiteral("Resume &Normal Pos."));
     EXPECT_TRUE(m().isVisible());
-    chooseMenuEntry(m().AlwaysonTop1);
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("AlwaysonTop1")));
     EXPECT_FALSE(m().windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(m().AlwaysonTop1->text(), QStringLiteral("&Always on Top"));
-    EXPECT_TRUE(m().NotOnTop);
+    EXPECT_EQ(
+        m().findChild<QAction*>(QStringLiteral("AlwaysonTop1"))->text(), QStringLiteral("&Always on Top"));
 }
 
 TEST_F(MainWindowTest, SetFontAppliesTheChoiceAndWritesTheSettings)
@@ -619,7 +654,7 @@ TEST_F(MainWindowTest, SetFontAppliesTheChoiceAndWritesTheSettings)
     FontChoice red {QFont(QStringLiteral("Courier New"), 12), QColor(255, 0, 0)};
     red.font.setUnderline(true);
     p.fakes().fonts.next = red;
-    chooseMenuEntry(m().Setfont1);
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Setfont1")));
     // The dialog is offered the name the settings keep, not the face that
     // draws it.
     ASSERT_EQ(p.fakes().fonts.offered.size(), 1u);
@@ -628,8 +663,9 @@ TEST_F(MainWindowTest, SetFontAppliesTheChoiceAndWritesTheSettings)
     EXPECT_EQ(m().cardFont().size, 12);
     EXPECT_TRUE(m().cardFont().underline);
     EXPECT_EQ(m().cardFont().color, 0x0000FF);
-    EXPECT_EQ(m().Memo1->palette().color(QPalette::Text), QColor(255, 0, 0));
-    EXPECT_TRUE(m().Memo1->font().underline());
+    EXPECT_EQ(m().findChild<CardMemo*>(QStringLiteral("Memo1"))->palette().color(QPalette::Text),
+        QColor(255, 0, 0));
+    EXPECT_TRUE(m().findChild<CardMemo*>(QStringLiteral("Memo1"))->font().underline());
     const std::string ini = p.dir().read("quillbox.ini");
     EXPECT_NE(ini.find("Name=Courier New"), std::string::npos);
     EXPECT_NE(ini.find("Style3=fsunderline"), std::string::npos);
@@ -637,7 +673,7 @@ TEST_F(MainWindowTest, SetFontAppliesTheChoiceAndWritesTheSettings)
     // Cancelled: the font stays, the settings are written all the same.
     p.dir().write("quillbox.ini", "");
     p.fakes().fonts.next.reset();
-    chooseMenuEntry(m().Setfont1);
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Setfont1")));
     EXPECT_EQ(p.fakes().fonts.offered.back().font.family(), QStringLiteral("Courier New"));
     EXPECT_EQ(m().cardFont().name, "Courier New");
     EXPECT_NE(p.dir().read("quillbox.ini").find("Name=Courier New"), std::string::npos);
@@ -646,8 +682,8 @@ TEST_F(MainWindowTest, SetFontAppliesTheChoiceAndWritesTheSettings)
 TEST_F(MainWindowTest, ListShowsEveryFirstLineWithTheShownCardSelected)
 {
     startWith(numberedCards(5), 3);
-    chooseMenuEntry(m().List1);
-    QListWidget* list = p.windows().form2()->ListBox1;
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("List1")));
+    QListWidget* list = p.windows().form2()->findChild<QListWidget*>(QStringLiteral("ListBox1"));
     ASSERT_EQ(list->count(), 5);
     EXPECT_EQ(list->item(4)->text(), QStringLiteral("Card 005"));
     EXPECT_EQ(list->currentRow(), 2);
@@ -657,7 +693,7 @@ TEST_F(MainWindowTest, ListShowsEveryFirstLineWithTheShownCardSelected)
 TEST_F(MainWindowTest, HelpIndexOpensTheIndex)
 {
     startWith(numberedCards(1));
-    chooseMenuEntry(m().Index1);
+    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Index1")));
     EXPECT_EQ(p.fakes().help.indexShown, 1);
 }
 

@@ -37,7 +37,7 @@ protected:
         dialog().show();
         QApplication::processEvents();
     }
-    void print() { test::clickButton(dialog().BitBtn3); }
+    void print() { test::clickButton(dialog().findChild<QPushButton*>(QStringLiteral("BitBtn3"))); }
     /// The last job's steps.
     std::vector<std::string> lastJob()
     {
@@ -70,67 +70,75 @@ TEST_F(LabelDialog, ControlsStandWhereDesigned)
         QWidget* widget;
         QRect geometry;
     } rows[] {
-        {d.Memo1, {8, 16, 217, 169}},
-        {d.GroupBox1, {232, 8, 193, 105}},
-        {d.GroupBox2, {232, 120, 193, 65}},
-        {d.Edit1, {48, 20, 33, 21}},
-        {d.Edit2, {136, 20, 33, 21}},
-        {d.ScrollBar1, {43, 45, 41, 13}},
-        {d.ScrollBar2, {132, 45, 41, 13}},
-        {d.BitBtn1, {44, 200, 75, 25}},
-        {d.BitBtn2, {132, 200, 75, 25}},
-        {d.BitBtn3, {220, 200, 75, 25}},
-        {d.BitBtn4, {308, 200, 75, 25}},
+        {d.findChild<CardMemo*>(QStringLiteral("Memo1")), {8, 16, 217, 169}},
+        {d.findChild<QGroupBox*>(QStringLiteral("GroupBox1")), {232, 8, 193, 105}},
+        {d.findChild<QGroupBox*>(QStringLiteral("GroupBox2")), {232, 120, 193, 65}},
+        {d.findChild<QLineEdit*>(QStringLiteral("Edit1")), {48, 20, 33, 21}},
+        {d.findChild<QLineEdit*>(QStringLiteral("Edit2")), {136, 20, 33, 21}},
+        {d.findChild<QScrollBar*>(QStringLiteral("ScrollBar1")), {43, 45, 41, 13}},
+        {d.findChild<QScrollBar*>(QStringLiteral("ScrollBar2")), {132, 45, 41, 13}},
+        {d.findChild<QPushButton*>(QStringLiteral("BitBtn1")), {44, 200, 75, 25}},
+        {d.findChild<QPushButton*>(QStringLiteral("BitBtn2")), {132, 200, 75, 25}},
+        {d.findChild<QPushButton*>(QStringLiteral("BitBtn3")), {220, 200, 75, 25}},
+        {d.findChild<QPushButton*>(QStringLiteral("BitBtn4")), {308, 200, 75, 25}},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(row.widget->geometry(), row.geometry) << row.widget->objectName().toStdString();
         EXPECT_FALSE(row.widget->accessibleName().isEmpty()) << row.widget->objectName().toStdString();
     }
-    EXPECT_EQ(d.RadioButton1->pos(), QPoint(16, 24));
-    EXPECT_EQ(d.CheckBox1->pos(), QPoint(88, 24));
-    EXPECT_EQ(d.RadioButton2->pos(), QPoint(16, 48));
-    EXPECT_EQ(d.RadioButton3->pos(), QPoint(16, 72));
-    EXPECT_EQ(d.RadioButton2->text(), QStringLiteral("1\" x 2.63\" (Avery 5260)"));
-    EXPECT_EQ(d.RadioButton3->text(), QStringLiteral("1.33\" x 4\" (Avery 5262)"));
-    for (QPushButton* button : {d.BitBtn1, d.BitBtn2, d.BitBtn3, d.BitBtn4})
+    EXPECT_EQ(d.findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->pos(), QPoint(16, 24));
+    EXPECT_EQ(d.findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->pos(), QPoint(88, 24));
+    EXPECT_EQ(d.findChild<QRadioButton*>(QStringLiteral("RadioButton2"))->pos(), QPoint(16, 48));
+    EXPECT_EQ(d.findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->pos(), QPoint(16, 72));
+    EXPECT_EQ(d.findChild<QRadioButton*>(QStringLiteral("RadioButton2"))->text(),
+        QStringLiteral("1\" x 2.63\" (Avery 5260)"));
+    EXPECT_EQ(d.findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->text(),
+        QStringLiteral("1.33\" x 4\" (Avery 5262)"));
+    for (QPushButton* button : {d.findChild<QPushButton*>(QStringLiteral("BitBtn1")),
+             d.findChild<QPushButton*>(QStringLiteral("BitBtn2")),
+             d.findChild<QPushButton*>(QStringLiteral("BitBtn3")),
+             d.findChild<QPushButton*>(QStringLiteral("BitBtn4"))})
         EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
-    EXPECT_FALSE(d.RadioButton1->isChecked() || d.RadioButton2->isChecked() || d.RadioButton3->isChecked());
-    EXPECT_EQ(d.Edit1->text(), QStringLiteral("1"));
-    EXPECT_EQ(d.ScrollBar1->minimum(), 0);
-    EXPECT_EQ(d.ScrollBar1->maximum(), 100);
-    EXPECT_EQ(d.ScrollBar1->value(), 0);
+    EXPECT_FALSE(d.findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->isChecked()
+        || d.findChild<QRadioButton*>(QStringLiteral("RadioButton2"))->isChecked()
+        || d.findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->isChecked());
+    EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("1"));
+    EXPECT_EQ(d.findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->minimum(), 0);
+    EXPECT_EQ(d.findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->maximum(), 100);
+    EXPECT_EQ(d.findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->value(), 0);
 }
 
 TEST_F(LabelDialog, CommandsChooseTheStockAndTheText)
 {
-    form().Memo1->setSelection(0, 5);
-    runCommand(form().PrintLabel1, [&] {
+    form().findChild<CardMemo*>(QStringLiteral("Memo1"))->setSelection(0, 5);
+    runCommand(form().findChild<QAction*>(QStringLiteral("PrintLabel1")), [&] {
         EXPECT_TRUE(dialog().isVisible());
-        EXPECT_TRUE(dialog().RadioButton3->isChecked());
-        EXPECT_EQ(dialog().Memo1->text(), "Baker");
+        EXPECT_TRUE(dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->isChecked());
+        EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), "Baker");
     });
-    form().Memo1->setSelection(0, 0);
-    runCommand(form().PrintEnvelope1, [&] {
-        EXPECT_TRUE(dialog().RadioButton1->isChecked());
-        EXPECT_EQ(dialog().Memo1->text(), "Baker Street Irregulars\r\n221B Baker St\r\nLondon\r\n");
+    form().findChild<CardMemo*>(QStringLiteral("Memo1"))->setSelection(0, 0);
+    runCommand(form().findChild<QAction*>(QStringLiteral("PrintEnvelope1")), [&] {
+        EXPECT_TRUE(dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->isChecked());
+        EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(),
+            "Baker Street Irregulars\r\n221B Baker St\r\nLondon\r\n");
     });
-    runCommand(form().PrintaLabel1, [&] {
-        EXPECT_TRUE(dialog().RadioButton3->isChecked());
-        EXPECT_EQ(dialog().Memo1->text(), "");
+    runCommand(form().findChild<QAction*>(QStringLiteral("PrintaLabel1")), [&] {
+        EXPECT_TRUE(dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->isChecked());
+        EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), "");
     });
-    runCommand(form().PrintanEnvelope1, [&] {
-        EXPECT_TRUE(dialog().RadioButton1->isChecked());
-        EXPECT_EQ(dialog().Memo1->text(), "");
-        EXPECT_EQ(dialog().printFont.family(), QStringLiteral("Arial"));
-        EXPECT_EQ(dialog().printFont.pointSize(), 14);
+    runCommand(form().findChild<QAction*>(QStringLiteral("PrintanEnvelope1")), [&] {
+        EXPECT_TRUE(dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->isChecked());
+        EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), "");
+        EXPECT_EQ(dialog().printFont().family(), QStringLiteral("Arial"));
+        EXPECT_EQ(dialog().printFont().pointSize(), 14);
     });
 }
 
 TEST_F(LabelDialog, EnvelopeButtonRefusesWhileANewCardIsEntered)
 {
-    test::chooseMenuEntry(form().Add1);
+    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("Add1")));
     m_program.messages().clear();
-    test::clickButton(form().SpeedButton10);
+    test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton10")));
     EXPECT_EQ(m_program.messages().asked.size(), 1u);
     EXPECT_FALSE(dialog().isVisible());
 }
@@ -138,32 +146,32 @@ TEST_F(LabelDialog, EnvelopeButtonRefusesWhileANewCardIsEntered)
 TEST_F(LabelDialog, StockChoicesSetRangesPositionsBoxesAndSizes)
 {
     open(LabelStock::Envelope, "x");
-    dialog().Edit1->setText(QStringLiteral("7"));
-    dialog().RadioButton2->click();
-    EXPECT_EQ(dialog().ScrollBar1->minimum(), 1);
-    EXPECT_EQ(dialog().ScrollBar1->maximum(), 10);
-    EXPECT_EQ(dialog().ScrollBar2->maximum(), 3);
+    dialog().findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("7"));
+    dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton2"))->click();
+    EXPECT_EQ(dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->minimum(), 1);
+    EXPECT_EQ(dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->maximum(), 10);
+    EXPECT_EQ(dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar2"))->maximum(), 3);
     // The position moved from 0 to 1 and rewrote the box typed into.
-    EXPECT_EQ(dialog().Edit1->text(), QStringLiteral("1"));
-    EXPECT_EQ(dialog().printFont.pointSize(), 10);
+    EXPECT_EQ(dialog().findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("1"));
+    EXPECT_EQ(dialog().printFont().pointSize(), 10);
 
-    dialog().ScrollBar1->setValue(5);
-    dialog().ScrollBar2->setValue(3);
-    EXPECT_EQ(dialog().Edit1->text(), QStringLiteral("5"));
-    EXPECT_EQ(dialog().Edit2->text(), QStringLiteral("3"));
+    dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->setValue(5);
+    dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar2"))->setValue(3);
+    EXPECT_EQ(dialog().findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("5"));
+    EXPECT_EQ(dialog().findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(), QStringLiteral("3"));
 
-    dialog().RadioButton3->click();
-    EXPECT_EQ(dialog().ScrollBar1->maximum(), 7);
-    EXPECT_EQ(dialog().ScrollBar2->maximum(), 2);
-    EXPECT_EQ(dialog().Edit1->text(), QStringLiteral("1"));
-    EXPECT_EQ(dialog().Edit2->text(), QStringLiteral("1"));
-    EXPECT_EQ(dialog().printFont.pointSize(), 14);
+    dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->click();
+    EXPECT_EQ(dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->maximum(), 7);
+    EXPECT_EQ(dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar2"))->maximum(), 2);
+    EXPECT_EQ(dialog().findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("1"));
+    EXPECT_EQ(dialog().findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(), QStringLiteral("1"));
+    EXPECT_EQ(dialog().printFont().pointSize(), 14);
 
     // Re-opening with the stock still chosen keeps the row.
-    dialog().ScrollBar1->setValue(4);
+    dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->setValue(4);
     dialog().reject();
     open(LabelStock::Labels133x4, "x");
-    EXPECT_EQ(dialog().Edit1->text(), QStringLiteral("4"));
+    EXPECT_EQ(dialog().findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("4"));
     dialog().reject();
 }
 
@@ -172,7 +180,7 @@ TEST_F(LabelDialog, EnvelopeWithReturnAddressToThePixel)
     m_program.app().ReturnAddressLines = {"Ann Smith", "", "1 Elm St", "Springfield"};
     printer().setTitle("Printing Able");
     open(LabelStock::Envelope, "Bob Jones\r\n2 Oak Ave");
-    dialog().CheckBox1->setChecked(true);
+    dialog().findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
     print();
     ASSERT_EQ(printer().jobs.size(), 1u);
     EXPECT_EQ(printer().jobs[0].title, "Printing Able");
@@ -182,7 +190,7 @@ TEST_F(LabelDialog, EnvelopeWithReturnAddressToThePixel)
             "draw 1200,1575,2400,3150: Bob Jones\r\n2 Oak Ave"}));
     EXPECT_TRUE(dialog().isVisible());
 
-    dialog().CheckBox1->setChecked(false);
+    dialog().findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(false);
     print();
     ASSERT_EQ(printer().jobs.size(), 2u);
     EXPECT_EQ(lastJob(),
@@ -213,9 +221,11 @@ TEST_P(LabelPrinting, PrintsAtTheLabelOrWarns)
     printer().device = c.device;
     // Opened on the envelope, the stock picked in the dialog as a user does.
     open(LabelStock::Envelope, "Text");
-    (c.stock == LabelStock::Labels1x263 ? dialog().RadioButton2 : dialog().RadioButton3)->click();
-    dialog().Edit1->setText(QString::fromLatin1(c.row));
-    dialog().Edit2->setText(QString::fromLatin1(c.column));
+    (c.stock == LabelStock::Labels1x263 ? dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton2"))
+                                        : dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton3")))
+        ->click();
+    dialog().findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QString::fromLatin1(c.row));
+    dialog().findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QString::fromLatin1(c.column));
     print();
     if (*c.drawn) {
         ASSERT_EQ(printer().jobs.size(), 1u);
@@ -263,22 +273,22 @@ INSTANTIATE_TEST_SUITE_P(Cases, LabelPrinting,
 TEST_F(LabelDialog, PrintTextIsTheSelectionOrTheFirst499Characters)
 {
     open(LabelStock::Envelope, "Bob Jones\r\n2 Oak Ave");
-    dialog().Memo1->setSelection(4, 5);
+    dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->setSelection(4, 5);
     print();
     EXPECT_EQ(printer().texts(0, 0).back(), "Jones");
-    EXPECT_EQ(dialog().Memo1->selStart(), 4);
-    EXPECT_EQ(dialog().Memo1->selLength(), 5);
+    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->selStart(), 4);
+    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->selLength(), 5);
 
     const std::string long600(600, 'x');
-    dialog().Memo1->setText(long600);
-    dialog().Memo1->setSelection(100, 0);
+    dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->setText(long600);
+    dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->setSelection(100, 0);
     print();
     EXPECT_EQ(printer().texts(1, 0).back(), std::string(499, 'x'));
-    EXPECT_EQ(dialog().Memo1->selStart(), 0);
-    EXPECT_EQ(dialog().Memo1->selLength(), 0);
+    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->selStart(), 0);
+    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->selLength(), 0);
 
     // A selection beyond the buffer's size is printed whole.
-    dialog().Memo1->setSelection(0, 600);
+    dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->setSelection(0, 600);
     print();
     EXPECT_EQ(printer().texts(2, 0).back(), long600);
     dialog().reject();
@@ -289,7 +299,7 @@ TEST_F(LabelDialog, LongReturnAddressIsPrintedWhole)
     const std::string line(200, 'r');
     m_program.app().ReturnAddressLines = {line, line, line, line};
     open(LabelStock::Envelope, "To");
-    dialog().CheckBox1->setChecked(true);
+    dialog().findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
     print();
     EXPECT_EQ(printer().texts(0, 0).front().size(), 4 * 200 + 6u);
     dialog().reject();
@@ -302,30 +312,31 @@ TEST_F(LabelDialog, FontReachesThePrinterByFaceAndSizeOnly)
     chosen.setPointSize(20);
     chosen.setBold(true);
     m_program.fakes().fonts.next = FontChoice {chosen, QColor(Qt::black)};
-    const int shownSize = dialog().Memo1->font().pixelSize();
-    test::clickButton(dialog().BitBtn1);
-    EXPECT_TRUE(dialog().Memo1->font().bold());
-    EXPECT_EQ(dialog().Memo1->font().family(), QStringLiteral("Courier New"));
-    EXPECT_EQ(dialog().Memo1->font().pixelSize(), shownSize);
+    const int shownSize = dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->font().pixelSize();
+    test::clickButton(dialog().findChild<QPushButton*>(QStringLiteral("BitBtn1")));
+    EXPECT_TRUE(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->font().bold());
+    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->font().family(),
+        QStringLiteral("Courier New"));
+    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->font().pixelSize(), shownSize);
     print();
     EXPECT_EQ(lastJob().front(), "font Courier New 20pt");
 
     // The next opening resets the print font, not the box's look.
     dialog().reject();
     open(LabelStock::Envelope, "To");
-    EXPECT_EQ(dialog().printFont.pointSize(), 14);
-    EXPECT_FALSE(dialog().printFont.bold());
-    EXPECT_TRUE(dialog().Memo1->font().bold());
+    EXPECT_EQ(dialog().printFont().pointSize(), 14);
+    EXPECT_FALSE(dialog().printFont().bold());
+    EXPECT_TRUE(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->font().bold());
     dialog().reject();
 }
 
 TEST_F(LabelDialog, SetupAndCancelButtons)
 {
     open(LabelStock::Envelope, "To");
-    test::clickButton(dialog().BitBtn2);
+    test::clickButton(dialog().findChild<QPushButton*>(QStringLiteral("BitBtn2")));
     EXPECT_EQ(m_program.fakes().printDialogs.setups, 1);
     EXPECT_TRUE(dialog().isVisible());
-    test::clickButton(dialog().BitBtn4);
+    test::clickButton(dialog().findChild<QPushButton*>(QStringLiteral("BitBtn4")));
     EXPECT_FALSE(dialog().isVisible());
 }
 

@@ -19,8 +19,8 @@ const std::vector<std::string> TwoCards {"Adams\r\n", "Zed\r\n"};
 
 void typeOnCard(TForm1& window, const char* text)
 {
-    window.Memo1->setFocus();
-    QTest::keyClicks(window.Memo1, QString::fromLatin1(text));
+    window.findChild<CardMemo*>(QStringLiteral("Memo1"))->setFocus();
+    QTest::keyClicks(window.findChild<CardMemo*>(QStringLiteral("Memo1")), QString::fromLatin1(text));
 }
 
 TEST(CardFileLockTest, SecondWindowRunsReadOnlyAndTheFirstKeepsItsEdits)
