@@ -33,34 +33,31 @@ protected:
         p.messages().clear();
     }
     TForm1& m() { return p.main(); }
-    int shownNumber() { return m().findChild<QLabel*>(QStringLiteral("Label3"))->text().toInt(); }
-    std::string memo() { return m().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(); }
+    int shownNumber() { return test::child<QLabel>(m(), "Label3")->text().toInt(); }
+    std::string memo() { return test::child<CardMemo>(m(), "Memo1")->text(); }
     /// The card numbers in the four notebook captions; 0 for an empty one.
     std::vector<int> captionNumbers()
     {
         std::vector<int> numbers;
         for (int i = 0; i < 4; ++i)
-            numbers.push_back(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))
+            numbers.push_back(test::child<TabbedNotebook>(m(), "TabbedNotebook1")
                                   ->tabText(i)
                                   .section(QLatin1Char('-'), 0, 0)
                                   .toInt());
         return numbers;
     }
-    int notebookTab()
-    {
-        return m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->PageIndex();
-    }
+    int notebookTab() { return test::child<TabbedNotebook>(m(), "TabbedNotebook1")->PageIndex(); }
     QString alphaTab()
     {
         return m()
             .findChild<GuardedTabBar*>(QStringLiteral("TabSet1"))
-            ->tabText(m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1"))->currentIndex());
+            ->tabText(test::child<GuardedTabBar>(m(), "TabSet1")->currentIndex());
     }
     void selectAllAndType(const QString& text)
     {
-        m().findChild<CardMemo*>(QStringLiteral("Memo1"))->setFocus();
-        m().findChild<CardMemo*>(QStringLiteral("Memo1"))->selectAll();
-        QTest::keyClicks(m().findChild<CardMemo*>(QStringLiteral("Memo1")), text);
+        test::child<CardMemo>(m(), "Memo1")->setFocus();
+        test::child<CardMemo>(m(), "Memo1")->selectAll();
+        QTest::keyClicks(test::child<CardMemo>(m(), "Memo1"), text);
     }
 
     TestProgram p;
@@ -94,16 +91,16 @@ TEST_P(MoveTest, MovesAndWraps)
     QToolButton* button = nullptr;
     switch (c.move) {
     case Move::Back:
-        button = m().findChild<QToolButton*>(QStringLiteral("SpeedButton4"));
+        button = test::child<QToolButton>(m(), "SpeedButton4");
         break;
     case Move::Forward:
-        button = m().findChild<QToolButton*>(QStringLiteral("SpeedButton5"));
+        button = test::child<QToolButton>(m(), "SpeedButton5");
         break;
     case Move::PageBack:
-        button = m().findChild<QToolButton*>(QStringLiteral("SpeedButton2"));
+        button = test::child<QToolButton>(m(), "SpeedButton2");
         break;
     case Move::PageForward:
-        button = m().findChild<QToolButton*>(QStringLiteral("SpeedButton3"));
+        button = test::child<QToolButton>(m(), "SpeedButton3");
         break;
     }
     clickButton(button);
@@ -131,15 +128,14 @@ INSTANTIATE_TEST_SUITE_P(Navigation, MoveTest,
 TEST_F(MainWindowTest, CaptionsShiftUnderTheSelectedTab)
 {
     startWith(numberedCards(10), 9);
-    clickTab(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->guardedTabBar(), 1);
+    clickTab(test::child<TabbedNotebook>(m(), "TabbedNotebook1")->guardedTabBar(), 1);
     EXPECT_EQ(notebookTab(), 1);
     EXPECT_EQ(shownNumber(), 10);
     EXPECT_EQ(captionNumbers(), (std::vector<int> {9, 10, 1, 2}));
-    EXPECT_EQ(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->tabText(1),
-        QStringLiteral("10-Card 010"));
+    EXPECT_EQ(test::child<TabbedNotebook>(m(), "TabbedNotebook1")->tabText(1), QStringLiteral("10-Card 010"));
 
     // Paging keeps the tab and shifts the captions.
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton3")));
+    clickButton(test::child<QToolButton>(m(), "SpeedButton3"));
     EXPECT_EQ(notebookTab(), 1);
     EXPECT_EQ(shownNumber(), 4);
     EXPECT_EQ(captionNumbers(), (std::vector<int> {3, 4, 5, 6}));
@@ -148,11 +144,11 @@ TEST_F(MainWindowTest, CaptionsShiftUnderTheSelectedTab)
 TEST_F(MainWindowTest, ClickingAnEarlierTabMovesBack)
 {
     startWith(numberedCards(10), 10);
-    clickTab(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->guardedTabBar(), 1);
+    clickTab(test::child<TabbedNotebook>(m(), "TabbedNotebook1")->guardedTabBar(), 1);
     ASSERT_EQ(shownNumber(), 1);
     EXPECT_EQ(captionNumbers(), (std::vector<int> {10, 1, 2, 3}));
 
-    clickTab(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->guardedTabBar(), 0);
+    clickTab(test::child<TabbedNotebook>(m(), "TabbedNotebook1")->guardedTabBar(), 0);
     EXPECT_EQ(notebookTab(), 0);
     EXPECT_EQ(shownNumber(), 10);
     EXPECT_EQ(captionNumbers(), (std::vector<int> {10, 1, 2, 3}));
@@ -163,8 +159,8 @@ TEST_F(MainWindowTest, TabWithoutACardRefusesSilently)
 {
     startWith(numberedCards(3), 1);
     EXPECT_EQ(captionNumbers(), (std::vector<int> {1, 2, 3, 0}));
-    EXPECT_TRUE(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->tabText(3).isEmpty());
-    clickTab(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->guardedTabBar(), 3);
+    EXPECT_TRUE(test::child<TabbedNotebook>(m(), "TabbedNotebook1")->tabText(3).isEmpty());
+    clickTab(test::child<TabbedNotebook>(m(), "TabbedNotebook1")->guardedTabBar(), 3);
     EXPECT_EQ(notebookTab(), 0);
     EXPECT_EQ(shownNumber(), 1);
     EXPECT_TRUE(p.messages().asked.empty());
@@ -173,8 +169,8 @@ TEST_F(MainWindowTest, TabWithoutACardRefusesSilently)
 TEST_F(MainWindowTest, CaptionShowsFifteenCharactersOfTheFirstLine)
 {
     startWith({"Abcdefghijklmnopqrstu\r\nline two\r\n"});
-    EXPECT_EQ(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->tabText(0),
-        QStringLiteral("1-Abcdefghijklmno"));
+    EXPECT_EQ(
+        test::child<TabbedNotebook>(m(), "TabbedNotebook1")->tabText(0), QStringLiteral("1-Abcdefghijklmno"));
     EXPECT_EQ(m().firstline(1, true), "Abcdefghijklmnopqrstu");
     EXPECT_EQ(m().firstline(2, true), "");
 }
@@ -202,9 +198,9 @@ TEST_P(AlphabetTest, ShowsTheFirstCardFiledAtOrAfterTheLetter)
     ASSERT_EQ(alphaTab(), QStringLiteral("C"));
     const QString wanted(GetParam().tab);
     int index = 0;
-    while (m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1"))->tabText(index) != wanted)
+    while (test::child<GuardedTabBar>(m(), "TabSet1")->tabText(index) != wanted)
         ++index;
-    clickTab(m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1")), index);
+    clickTab(test::child<GuardedTabBar>(m(), "TabSet1"), index);
     EXPECT_EQ(m().cards().CurrentCard, GetParam().expectedCard);
     EXPECT_EQ(shownNumber(), GetParam().expectedCard);
     // The clicked tab stays lit even when the card starts with another letter.
@@ -237,7 +233,7 @@ TEST_P(LiteAlphaTest, LightsTheTabOfTheFirstCharacter)
 {
     startWith({"Zoe\r\n"});
     ASSERT_EQ(alphaTab(), QStringLiteral("Z"));
-    m().findChild<CardMemo*>(QStringLiteral("Memo1"))->setText(GetParam().text);
+    test::child<CardMemo>(m(), "Memo1")->setText(GetParam().text);
     m().litealpha();
     EXPECT_EQ(alphaTab(), QString::fromLatin1(GetParam().lit));
 }
@@ -253,7 +249,7 @@ TEST_F(MainWindowTest, EditIsStoredBeforeTheLetterIsLookedUp)
 {
     startWith({"Adams\r\n", "Baker\r\n", "Carter\r\n"});
     selectAllAndType(QStringLiteral("Young"));
-    clickTab(m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1")), 25); // "Y"
+    clickTab(test::child<GuardedTabBar>(m(), "TabSet1"), 25); // "Y"
     EXPECT_EQ(m().cards().card(3), "Young\r\n");
     EXPECT_EQ(m().cards().CurrentCard, 3);
     EXPECT_EQ(memo(), "Young\r\n");
@@ -265,27 +261,22 @@ TEST_F(MainWindowTest, EditIsStoredBeforeTheLetterIsLookedUp)
 TEST_F(MainWindowTest, NewCardDisablesSixMenuEntriesOnly)
 {
     startWith(numberedCards(3));
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Add1")));
-    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("New card"));
+    chooseMenuEntry(test::child<QAction>(m(), "Add1"));
+    EXPECT_EQ(test::child<QLabel>(m(), "Label1")->text(), QStringLiteral("New card"));
     EXPECT_EQ(m().cards().CurrentCard, 0);
     EXPECT_TRUE(memo().empty());
-    for (QAction* off : {m().findChild<QMenu*>(QStringLiteral("Main1"))->menuAction(),
-             m().findChild<QMenu*>(QStringLiteral("Print2"))->menuAction(),
-             m().findChild<QAction*>(QStringLiteral("Add1")),
-             m().findChild<QAction*>(QStringLiteral("Delete1")),
-             m().findChild<QAction*>(QStringLiteral("Search1")),
-             m().findChild<QAction*>(QStringLiteral("List1"))})
+    for (QAction* off :
+        {test::child<QMenu>(m(), "Main1")->menuAction(), test::child<QMenu>(m(), "Print2")->menuAction(),
+            test::child<QAction>(m(), "Add1"), test::child<QAction>(m(), "Delete1"),
+            test::child<QAction>(m(), "Search1"), test::child<QAction>(m(), "List1")})
         EXPECT_FALSE(off->isEnabled()) << off->objectName().toStdString();
     for (QAction* on :
-        {m().findChild<QMenu*>(QStringLiteral("Cards1"))->menuAction(),
-            m().findChild<QMenu*>(QStringLiteral("Edit1"))->menuAction(),
-            m().findChild<QMenu*>(QStringLiteral("Help1"))->menuAction(),
-            m().findChild<QAction*>(QStringLiteral("CompleteEntry1")),
-            m().findChild<QAction*>(QStringLiteral("Abort1")),
-            m().findChild<QAction*>(QStringLiteral("Cut1")), m().findChild<QAction*>(QStringLiteral("Copy1")),
-            m().findChild<QAction*>(QStringLiteral("Paste1"))})
+        {test::child<QMenu>(m(), "Cards1")->menuAction(), test::child<QMenu>(m(), "Edit1")->menuAction(),
+            test::child<QMenu>(m(), "Help1")->menuAction(), test::child<QAction>(m(), "CompleteEntry1"),
+            test::child<QAction>(m(), "Abort1"), test::child<QAction>(m(), "Cut1"),
+            test::child<QAction>(m(), "Copy1"), test::child<QAction>(m(), "Paste1")})
         EXPECT_TRUE(on->isEnabled()) << on->objectName().toStdString();
-    for (QToolButton* b : m().findChild<QFrame*>(QStringLiteral("Panel1"))->findChildren<QToolButton*>())
+    for (QToolButton* b : test::child<QFrame>(m(), "Panel1")->findChildren<QToolButton*>())
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
     // The captions, the number and the alphabet tab keep the previous card.
     EXPECT_EQ(shownNumber(), 1);
@@ -297,9 +288,9 @@ class RefusalTest : public MainWindowTest, public ::testing::WithParamInterface<
 TEST_P(RefusalTest, ToolButtonRefusesDuringEntry)
 {
     startWith(numberedCards(6), 2);
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton13")));
+    clickButton(test::child<QToolButton>(m(), "SpeedButton13"));
     ASSERT_EQ(m().cards().CurrentCard, 0);
-    QTest::keyClicks(m().findChild<CardMemo*>(QStringLiteral("Memo1")), QStringLiteral("Typed"));
+    QTest::keyClicks(test::child<CardMemo>(m(), "Memo1"), QStringLiteral("Typed"));
 
     auto* button = m().findChild<QToolButton*>(QString::fromLatin1(GetParam()));
     ASSERT_NE(button, nullptr);
@@ -323,9 +314,9 @@ INSTANTIATE_TEST_SUITE_P(Buttons, RefusalTest,
 TEST_F(MainWindowTest, TabStripsRefuseDuringEntryAndKeepTheirTabs)
 {
     startWith(numberedCards(6), 2);
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton13")));
-    clickTab(m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1")), 5);
-    clickTab(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->guardedTabBar(), 2);
+    clickButton(test::child<QToolButton>(m(), "SpeedButton13"));
+    clickTab(test::child<GuardedTabBar>(m(), "TabSet1"), 5);
+    clickTab(test::child<TabbedNotebook>(m(), "TabbedNotebook1")->guardedTabBar(), 2);
     EXPECT_EQ(alphaTab(), QStringLiteral("C"));
     EXPECT_EQ(notebookTab(), 0);
     EXPECT_EQ(p.messages().texts(), (std::vector<QString> {NewCardRefusal, NewCardRefusal}));
@@ -342,18 +333,18 @@ TEST_F(MainWindowTest, CompleteEntryFilesTheCardWithOneLineBreak)
         fresh.writeCards({"Adams\r\n", "Zed\r\n"});
         fresh.startAndShow();
         TForm1& w = fresh.main();
-        clickButton(w.findChild<QToolButton*>(QStringLiteral("SpeedButton13")));
-        QTest::keyClicks(w.findChild<CardMemo*>(QStringLiteral("Memo1")), QStringLiteral("Moss"));
+        clickButton(test::child<QToolButton>(w, "SpeedButton13"));
+        QTest::keyClicks(test::child<CardMemo>(w, "Memo1"), QStringLiteral("Moss"));
         if (c.endsWithReturn)
-            QTest::keyClick(w.findChild<CardMemo*>(QStringLiteral("Memo1")), Qt::Key_Return);
-        clickButton(w.findChild<QToolButton*>(QStringLiteral("SpeedButton12")));
+            QTest::keyClick(test::child<CardMemo>(w, "Memo1"), Qt::Key_Return);
+        clickButton(test::child<QToolButton>(w, "SpeedButton12"));
         EXPECT_EQ(w.cards().CardCount, 3);
         EXPECT_EQ(w.cards().CurrentCard, 2);
         EXPECT_EQ(w.cards().card(2), c.stored);
-        EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("3 cards"));
-        EXPECT_EQ(w.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("2"));
-        EXPECT_TRUE(w.findChild<QAction*>(QStringLiteral("Add1"))->isEnabled());
-        EXPECT_TRUE(w.findChild<QMenu*>(QStringLiteral("Main1"))->menuAction()->isEnabled());
+        EXPECT_EQ(test::child<QLabel>(w, "Label1")->text(), QStringLiteral("3 cards"));
+        EXPECT_EQ(test::child<QLabel>(w, "Label3")->text(), QStringLiteral("2"));
+        EXPECT_TRUE(test::child<QAction>(w, "Add1")->isEnabled());
+        EXPECT_TRUE(test::child<QMenu>(w, "Main1")->menuAction()->isEnabled());
         EXPECT_TRUE(w.cards().CardsChanged);
         EXPECT_TRUE(fresh.messages().asked.empty());
     }
@@ -362,11 +353,11 @@ TEST_F(MainWindowTest, CompleteEntryFilesTheCardWithOneLineBreak)
 TEST_F(MainWindowTest, CompleteEntryOnAnEmptyCard)
 {
     startWith(numberedCards(3), 2);
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton13")));
+    clickButton(test::child<QToolButton>(m(), "SpeedButton13"));
 
     // OK: the user goes on typing.
     p.messages().answer(MsgOK);
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton12")));
+    clickButton(test::child<QToolButton>(m(), "SpeedButton12"));
     ASSERT_EQ(p.messages().asked.size(), 1u);
     EXPECT_EQ(
         p.messages().asked[0].text, QStringLiteral("There is no data in the card to add. Continue edit?"));
@@ -376,20 +367,20 @@ TEST_F(MainWindowTest, CompleteEntryOnAnEmptyCard)
 
     // Abort: the card shown before comes back and the menu is whole again.
     p.messages().answer(MsgAbort);
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton12")));
+    clickButton(test::child<QToolButton>(m(), "SpeedButton12"));
     EXPECT_EQ(m().cards().CurrentCard, 2);
     EXPECT_EQ(memo(), numberedCards(3)[1]);
-    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("3 cards"));
-    EXPECT_TRUE(m().findChild<QMenu*>(QStringLiteral("Main1"))->menuAction()->isEnabled());
-    EXPECT_TRUE(m().findChild<QAction*>(QStringLiteral("List1"))->isEnabled());
+    EXPECT_EQ(test::child<QLabel>(m(), "Label1")->text(), QStringLiteral("3 cards"));
+    EXPECT_TRUE(test::child<QMenu>(m(), "Main1")->menuAction()->isEnabled());
+    EXPECT_TRUE(test::child<QAction>(m(), "List1")->isEnabled());
     EXPECT_EQ(m().cards().CardCount, 3);
 }
 
 TEST_F(MainWindowTest, CompleteAndAbortWhileBrowsingSayNotEntering)
 {
     startWith(numberedCards(2));
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("CompleteEntry1")));
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Abort1")));
+    chooseMenuEntry(test::child<QAction>(m(), "CompleteEntry1"));
+    chooseMenuEntry(test::child<QAction>(m(), "Abort1"));
     ASSERT_EQ(p.messages().asked.size(), 2u);
     for (const MessageRequest& box : p.messages().asked) {
         EXPECT_EQ(box.text, NotEntering);
@@ -403,9 +394,9 @@ TEST_F(MainWindowTest, CompleteAndAbortWhileBrowsingSayNotEntering)
 TEST_F(MainWindowTest, AbortDropsTheTypedCard)
 {
     startWith(numberedCards(3), 3);
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Add1")));
-    QTest::keyClicks(m().findChild<CardMemo*>(QStringLiteral("Memo1")), QStringLiteral("Never mind"));
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Abort1")));
+    chooseMenuEntry(test::child<QAction>(m(), "Add1"));
+    QTest::keyClicks(test::child<CardMemo>(m(), "Memo1"), QStringLiteral("Never mind"));
+    chooseMenuEntry(test::child<QAction>(m(), "Abort1"));
     EXPECT_EQ(m().cards().CardCount, 3);
     EXPECT_EQ(m().cards().CurrentCard, 3);
     EXPECT_EQ(memo(), numberedCards(3)[2]);
@@ -416,24 +407,24 @@ TEST_F(MainWindowTest, AddStoresThePendingEditFirst)
 {
     startWith({"Adams\r\n", "Baker\r\n"});
     selectAllAndType(QStringLiteral("Young"));
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton13")));
+    clickButton(test::child<QToolButton>(m(), "SpeedButton13"));
     EXPECT_EQ(m().cards().card(2), "Young\r\n");
     EXPECT_EQ(m().cards().CardBeforeNew, 2);
     EXPECT_TRUE(m().cards().CardsChanged);
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Abort1")));
+    chooseMenuEntry(test::child<QAction>(m(), "Abort1"));
     EXPECT_EQ(memo(), "Young\r\n");
 }
 
 TEST_F(MainWindowTest, AddRefusesAtTheLimit)
 {
     startWith(numberedCards(MaxCards));
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton13")));
+    clickButton(test::child<QToolButton>(m(), "SpeedButton13"));
     ASSERT_EQ(p.messages().asked.size(), 1u);
     EXPECT_EQ(p.messages().asked[0].text,
         QStringLiteral("The maximum number of records for this file has been reached."));
     EXPECT_EQ(p.messages().asked[0].helpContext, 16);
     EXPECT_EQ(m().cards().CurrentCard, 1);
-    EXPECT_TRUE(m().findChild<QAction*>(QStringLiteral("Add1"))->isEnabled());
+    EXPECT_TRUE(test::child<QAction>(m(), "Add1")->isEnabled());
 }
 
 // --- Editing and re-sorting -------------------------------------------------
@@ -442,11 +433,11 @@ TEST_F(MainWindowTest, EditedCardIsRefiledBeforeTheMove)
 {
     startWith({"Adams\r\n", "Baker\r\n", "Carter\r\n", "Dunn\r\n", "Evans\r\n", "Fox\r\n"});
     selectAllAndType(QStringLiteral("Zed"));
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton5")));
+    clickButton(test::child<QToolButton>(m(), "SpeedButton5"));
     EXPECT_EQ(m().cards().card(6), "Zed\r\n");
     EXPECT_EQ(m().cards().CurrentCard, 1);
     EXPECT_EQ(memo(), "Baker\r\n");
-    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("1"));
+    EXPECT_EQ(test::child<QLabel>(m(), "Label3")->text(), QStringLiteral("1"));
     EXPECT_EQ(alphaTab(), QStringLiteral("B"));
     EXPECT_TRUE(m().cards().CardsChanged);
 }
@@ -455,20 +446,20 @@ TEST_F(MainWindowTest, EditWithTooFewCardsIsStoredButNotShown)
 {
     startWith({"Adams\r\n", "Baker\r\n", "Carter\r\n"});
     selectAllAndType(QStringLiteral("Zed"));
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton5")));
+    clickButton(test::child<QToolButton>(m(), "SpeedButton5"));
     EXPECT_EQ(m().cards().card(3), "Zed\r\n");
     EXPECT_EQ(m().cards().CurrentCard, 3);
-    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("1"));
+    EXPECT_EQ(test::child<QLabel>(m(), "Label3")->text(), QStringLiteral("1"));
 }
 
 TEST_F(MainWindowTest, EmptiedCardKeepsItsStoredText)
 {
     startWith(numberedCards(6));
-    m().findChild<CardMemo*>(QStringLiteral("Memo1"))->selectAll();
-    QTest::keyClick(m().findChild<CardMemo*>(QStringLiteral("Memo1")), Qt::Key_Delete);
+    test::child<CardMemo>(m(), "Memo1")->selectAll();
+    QTest::keyClick(test::child<CardMemo>(m(), "Memo1"), Qt::Key_Delete);
     ASSERT_TRUE(memo().empty());
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton5")));
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton4")));
+    clickButton(test::child<QToolButton>(m(), "SpeedButton5"));
+    clickButton(test::child<QToolButton>(m(), "SpeedButton4"));
     EXPECT_EQ(memo(), numberedCards(6)[0]);
     EXPECT_FALSE(m().cards().CardsChanged);
 }
@@ -478,10 +469,10 @@ TEST_F(MainWindowTest, EmptiedCardKeepsItsStoredText)
 TEST_F(MainWindowTest, DeleteLastCardOnTheFourthTab)
 {
     startWith(numberedCards(4), 1);
-    clickTab(m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->guardedTabBar(), 3);
+    clickTab(test::child<TabbedNotebook>(m(), "TabbedNotebook1")->guardedTabBar(), 3);
     ASSERT_EQ(shownNumber(), 4);
     p.messages().answer(MsgYes);
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton14")));
+    clickButton(test::child<QToolButton>(m(), "SpeedButton14"));
     ASSERT_EQ(p.messages().asked.size(), 1u);
     EXPECT_EQ(
         p.messages().asked[0].text, QStringLiteral("Are you sure you want to delete this card:\r\nCard 004"));
@@ -491,7 +482,7 @@ TEST_F(MainWindowTest, DeleteLastCardOnTheFourthTab)
     EXPECT_EQ(notebookTab(), 2);
     EXPECT_EQ(m().cards().CurrentCard, 2);
     EXPECT_EQ(memo(), numberedCards(4)[1]);
-    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("3 cards"));
+    EXPECT_EQ(test::child<QLabel>(m(), "Label1")->text(), QStringLiteral("3 cards"));
     EXPECT_TRUE(m().cards().CardsChanged);
 }
 
@@ -508,15 +499,15 @@ TEST_F(MainWindowTest, DeletingTheOnlyCardBeginsANewOne)
 {
     startWith({"Only\r\n"});
     p.messages().answer(MsgYes);
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Delete1")));
+    chooseMenuEntry(test::child<QAction>(m(), "Delete1"));
     EXPECT_EQ(m().cards().CardCount, 0);
     EXPECT_EQ(m().cards().CurrentCard, 0);
-    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("New card"));
+    EXPECT_EQ(test::child<QLabel>(m(), "Label1")->text(), QStringLiteral("New card"));
     EXPECT_EQ(captionNumbers(), (std::vector<int> {0, 0, 0, 0}));
 
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Abort1")));
-    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("0 cards"));
-    EXPECT_EQ(m().findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("1"));
+    chooseMenuEntry(test::child<QAction>(m(), "Abort1"));
+    EXPECT_EQ(test::child<QLabel>(m(), "Label1")->text(), QStringLiteral("0 cards"));
+    EXPECT_EQ(test::child<QLabel>(m(), "Label3")->text(), QStringLiteral("1"));
     EXPECT_TRUE(memo().empty());
 }
 
@@ -524,10 +515,10 @@ TEST_F(MainWindowTest, DeleteWithNoCardsSaysSoAndBeginsANewCard)
 {
     startWith({"Only\r\n"});
     p.messages().answer(MsgYes);
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Delete1")));
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Abort1")));
+    chooseMenuEntry(test::child<QAction>(m(), "Delete1"));
+    chooseMenuEntry(test::child<QAction>(m(), "Abort1"));
     p.messages().clear();
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton14")));
+    clickButton(test::child<QToolButton>(m(), "SpeedButton14"));
     ASSERT_EQ(p.messages().asked.size(), 1u);
     EXPECT_TRUE(p.messages().asked[0].text.startsWith(QStringLiteral("You either have no cards to delete")));
     EXPECT_EQ(p.messages().asked[0].helpContext, 15);
@@ -538,11 +529,11 @@ TEST_F(MainWindowTest, TextTypedIntoTheEmptyViewBecomesACard)
 {
     startWith({"Only\r\n"});
     p.messages().answer(MsgYes);
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Delete1")));
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Abort1")));
+    chooseMenuEntry(test::child<QAction>(m(), "Delete1"));
+    chooseMenuEntry(test::child<QAction>(m(), "Abort1"));
     ASSERT_EQ(m().cards().CardCount, 0);
-    QTest::keyClicks(m().findChild<CardMemo*>(QStringLiteral("Memo1")), QStringLiteral("Fresh"));
-    clickButton(m().findChild<QToolButton*>(QStringLiteral("SpeedButton5")));
+    QTest::keyClicks(test::child<CardMemo>(m(), "Memo1"), QStringLiteral("Fresh"));
+    clickButton(test::child<QToolButton>(m(), "SpeedButton5"));
     EXPECT_EQ(m().cards().CardCount, 1);
     EXPECT_EQ(m().cards().card(1), "Fresh\r\n");
     EXPECT_EQ(m().cards().CurrentCard, 1);
@@ -558,46 +549,44 @@ TEST_F(MainWindowTest, WidgetsStandWhereDesigned)
         QWidget* widget;
         QRect rect;
     };
-    for (const Place& w :
-        {Place {m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1")), QRect(0, 0, 454, 292)},
-            Place {m().findChild<QFrame*>(QStringLiteral("Panel2")), QRect(16, 32, 337, 225)},
-            Place {m().findChild<CardMemo*>(QStringLiteral("Memo1")), QRect(32, 48, 317, 193)},
-            Place {m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1")), QRect(2, 270, 449, 21)},
-            Place {m().findChild<QFrame*>(QStringLiteral("Panel1")), QRect(360, 80, 73, 185)},
-            Place {m().findChild<QFrame*>(QStringLiteral("Panel3")), QRect(360, 24, 89, 49)},
-            Place {m().findChild<QToolButton*>(QStringLiteral("SpeedButton1")), QRect(40, 155, 25, 25)},
-            Place {m().findChild<QToolButton*>(QStringLiteral("SpeedButton5")), QRect(40, 4, 25, 25)}})
+    for (const Place& w : {Place {test::child<TabbedNotebook>(m(), "TabbedNotebook1"), QRect(0, 0, 454, 292)},
+             Place {test::child<QFrame>(m(), "Panel2"), QRect(16, 32, 337, 225)},
+             Place {test::child<CardMemo>(m(), "Memo1"), QRect(32, 48, 317, 193)},
+             Place {test::child<GuardedTabBar>(m(), "TabSet1"), QRect(2, 270, 449, 21)},
+             Place {test::child<QFrame>(m(), "Panel1"), QRect(360, 80, 73, 185)},
+             Place {test::child<QFrame>(m(), "Panel3"), QRect(360, 24, 89, 49)},
+             Place {test::child<QToolButton>(m(), "SpeedButton1"), QRect(40, 155, 25, 25)},
+             Place {test::child<QToolButton>(m(), "SpeedButton5"), QRect(40, 4, 25, 25)}})
         EXPECT_EQ(w.widget->geometry(), w.rect) << w.widget->objectName().toStdString();
-    EXPECT_EQ(m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1"))->count(), 27);
-    EXPECT_EQ(m().findChild<CardMemo*>(QStringLiteral("Memo1"))->maxLength(), 498);
-    for (QObject* o : std::initializer_list<QObject*> {&m(),
-             m().findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1")),
-             m().findChild<GuardedTabBar*>(QStringLiteral("TabSet1")),
-             m().findChild<CardMemo*>(QStringLiteral("Memo1"))})
+    EXPECT_EQ(test::child<GuardedTabBar>(m(), "TabSet1")->count(), 27);
+    EXPECT_EQ(test::child<CardMemo>(m(), "Memo1")->maxLength(), 498);
+    for (QObject* o :
+        std::initializer_list<QObject*> {&m(), test::child<TabbedNotebook>(m(), "TabbedNotebook1"),
+            test::child<GuardedTabBar>(m(), "TabSet1"), test::child<CardMemo>(m(), "Memo1")})
         EXPECT_EQ(o->property("helpContext").toInt(), 1);
 
     // Resizing moves nothing.
     m().resize(700, 500);
-    EXPECT_EQ(m().findChild<CardMemo*>(QStringLiteral("Memo1"))->geometry(), QRect(32, 48, 317, 193));
+    EXPECT_EQ(test::child<CardMemo>(m(), "Memo1")->geometry(), QRect(32, 48, 317, 193));
 }
 
 TEST_F(MainWindowTest, ToolButtonsCarryHintsAndPictures)
 {
     startWith(numberedCards(2));
     const std::vector<std::pair<QToolButton*, const char*>> hints
-        = {{m().findChild<QToolButton*>(QStringLiteral("SpeedButton4")), "Move back"},
-            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton5")), "Move forward"},
-            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton2")), "Page back"},
-            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton3")), "Page forward"},
-            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton6")), "Cut"},
-            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton10")), "Print envelope/label"},
-            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton7")), "Copy"},
-            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton9")), "Print card"},
-            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton8")), "Paste"},
-            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton12")), "End new card entry"},
-            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton13")), "New card"},
-            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton14")), "Delete card"},
-            {m().findChild<QToolButton*>(QStringLiteral("SpeedButton1")), "Exit"}};
+        = {{test::child<QToolButton>(m(), "SpeedButton4"), "Move back"},
+            {test::child<QToolButton>(m(), "SpeedButton5"), "Move forward"},
+            {test::child<QToolButton>(m(), "SpeedButton2"), "Page back"},
+            {test::child<QToolButton>(m(), "SpeedButton3"), "Page forward"},
+            {test::child<QToolButton>(m(), "SpeedButton6"), "Cut"},
+            {test::child<QToolButton>(m(), "SpeedButton10"), "Print envelope/label"},
+            {test::child<QToolButton>(m(), "SpeedButton7"), "Copy"},
+            {test::child<QToolButton>(m(), "SpeedButton9"), "Print card"},
+            {test::child<QToolButton>(m(), "SpeedButton8"), "Paste"},
+            {test::child<QToolButton>(m(), "SpeedButton12"), "End new card entry"},
+            {test::child<QToolButton>(m(), "SpeedButton13"), "New card"},
+            {test::child<QToolButton>(m(), "SpeedButton14"), "Delete card"},
+            {test::child<QToolButton>(m(), "SpeedButton1"), "Exit"}};
     for (const auto& [button, hint] : hints) {
         EXPECT_EQ(button->toolTip(), QString::fromLatin1(hint));
         EXPECT_EQ(button->accessibleName(), QString::fromLatin1(hint));
@@ -616,15 +605,15 @@ TEST_F(MainWindowTest, MenuCaptionsAreExact)
             list << (a->isSeparator() ? QStringLiteral("-") : a->text());
         return list;
     };
-    EXPECT_EQ(captions(m().findChild<QMenu*>(QStringLiteral("Main1"))),
+    EXPECT_EQ(captions(test::child<QMenu>(m(), "Main1")),
         (QStringList {QStringLiteral("Set &Font"), QStringLiteral("-"), QStringLiteral("&Print"),
             QStringLiteral("Print &Setup"), QStringLiteral("-"), QStringLiteral("&Always on Top"),
             QStringLiteral("-"), QStringLiteral("E&xit")}));
-    EXPECT_EQ(captions(m().findChild<QMenu*>(QStringLiteral("Cards1"))),
+    EXPECT_EQ(captions(test::child<QMenu>(m(), "Cards1")),
         (QStringList {QStringLiteral("&Add"), QStringLiteral("&Delete"), QStringLiteral("&Complete Entry"),
             QStringLiteral("A&bort"), QStringLiteral("-"), QStringLiteral("&Search "),
             QStringLiteral("&List")}));
-    EXPECT_EQ(captions(m().findChild<QMenu*>(QStringLiteral("Print2"))),
+    EXPECT_EQ(captions(test::child<QMenu>(m(), "Print2")),
         (QStringList {QStringLiteral("Print &Setup"), QStringLiteral("&Print Envelope"),
             QStringLiteral("Print &Label"), QStringLiteral("Print &Address  Book"),
             QStringLiteral("Print &Card"), QStringLiteral("-"), QStringLiteral("Print a La&bel"),
@@ -637,15 +626,13 @@ TEST_F(MainWindowTest, MenuCaptionsAreExact)
 TEST_F(MainWindowTest, AlwaysOnTopToggles)
 {
     startWith(numberedCards(1));
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("AlwaysonTop1")));
+    chooseMenuEntry(test::child<QAction>(m(), "AlwaysonTop1"));
     EXPECT_TRUE(m().windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(m().findChild<QAction*>(QStringLiteral("AlwaysonTop1"))->text(),
-        QStringLiteral("Resume &Normal Pos."));
+    EXPECT_EQ(test::child<QAction>(m(), "AlwaysonTop1")->text(), QStringLiteral("Resume &Normal Pos."));
     EXPECT_TRUE(m().isVisible());
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("AlwaysonTop1")));
+    chooseMenuEntry(test::child<QAction>(m(), "AlwaysonTop1"));
     EXPECT_FALSE(m().windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(
-        m().findChild<QAction*>(QStringLiteral("AlwaysonTop1"))->text(), QStringLiteral("&Always on Top"));
+    EXPECT_EQ(test::child<QAction>(m(), "AlwaysonTop1")->text(), QStringLiteral("&Always on Top"));
 }
 
 TEST_F(MainWindowTest, SetFontAppliesTheChoiceAndWritesTheSettings)
@@ -654,7 +641,7 @@ TEST_F(MainWindowTest, SetFontAppliesTheChoiceAndWritesTheSettings)
     FontChoice red {QFont(QStringLiteral("Courier New"), 12), QColor(255, 0, 0)};
     red.font.setUnderline(true);
     p.fakes().fonts.next = red;
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Setfont1")));
+    chooseMenuEntry(test::child<QAction>(m(), "Setfont1"));
     // The dialog is offered the name the settings keep, not the face that
     // draws it.
     ASSERT_EQ(p.fakes().fonts.offered.size(), 1u);
@@ -663,9 +650,8 @@ TEST_F(MainWindowTest, SetFontAppliesTheChoiceAndWritesTheSettings)
     EXPECT_EQ(m().cardFont().size, 12);
     EXPECT_TRUE(m().cardFont().underline);
     EXPECT_EQ(m().cardFont().color, 0x0000FF);
-    EXPECT_EQ(m().findChild<CardMemo*>(QStringLiteral("Memo1"))->palette().color(QPalette::Text),
-        QColor(255, 0, 0));
-    EXPECT_TRUE(m().findChild<CardMemo*>(QStringLiteral("Memo1"))->font().underline());
+    EXPECT_EQ(test::child<CardMemo>(m(), "Memo1")->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_TRUE(test::child<CardMemo>(m(), "Memo1")->font().underline());
     const std::string ini = p.dir().read("quillbox.ini");
     EXPECT_NE(ini.find("Name=Courier New"), std::string::npos);
     EXPECT_NE(ini.find("Style3=fsunderline"), std::string::npos);
@@ -673,7 +659,7 @@ TEST_F(MainWindowTest, SetFontAppliesTheChoiceAndWritesTheSettings)
     // Cancelled: the font stays, the settings are written all the same.
     p.dir().write("quillbox.ini", "");
     p.fakes().fonts.next.reset();
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Setfont1")));
+    chooseMenuEntry(test::child<QAction>(m(), "Setfont1"));
     EXPECT_EQ(p.fakes().fonts.offered.back().font.family(), QStringLiteral("Courier New"));
     EXPECT_EQ(m().cardFont().name, "Courier New");
     EXPECT_NE(p.dir().read("quillbox.ini").find("Name=Courier New"), std::string::npos);
@@ -682,7 +668,7 @@ TEST_F(MainWindowTest, SetFontAppliesTheChoiceAndWritesTheSettings)
 TEST_F(MainWindowTest, ListShowsEveryFirstLineWithTheShownCardSelected)
 {
     startWith(numberedCards(5), 3);
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("List1")));
+    chooseMenuEntry(test::child<QAction>(m(), "List1"));
     QListWidget* list = p.windows().form2()->findChild<QListWidget*>(QStringLiteral("ListBox1"));
     ASSERT_EQ(list->count(), 5);
     EXPECT_EQ(list->item(4)->text(), QStringLiteral("Card 005"));
@@ -693,7 +679,7 @@ TEST_F(MainWindowTest, ListShowsEveryFirstLineWithTheShownCardSelected)
 TEST_F(MainWindowTest, HelpIndexOpensTheIndex)
 {
     startWith(numberedCards(1));
-    chooseMenuEntry(m().findChild<QAction*>(QStringLiteral("Index1")));
+    chooseMenuEntry(test::child<QAction>(m(), "Index1"));
     EXPECT_EQ(p.fakes().help.indexShown, 1);
 }
 

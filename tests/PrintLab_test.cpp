@@ -37,7 +37,7 @@ protected:
         dialog().show();
         QApplication::processEvents();
     }
-    void print() { test::clickButton(dialog().findChild<QPushButton*>(QStringLiteral("BitBtn3"))); }
+    void print() { test::clickButton(test::child<QPushButton>(dialog(), "BitBtn3")); }
     /// The last job's steps.
     std::vector<std::string> lastJob()
     {
@@ -70,65 +70,64 @@ TEST_F(LabelDialog, ControlsStandWhereDesigned)
         QWidget* widget;
         QRect geometry;
     } rows[] {
-        {d.findChild<CardMemo*>(QStringLiteral("Memo1")), {8, 16, 217, 169}},
-        {d.findChild<QGroupBox*>(QStringLiteral("GroupBox1")), {232, 8, 193, 105}},
-        {d.findChild<QGroupBox*>(QStringLiteral("GroupBox2")), {232, 120, 193, 65}},
-        {d.findChild<QLineEdit*>(QStringLiteral("Edit1")), {48, 20, 33, 21}},
-        {d.findChild<QLineEdit*>(QStringLiteral("Edit2")), {136, 20, 33, 21}},
-        {d.findChild<QScrollBar*>(QStringLiteral("ScrollBar1")), {43, 45, 41, 13}},
-        {d.findChild<QScrollBar*>(QStringLiteral("ScrollBar2")), {132, 45, 41, 13}},
-        {d.findChild<QPushButton*>(QStringLiteral("BitBtn1")), {44, 200, 75, 25}},
-        {d.findChild<QPushButton*>(QStringLiteral("BitBtn2")), {132, 200, 75, 25}},
-        {d.findChild<QPushButton*>(QStringLiteral("BitBtn3")), {220, 200, 75, 25}},
-        {d.findChild<QPushButton*>(QStringLiteral("BitBtn4")), {308, 200, 75, 25}},
+        {test::child<CardMemo>(d, "Memo1"), {8, 16, 217, 169}},
+        {test::child<QGroupBox>(d, "GroupBox1"), {232, 8, 193, 105}},
+        {test::child<QGroupBox>(d, "GroupBox2"), {232, 120, 193, 65}},
+        {test::child<QLineEdit>(d, "Edit1"), {48, 20, 33, 21}},
+        {test::child<QLineEdit>(d, "Edit2"), {136, 20, 33, 21}},
+        {test::child<QScrollBar>(d, "ScrollBar1"), {43, 45, 41, 13}},
+        {test::child<QScrollBar>(d, "ScrollBar2"), {132, 45, 41, 13}},
+        {test::child<QPushButton>(d, "BitBtn1"), {44, 200, 75, 25}},
+        {test::child<QPushButton>(d, "BitBtn2"), {132, 200, 75, 25}},
+        {test::child<QPushButton>(d, "BitBtn3"), {220, 200, 75, 25}},
+        {test::child<QPushButton>(d, "BitBtn4"), {308, 200, 75, 25}},
     };
     for (const auto& row : rows) {
         EXPECT_EQ(row.widget->geometry(), row.geometry) << row.widget->objectName().toStdString();
         EXPECT_FALSE(row.widget->accessibleName().isEmpty()) << row.widget->objectName().toStdString();
     }
-    EXPECT_EQ(d.findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->pos(), QPoint(16, 24));
-    EXPECT_EQ(d.findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->pos(), QPoint(88, 24));
-    EXPECT_EQ(d.findChild<QRadioButton*>(QStringLiteral("RadioButton2"))->pos(), QPoint(16, 48));
-    EXPECT_EQ(d.findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->pos(), QPoint(16, 72));
-    EXPECT_EQ(d.findChild<QRadioButton*>(QStringLiteral("RadioButton2"))->text(),
-        QStringLiteral("1\" x 2.63\" (Avery 5260)"));
-    EXPECT_EQ(d.findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->text(),
-        QStringLiteral("1.33\" x 4\" (Avery 5262)"));
-    for (QPushButton* button : {d.findChild<QPushButton*>(QStringLiteral("BitBtn1")),
-             d.findChild<QPushButton*>(QStringLiteral("BitBtn2")),
-             d.findChild<QPushButton*>(QStringLiteral("BitBtn3")),
-             d.findChild<QPushButton*>(QStringLiteral("BitBtn4"))})
+    EXPECT_EQ(test::child<QRadioButton>(d, "RadioButton1")->pos(), QPoint(16, 24));
+    EXPECT_EQ(test::child<QCheckBox>(d, "CheckBox1")->pos(), QPoint(88, 24));
+    EXPECT_EQ(test::child<QRadioButton>(d, "RadioButton2")->pos(), QPoint(16, 48));
+    EXPECT_EQ(test::child<QRadioButton>(d, "RadioButton3")->pos(), QPoint(16, 72));
+    EXPECT_EQ(
+        test::child<QRadioButton>(d, "RadioButton2")->text(), QStringLiteral("1\" x 2.63\" (Avery 5260)"));
+    EXPECT_EQ(
+        test::child<QRadioButton>(d, "RadioButton3")->text(), QStringLiteral("1.33\" x 4\" (Avery 5262)"));
+    for (QPushButton* button :
+        {test::child<QPushButton>(d, "BitBtn1"), test::child<QPushButton>(d, "BitBtn2"),
+            test::child<QPushButton>(d, "BitBtn3"), test::child<QPushButton>(d, "BitBtn4")})
         EXPECT_FALSE(button->icon().isNull()) << button->objectName().toStdString();
-    EXPECT_FALSE(d.findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->isChecked()
-        || d.findChild<QRadioButton*>(QStringLiteral("RadioButton2"))->isChecked()
-        || d.findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->isChecked());
-    EXPECT_EQ(d.findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("1"));
-    EXPECT_EQ(d.findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->minimum(), 0);
-    EXPECT_EQ(d.findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->maximum(), 100);
-    EXPECT_EQ(d.findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->value(), 0);
+    EXPECT_FALSE(test::child<QRadioButton>(d, "RadioButton1")->isChecked()
+        || test::child<QRadioButton>(d, "RadioButton2")->isChecked()
+        || test::child<QRadioButton>(d, "RadioButton3")->isChecked());
+    EXPECT_EQ(test::child<QLineEdit>(d, "Edit1")->text(), QStringLiteral("1"));
+    EXPECT_EQ(test::child<QScrollBar>(d, "ScrollBar1")->minimum(), 0);
+    EXPECT_EQ(test::child<QScrollBar>(d, "ScrollBar1")->maximum(), 100);
+    EXPECT_EQ(test::child<QScrollBar>(d, "ScrollBar1")->value(), 0);
 }
 
 TEST_F(LabelDialog, CommandsChooseTheStockAndTheText)
 {
-    form().findChild<CardMemo*>(QStringLiteral("Memo1"))->setSelection(0, 5);
-    runCommand(form().findChild<QAction*>(QStringLiteral("PrintLabel1")), [&] {
+    test::child<CardMemo>(form(), "Memo1")->setSelection(0, 5);
+    runCommand(test::child<QAction>(form(), "PrintLabel1"), [&] {
         EXPECT_TRUE(dialog().isVisible());
-        EXPECT_TRUE(dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->isChecked());
-        EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), "Baker");
+        EXPECT_TRUE(test::child<QRadioButton>(dialog(), "RadioButton3")->isChecked());
+        EXPECT_EQ(test::child<CardMemo>(dialog(), "Memo1")->text(), "Baker");
     });
-    form().findChild<CardMemo*>(QStringLiteral("Memo1"))->setSelection(0, 0);
-    runCommand(form().findChild<QAction*>(QStringLiteral("PrintEnvelope1")), [&] {
-        EXPECT_TRUE(dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->isChecked());
-        EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(),
+    test::child<CardMemo>(form(), "Memo1")->setSelection(0, 0);
+    runCommand(test::child<QAction>(form(), "PrintEnvelope1"), [&] {
+        EXPECT_TRUE(test::child<QRadioButton>(dialog(), "RadioButton1")->isChecked());
+        EXPECT_EQ(test::child<CardMemo>(dialog(), "Memo1")->text(),
             "Baker Street Irregulars\r\n221B Baker St\r\nLondon\r\n");
     });
-    runCommand(form().findChild<QAction*>(QStringLiteral("PrintaLabel1")), [&] {
-        EXPECT_TRUE(dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->isChecked());
-        EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), "");
+    runCommand(test::child<QAction>(form(), "PrintaLabel1"), [&] {
+        EXPECT_TRUE(test::child<QRadioButton>(dialog(), "RadioButton3")->isChecked());
+        EXPECT_EQ(test::child<CardMemo>(dialog(), "Memo1")->text(), "");
     });
-    runCommand(form().findChild<QAction*>(QStringLiteral("PrintanEnvelope1")), [&] {
-        EXPECT_TRUE(dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton1"))->isChecked());
-        EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), "");
+    runCommand(test::child<QAction>(form(), "PrintanEnvelope1"), [&] {
+        EXPECT_TRUE(test::child<QRadioButton>(dialog(), "RadioButton1")->isChecked());
+        EXPECT_EQ(test::child<CardMemo>(dialog(), "Memo1")->text(), "");
         EXPECT_EQ(dialog().printFont().family(), QStringLiteral("Arial"));
         EXPECT_EQ(dialog().printFont().pointSize(), 14);
     });
@@ -136,9 +135,9 @@ TEST_F(LabelDialog, CommandsChooseTheStockAndTheText)
 
 TEST_F(LabelDialog, EnvelopeButtonRefusesWhileANewCardIsEntered)
 {
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("Add1")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "Add1"));
     m_program.messages().clear();
-    test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton10")));
+    test::clickButton(test::child<QToolButton>(form(), "SpeedButton10"));
     EXPECT_EQ(m_program.messages().asked.size(), 1u);
     EXPECT_FALSE(dialog().isVisible());
 }
@@ -146,32 +145,32 @@ TEST_F(LabelDialog, EnvelopeButtonRefusesWhileANewCardIsEntered)
 TEST_F(LabelDialog, StockChoicesSetRangesPositionsBoxesAndSizes)
 {
     open(LabelStock::Envelope, "x");
-    dialog().findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("7"));
-    dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton2"))->click();
-    EXPECT_EQ(dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->minimum(), 1);
-    EXPECT_EQ(dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->maximum(), 10);
-    EXPECT_EQ(dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar2"))->maximum(), 3);
+    test::child<QLineEdit>(dialog(), "Edit1")->setText(QStringLiteral("7"));
+    test::child<QRadioButton>(dialog(), "RadioButton2")->click();
+    EXPECT_EQ(test::child<QScrollBar>(dialog(), "ScrollBar1")->minimum(), 1);
+    EXPECT_EQ(test::child<QScrollBar>(dialog(), "ScrollBar1")->maximum(), 10);
+    EXPECT_EQ(test::child<QScrollBar>(dialog(), "ScrollBar2")->maximum(), 3);
     // The position moved from 0 to 1 and rewrote the box typed into.
-    EXPECT_EQ(dialog().findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("1"));
+    EXPECT_EQ(test::child<QLineEdit>(dialog(), "Edit1")->text(), QStringLiteral("1"));
     EXPECT_EQ(dialog().printFont().pointSize(), 10);
 
-    dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->setValue(5);
-    dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar2"))->setValue(3);
-    EXPECT_EQ(dialog().findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("5"));
-    EXPECT_EQ(dialog().findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(), QStringLiteral("3"));
+    test::child<QScrollBar>(dialog(), "ScrollBar1")->setValue(5);
+    test::child<QScrollBar>(dialog(), "ScrollBar2")->setValue(3);
+    EXPECT_EQ(test::child<QLineEdit>(dialog(), "Edit1")->text(), QStringLiteral("5"));
+    EXPECT_EQ(test::child<QLineEdit>(dialog(), "Edit2")->text(), QStringLiteral("3"));
 
-    dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->click();
-    EXPECT_EQ(dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->maximum(), 7);
-    EXPECT_EQ(dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar2"))->maximum(), 2);
-    EXPECT_EQ(dialog().findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("1"));
-    EXPECT_EQ(dialog().findChild<QLineEdit*>(QStringLiteral("Edit2"))->text(), QStringLiteral("1"));
+    test::child<QRadioButton>(dialog(), "RadioButton3")->click();
+    EXPECT_EQ(test::child<QScrollBar>(dialog(), "ScrollBar1")->maximum(), 7);
+    EXPECT_EQ(test::child<QScrollBar>(dialog(), "ScrollBar2")->maximum(), 2);
+    EXPECT_EQ(test::child<QLineEdit>(dialog(), "Edit1")->text(), QStringLiteral("1"));
+    EXPECT_EQ(test::child<QLineEdit>(dialog(), "Edit2")->text(), QStringLiteral("1"));
     EXPECT_EQ(dialog().printFont().pointSize(), 14);
 
     // Re-opening with the stock still chosen keeps the row.
-    dialog().findChild<QScrollBar*>(QStringLiteral("ScrollBar1"))->setValue(4);
+    test::child<QScrollBar>(dialog(), "ScrollBar1")->setValue(4);
     dialog().reject();
     open(LabelStock::Labels133x4, "x");
-    EXPECT_EQ(dialog().findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("4"));
+    EXPECT_EQ(test::child<QLineEdit>(dialog(), "Edit1")->text(), QStringLiteral("4"));
     dialog().reject();
 }
 
@@ -180,7 +179,7 @@ TEST_F(LabelDialog, EnvelopeWithReturnAddressToThePixel)
     m_program.app().ReturnAddressLines = {"Ann Smith", "", "1 Elm St", "Springfield"};
     printer().setTitle("Printing Able");
     open(LabelStock::Envelope, "Bob Jones\r\n2 Oak Ave");
-    dialog().findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
+    test::child<QCheckBox>(dialog(), "CheckBox1")->setChecked(true);
     print();
     ASSERT_EQ(printer().jobs.size(), 1u);
     EXPECT_EQ(printer().jobs[0].title, "Printing Able");
@@ -190,7 +189,7 @@ TEST_F(LabelDialog, EnvelopeWithReturnAddressToThePixel)
             "draw 1200,1575,2400,3150: Bob Jones\r\n2 Oak Ave"}));
     EXPECT_TRUE(dialog().isVisible());
 
-    dialog().findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(false);
+    test::child<QCheckBox>(dialog(), "CheckBox1")->setChecked(false);
     print();
     ASSERT_EQ(printer().jobs.size(), 2u);
     EXPECT_EQ(lastJob(),
@@ -221,11 +220,11 @@ TEST_P(LabelPrinting, PrintsAtTheLabelOrWarns)
     printer().device = c.device;
     // Opened on the envelope, the stock picked in the dialog as a user does.
     open(LabelStock::Envelope, "Text");
-    (c.stock == LabelStock::Labels1x263 ? dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton2"))
-                                        : dialog().findChild<QRadioButton*>(QStringLiteral("RadioButton3")))
+    (c.stock == LabelStock::Labels1x263 ? test::child<QRadioButton>(dialog(), "RadioButton2")
+                                        : test::child<QRadioButton>(dialog(), "RadioButton3"))
         ->click();
-    dialog().findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QString::fromLatin1(c.row));
-    dialog().findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QString::fromLatin1(c.column));
+    test::child<QLineEdit>(dialog(), "Edit1")->setText(QString::fromLatin1(c.row));
+    test::child<QLineEdit>(dialog(), "Edit2")->setText(QString::fromLatin1(c.column));
     print();
     if (*c.drawn) {
         ASSERT_EQ(printer().jobs.size(), 1u);
@@ -273,22 +272,22 @@ INSTANTIATE_TEST_SUITE_P(Cases, LabelPrinting,
 TEST_F(LabelDialog, PrintTextIsTheSelectionOrTheFirst499Characters)
 {
     open(LabelStock::Envelope, "Bob Jones\r\n2 Oak Ave");
-    dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->setSelection(4, 5);
+    test::child<CardMemo>(dialog(), "Memo1")->setSelection(4, 5);
     print();
     EXPECT_EQ(printer().texts(0, 0).back(), "Jones");
-    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->selStart(), 4);
-    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->selLength(), 5);
+    EXPECT_EQ(test::child<CardMemo>(dialog(), "Memo1")->selStart(), 4);
+    EXPECT_EQ(test::child<CardMemo>(dialog(), "Memo1")->selLength(), 5);
 
     const std::string long600(600, 'x');
-    dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->setText(long600);
-    dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->setSelection(100, 0);
+    test::child<CardMemo>(dialog(), "Memo1")->setText(long600);
+    test::child<CardMemo>(dialog(), "Memo1")->setSelection(100, 0);
     print();
     EXPECT_EQ(printer().texts(1, 0).back(), std::string(499, 'x'));
-    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->selStart(), 0);
-    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->selLength(), 0);
+    EXPECT_EQ(test::child<CardMemo>(dialog(), "Memo1")->selStart(), 0);
+    EXPECT_EQ(test::child<CardMemo>(dialog(), "Memo1")->selLength(), 0);
 
     // A selection beyond the buffer's size is printed whole.
-    dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->setSelection(0, 600);
+    test::child<CardMemo>(dialog(), "Memo1")->setSelection(0, 600);
     print();
     EXPECT_EQ(printer().texts(2, 0).back(), long600);
     dialog().reject();
@@ -299,7 +298,7 @@ TEST_F(LabelDialog, LongReturnAddressIsPrintedWhole)
     const std::string line(200, 'r');
     m_program.app().ReturnAddressLines = {line, line, line, line};
     open(LabelStock::Envelope, "To");
-    dialog().findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
+    test::child<QCheckBox>(dialog(), "CheckBox1")->setChecked(true);
     print();
     EXPECT_EQ(printer().texts(0, 0).front().size(), 4 * 200 + 6u);
     dialog().reject();
@@ -312,12 +311,11 @@ TEST_F(LabelDialog, FontReachesThePrinterByFaceAndSizeOnly)
     chosen.setPointSize(20);
     chosen.setBold(true);
     m_program.fakes().fonts.next = FontChoice {chosen, QColor(Qt::black)};
-    const int shownSize = dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->font().pixelSize();
-    test::clickButton(dialog().findChild<QPushButton*>(QStringLiteral("BitBtn1")));
-    EXPECT_TRUE(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->font().bold());
-    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->font().family(),
-        QStringLiteral("Courier New"));
-    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->font().pixelSize(), shownSize);
+    const int shownSize = test::child<CardMemo>(dialog(), "Memo1")->font().pixelSize();
+    test::clickButton(test::child<QPushButton>(dialog(), "BitBtn1"));
+    EXPECT_TRUE(test::child<CardMemo>(dialog(), "Memo1")->font().bold());
+    EXPECT_EQ(test::child<CardMemo>(dialog(), "Memo1")->font().family(), QStringLiteral("Courier New"));
+    EXPECT_EQ(test::child<CardMemo>(dialog(), "Memo1")->font().pixelSize(), shownSize);
     print();
     EXPECT_EQ(lastJob().front(), "font Courier New 20pt");
 
@@ -326,17 +324,17 @@ TEST_F(LabelDialog, FontReachesThePrinterByFaceAndSizeOnly)
     open(LabelStock::Envelope, "To");
     EXPECT_EQ(dialog().printFont().pointSize(), 14);
     EXPECT_FALSE(dialog().printFont().bold());
-    EXPECT_TRUE(dialog().findChild<CardMemo*>(QStringLiteral("Memo1"))->font().bold());
+    EXPECT_TRUE(test::child<CardMemo>(dialog(), "Memo1")->font().bold());
     dialog().reject();
 }
 
 TEST_F(LabelDialog, SetupAndCancelButtons)
 {
     open(LabelStock::Envelope, "To");
-    test::clickButton(dialog().findChild<QPushButton*>(QStringLiteral("BitBtn2")));
+    test::clickButton(test::child<QPushButton>(dialog(), "BitBtn2"));
     EXPECT_EQ(m_program.fakes().printDialogs.setups, 1);
     EXPECT_TRUE(dialog().isVisible());
-    test::clickButton(dialog().findChild<QPushButton*>(QStringLiteral("BitBtn4")));
+    test::clickButton(test::child<QPushButton>(dialog(), "BitBtn4"));
     EXPECT_FALSE(dialog().isVisible());
 }
 

@@ -36,8 +36,8 @@ protected:
     }
     void typeAndExit(const std::string& text)
     {
-        dialog().findChild<CardMemo*>(QStringLiteral("Memo2"))->setText(text);
-        test::clickButton(dialog().findChild<QToolButton*>(QStringLiteral("SpeedButton1")));
+        test::child<CardMemo>(dialog(), "Memo2")->setText(text);
+        test::clickButton(test::child<QToolButton>(dialog(), "SpeedButton1"));
     }
 
     TestProgram m_program;
@@ -46,12 +46,11 @@ protected:
 TEST_F(ReturnAddress, OpensWithFourLinesEvenWhenAllAreEmpty)
 {
     open();
-    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo2"))->text(), "\r\n\r\n\r\n");
+    EXPECT_EQ(test::child<CardMemo>(dialog(), "Memo2")->text(), "\r\n\r\n\r\n");
     dialog().reject();
     kept() = {"Ann Smith", "", "1 Elm St", "Springfield"};
     open();
-    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo2"))->text(),
-        "Ann Smith\r\n\r\n1 Elm St\r\nSpringfield");
+    EXPECT_EQ(test::child<CardMemo>(dialog(), "Memo2")->text(), "Ann Smith\r\n\r\n1 Elm St\r\nSpringfield");
 }
 
 struct Typed {
@@ -91,10 +90,10 @@ TEST_F(ReturnAddress, AWrappedFirstLineCountsAsTwoLines)
 {
     const std::string first = "The Honourable Society of Card Index Keepers";
     open();
-    dialog().findChild<CardMemo*>(QStringLiteral("Memo2"))->setText(first + "\r\nTwo\r\nThree\r\nFour");
-    const auto shown = dialog().findChild<CardMemo*>(QStringLiteral("Memo2"))->displayLines();
+    test::child<CardMemo>(dialog(), "Memo2")->setText(first + "\r\nTwo\r\nThree\r\nFour");
+    const auto shown = test::child<CardMemo>(dialog(), "Memo2")->displayLines();
     ASSERT_EQ(shown.size(), 5u) << "the first line should wrap exactly once at this width";
-    test::clickButton(dialog().findChild<QToolButton*>(QStringLiteral("SpeedButton1")));
+    test::clickButton(test::child<QToolButton>(dialog(), "SpeedButton1"));
     EXPECT_EQ(kept()[0] + kept()[1], first);
     EXPECT_FALSE(kept()[1].empty());
     EXPECT_EQ(kept()[2], "Two");
@@ -107,20 +106,20 @@ TEST_F(ReturnAddress, TheNextOpeningShowsWhatWasKept)
     open();
     typeAndExit("One\r\nTwo\r\nThree\r\nFour\r\nFive");
     open();
-    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo2"))->text(), "One\r\nTwo\r\nThree\r\nFour");
+    EXPECT_EQ(test::child<CardMemo>(dialog(), "Memo2")->text(), "One\r\nTwo\r\nThree\r\nFour");
 }
 
 TEST_F(ReturnAddress, TheCloseBoxKeepsNothing)
 {
     kept() = {"Old", "Lines", "", ""};
     open();
-    dialog().findChild<CardMemo*>(QStringLiteral("Memo2"))->setText("New\r\nAddress");
+    test::child<CardMemo>(dialog(), "Memo2")->setText("New\r\nAddress");
     dialog().close();
     EXPECT_FALSE(dialog().isVisible());
     EXPECT_EQ(kept(), (Lines {"Old", "Lines", "", ""}));
     EXPECT_EQ(onDisk(), (Lines {"", "", "", ""}));
     open();
-    EXPECT_EQ(dialog().findChild<CardMemo*>(QStringLiteral("Memo2"))->text(), "Old\r\nLines\r\n\r\n");
+    EXPECT_EQ(test::child<CardMemo>(dialog(), "Memo2")->text(), "Old\r\nLines\r\n\r\n");
 }
 
 TEST_F(ReturnAddress, AFailedWriteIsReportedAndTheDialogStaysOpen)

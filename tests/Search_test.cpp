@@ -32,10 +32,10 @@ protected:
     const CardCollection& cards() { return main().cards(); }
     void findFirst(const QString& text)
     {
-        search().findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(text);
-        test::clickButton(search().findChild<QPushButton*>(QStringLiteral("BitBtn1")));
+        test::child<QLineEdit>(search(), "Edit1")->setText(text);
+        test::clickButton(test::child<QPushButton>(search(), "BitBtn1"));
     }
-    void findNext() { test::clickButton(search().findChild<QPushButton*>(QStringLiteral("BitBtn2"))); }
+    void findNext() { test::clickButton(test::child<QPushButton>(search(), "BitBtn2")); }
     std::vector<QString> boxes() { return m_program.messages().texts(); }
 
     TestProgram m_program;
@@ -48,13 +48,13 @@ TEST_F(SearchWindow, FindFirstThenNextStepsThroughTheCardsHoldingTheText)
     start(AbleBaker);
     findFirst(QStringLiteral("Baker"));
     EXPECT_EQ(cards().CurrentCard, 1);
-    EXPECT_EQ(main().findChild<CardMemo*>(QStringLiteral("Memo1"))->selStart(), 8); // after "Able" CR LF "5 "
-    EXPECT_EQ(main().findChild<CardMemo*>(QStringLiteral("Memo1"))->selLength(), 5);
+    EXPECT_EQ(test::child<CardMemo>(main(), "Memo1")->selStart(), 8); // after "Able" CR LF "5 "
+    EXPECT_EQ(test::child<CardMemo>(main(), "Memo1")->selLength(), 5);
 
     findNext();
     EXPECT_EQ(cards().CurrentCard, 2);
-    EXPECT_EQ(main().findChild<CardMemo*>(QStringLiteral("Memo1"))->selStart(), 0);
-    EXPECT_EQ(main().findChild<CardMemo*>(QStringLiteral("Memo1"))->selLength(), 5);
+    EXPECT_EQ(test::child<CardMemo>(main(), "Memo1")->selStart(), 0);
+    EXPECT_EQ(test::child<CardMemo>(main(), "Memo1")->selLength(), 5);
     EXPECT_TRUE(boxes().empty());
 
     findNext();
@@ -84,14 +84,14 @@ TEST_P(SearchMiss, ReportsNotFoundAndChangesNothing)
 {
     const Miss& miss = GetParam();
     start({"Able\r\nAble Road 5\r\n", "Baker\r\n1 Main St\r\n", "Carter\r\n"}, miss.startCard);
-    const std::string shown = main().findChild<CardMemo*>(QStringLiteral("Memo1"))->text();
-    search().findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QString::fromUtf8(miss.text));
-    test::clickButton(miss.next ? search().findChild<QPushButton*>(QStringLiteral("BitBtn2"))
-                                : search().findChild<QPushButton*>(QStringLiteral("BitBtn1")));
+    const std::string shown = test::child<CardMemo>(main(), "Memo1")->text();
+    test::child<QLineEdit>(search(), "Edit1")->setText(QString::fromUtf8(miss.text));
+    test::clickButton(miss.next ? test::child<QPushButton>(search(), "BitBtn2")
+                                : test::child<QPushButton>(search(), "BitBtn1"));
 
     EXPECT_EQ(boxes(), std::vector<QString> {NotFound});
     EXPECT_EQ(cards().CurrentCard, miss.startCard);
-    EXPECT_EQ(main().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), shown);
+    EXPECT_EQ(test::child<CardMemo>(main(), "Memo1")->text(), shown);
     EXPECT_FALSE(cards().CardsChanged);
 }
 
@@ -134,8 +134,8 @@ TEST_F(SearchWindow, RefusedWhileANewCardIsBeingEntered)
 TEST_F(SearchWindow, APendingEditIsStoredBeforeTheSearchMoves)
 {
     start(AbleBaker);
-    main().findChild<CardMemo*>(QStringLiteral("Memo1"))->setText("Zed\r\n5 Baker Rd");
-    main().findChild<CardMemo*>(QStringLiteral("Memo1"))->setModified(true);
+    test::child<CardMemo>(main(), "Memo1")->setText("Zed\r\n5 Baker Rd");
+    test::child<CardMemo>(main(), "Memo1")->setModified(true);
 
     findFirst(QStringLiteral("Main"));
     // The edit was filed (and re-sorted last) before Baker's card was shown.
@@ -144,65 +144,65 @@ TEST_F(SearchWindow, APendingEditIsStoredBeforeTheSearchMoves)
     EXPECT_EQ(cards().card(2), "Zed\r\n5 Baker Rd\r\n");
     EXPECT_TRUE(cards().CardsChanged);
     EXPECT_EQ(cards().CurrentCard, 1);
-    EXPECT_EQ(main().findChild<CardMemo*>(QStringLiteral("Memo1"))->selStart(), 9);
+    EXPECT_EQ(test::child<CardMemo>(main(), "Memo1")->selStart(), 9);
 }
 
 TEST_F(SearchWindow, FindNextGoesOnFromTheStoredCardsNewNumber)
 {
     start(AbleBaker);
     // Card 1 becomes Zed and is filed last, so no card follows it.
-    main().findChild<CardMemo*>(QStringLiteral("Memo1"))->setText("Zed\r\n5 Baker Rd\r\n");
-    main().findChild<CardMemo*>(QStringLiteral("Memo1"))->setModified(true);
+    test::child<CardMemo>(main(), "Memo1")->setText("Zed\r\n5 Baker Rd\r\n");
+    test::child<CardMemo>(main(), "Memo1")->setModified(true);
 
     findNext();
-    search().findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("Baker"));
+    test::child<QLineEdit>(search(), "Edit1")->setText(QStringLiteral("Baker"));
     findNext();
     EXPECT_EQ(boxes(), (std::vector<QString> {NotFound, NotFound}));
     EXPECT_EQ(cards().CurrentCard, 2);
     EXPECT_EQ(cards().card(2), "Zed\r\n5 Baker Rd\r\n");
     // The view follows the stored card.
-    EXPECT_EQ(main().findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("2"));
-    EXPECT_EQ(main().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), "Zed\r\n5 Baker Rd\r\n");
+    EXPECT_EQ(test::child<QLabel>(main(), "Label3")->text(), QStringLiteral("2"));
+    EXPECT_EQ(test::child<CardMemo>(main(), "Memo1")->text(), "Zed\r\n5 Baker Rd\r\n");
 }
 
 TEST_F(SearchWindow, TheSearchTextIsFoundInTheStoredEdit)
 {
     start(AbleBaker);
-    main().findChild<CardMemo*>(QStringLiteral("Memo1"))->setText("Able\r\n7 Quince Lane\r\n");
-    main().findChild<CardMemo*>(QStringLiteral("Memo1"))->setModified(true);
+    test::child<CardMemo>(main(), "Memo1")->setText("Able\r\n7 Quince Lane\r\n");
+    test::child<CardMemo>(main(), "Memo1")->setModified(true);
     findFirst(QStringLiteral("Quince"));
     EXPECT_TRUE(boxes().empty());
     EXPECT_EQ(cards().CurrentCard, 1);
-    EXPECT_EQ(main().findChild<CardMemo*>(QStringLiteral("Memo1"))->selStart(), 8);
+    EXPECT_EQ(test::child<CardMemo>(main(), "Memo1")->selStart(), 8);
 }
 
 TEST_F(SearchWindow, EnterInTheTextBoxFindsFirst)
 {
     start(AbleBaker, 2);
-    search().findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("Rd"));
-    QTest::keyClick(search().findChild<QLineEdit*>(QStringLiteral("Edit1")), Qt::Key_Return);
+    test::child<QLineEdit>(search(), "Edit1")->setText(QStringLiteral("Rd"));
+    QTest::keyClick(test::child<QLineEdit>(search(), "Edit1"), Qt::Key_Return);
     EXPECT_EQ(cards().CurrentCard, 1);
-    EXPECT_EQ(main().findChild<CardMemo*>(QStringLiteral("Memo1"))->selStart(), 14);
+    EXPECT_EQ(test::child<CardMemo>(main(), "Memo1")->selStart(), 14);
 }
 
 TEST_F(SearchWindow, CancelHidesAndKeepsTheText)
 {
     start(AbleBaker);
-    search().findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("Baker"));
-    test::clickButton(search().findChild<QPushButton*>(QStringLiteral("BitBtn3")));
+    test::child<QLineEdit>(search(), "Edit1")->setText(QStringLiteral("Baker"));
+    test::clickButton(test::child<QPushButton>(search(), "BitBtn3"));
     EXPECT_FALSE(search().isVisible());
     main().Search1Click();
     EXPECT_TRUE(search().isVisible());
-    EXPECT_EQ(search().findChild<QLineEdit*>(QStringLiteral("Edit1"))->text(), QStringLiteral("Baker"));
+    EXPECT_EQ(test::child<QLineEdit>(search(), "Edit1")->text(), QStringLiteral("Baker"));
 }
 
 TEST_F(SearchWindow, TakesAtMostAHundredCharactersAndItsHelpTopic)
 {
     start(AbleBaker);
-    search().findChild<QLineEdit*>(QStringLiteral("Edit1"))->clear();
-    QTest::keyClicks(search().findChild<QLineEdit*>(QStringLiteral("Edit1")), QString(120, QLatin1Char('x')));
-    EXPECT_EQ(search().findChild<QLineEdit*>(QStringLiteral("Edit1"))->text().size(), 100);
-    EXPECT_EQ(helpContextOf(search().findChild<QLineEdit*>(QStringLiteral("Edit1"))), 6);
+    test::child<QLineEdit>(search(), "Edit1")->clear();
+    QTest::keyClicks(test::child<QLineEdit>(search(), "Edit1"), QString(120, QLatin1Char('x')));
+    EXPECT_EQ(test::child<QLineEdit>(search(), "Edit1")->text().size(), 100);
+    EXPECT_EQ(helpContextOf(test::child<QLineEdit>(search(), "Edit1")), 6);
 }
 
 TEST_F(SearchWindow, PlacedOnceFromWhereTheMainWindowStoodAtStart)

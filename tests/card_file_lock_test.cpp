@@ -19,8 +19,8 @@ const std::vector<std::string> TwoCards {"Adams\r\n", "Zed\r\n"};
 
 void typeOnCard(TForm1& window, const char* text)
 {
-    window.findChild<CardMemo*>(QStringLiteral("Memo1"))->setFocus();
-    QTest::keyClicks(window.findChild<CardMemo*>(QStringLiteral("Memo1")), QString::fromLatin1(text));
+    test::child<CardMemo>(window, "Memo1")->setFocus();
+    QTest::keyClicks(test::child<CardMemo>(window, "Memo1"), QString::fromLatin1(text));
 }
 
 TEST(CardFileLockTest, SecondWindowRunsReadOnlyAndTheFirstKeepsItsEdits)

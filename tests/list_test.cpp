@@ -31,7 +31,7 @@ protected:
     {
         main().List1Click();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&list()));
-        list().findChild<QListWidget*>(QStringLiteral("ListBox1"))->setFocus();
+        test::child<QListWidget>(list(), "ListBox1")->setFocus();
     }
     TForm1& main() { return m_program.main(); }
     TForm2& list() { return *m_program.windows().form2(); }
@@ -39,8 +39,8 @@ protected:
     QStringList rows()
     {
         QStringList texts;
-        for (int i = 0; i < list().findChild<QListWidget*>(QStringLiteral("ListBox1"))->count(); ++i)
-            texts << list().findChild<QListWidget*>(QStringLiteral("ListBox1"))->item(i)->text();
+        for (int i = 0; i < test::child<QListWidget>(list(), "ListBox1")->count(); ++i)
+            texts << test::child<QListWidget>(list(), "ListBox1")->item(i)->text();
         return texts;
     }
 
@@ -53,19 +53,19 @@ TEST_F(CardList, TheDownArrowShowsTheNextCardAtOnce)
     open();
     EXPECT_EQ(
         rows(), (QStringList {QStringLiteral("Able"), QStringLiteral("Baker"), QStringLiteral("Carter")}));
-    EXPECT_EQ(list().findChild<QListWidget*>(QStringLiteral("ListBox1"))->currentRow(), 1);
+    EXPECT_EQ(test::child<QListWidget>(list(), "ListBox1")->currentRow(), 1);
     // Selecting the shown card's row is the program's doing, not a choice.
     EXPECT_EQ(cards().CurrentCard, 2);
 
-    QTest::keyClick(list().findChild<QListWidget*>(QStringLiteral("ListBox1")), Qt::Key_Down);
+    QTest::keyClick(test::child<QListWidget>(list(), "ListBox1"), Qt::Key_Down);
     EXPECT_EQ(cards().CurrentCard, 3);
-    EXPECT_EQ(main().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), "Carter\r\n3 Ash St\r\n");
-    EXPECT_EQ(main().findChild<QLabel*>(QStringLiteral("Label3"))->text(), QStringLiteral("3"));
+    EXPECT_EQ(test::child<CardMemo>(main(), "Memo1")->text(), "Carter\r\n3 Ash St\r\n");
+    EXPECT_EQ(test::child<QLabel>(main(), "Label3")->text(), QStringLiteral("3"));
     EXPECT_TRUE(list().isVisible());
-    EXPECT_EQ(QApplication::focusWidget(), list().findChild<QListWidget*>(QStringLiteral("ListBox1")));
+    EXPECT_EQ(QApplication::focusWidget(), test::child<QListWidget>(list(), "ListBox1"));
 
-    QTest::keyClick(list().findChild<QListWidget*>(QStringLiteral("ListBox1")), Qt::Key_Up);
-    QTest::keyClick(list().findChild<QListWidget*>(QStringLiteral("ListBox1")), Qt::Key_Up);
+    QTest::keyClick(test::child<QListWidget>(list(), "ListBox1"), Qt::Key_Up);
+    QTest::keyClick(test::child<QListWidget>(list(), "ListBox1"), Qt::Key_Up);
     EXPECT_EQ(cards().CurrentCard, 1);
     EXPECT_TRUE(m_program.messages().texts().empty());
 }
@@ -74,11 +74,11 @@ TEST_F(CardList, AClickOnARowShowsItsCard)
 {
     start(AbleBakerCarter, 1);
     open();
-    QListWidget* box = list().findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    QListWidget* box = test::child<QListWidget>(list(), "ListBox1");
     QTest::mouseClick(
         box->viewport(), Qt::LeftButton, Qt::NoModifier, box->visualItemRect(box->item(2)).center());
     EXPECT_EQ(cards().CurrentCard, 3);
-    EXPECT_EQ(main().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), "Carter\r\n3 Ash St\r\n");
+    EXPECT_EQ(test::child<CardMemo>(main(), "Memo1")->text(), "Carter\r\n3 Ash St\r\n");
 }
 
 TEST_F(CardList, RowsShowWholeFirstLinesAndEmptyOnes)
@@ -89,7 +89,7 @@ TEST_F(CardList, RowsShowWholeFirstLinesAndEmptyOnes)
     EXPECT_EQ(rows(), (QStringList {QString(), QString::fromLatin1(longLine), QStringLiteral("Carter")}));
     EXPECT_EQ(list()
                   .findChild<QListWidget*>(QStringLiteral("ListBox1"))
-                  ->visualItemRect(list().findChild<QListWidget*>(QStringLiteral("ListBox1"))->item(0))
+                  ->visualItemRect(test::child<QListWidget>(list(), "ListBox1")->item(0))
                   .height(),
         13);
 }
@@ -97,29 +97,29 @@ TEST_F(CardList, RowsShowWholeFirstLinesAndEmptyOnes)
 TEST_F(CardList, APendingEditIsStoredAndTheChosenCardFollowsItsNewNumber)
 {
     start(AbleBakerCarter, 1);
-    main().findChild<CardMemo*>(QStringLiteral("Memo1"))->setText("Zed\r\n1 Elm St\r\n");
-    main().findChild<CardMemo*>(QStringLiteral("Memo1"))->setModified(true);
+    test::child<CardMemo>(main(), "Memo1")->setText("Zed\r\n1 Elm St\r\n");
+    test::child<CardMemo>(main(), "Memo1")->setModified(true);
     open();
-    EXPECT_EQ(list().findChild<QListWidget*>(QStringLiteral("ListBox1"))->currentRow(), 0);
+    EXPECT_EQ(test::child<QListWidget>(list(), "ListBox1")->currentRow(), 0);
 
     // Row 1 was Baker; storing Zed files it last and Baker becomes card 1.
-    QTest::keyClick(list().findChild<QListWidget*>(QStringLiteral("ListBox1")), Qt::Key_Down);
+    QTest::keyClick(test::child<QListWidget>(list(), "ListBox1"), Qt::Key_Down);
     EXPECT_EQ(cards().card(3), "Zed\r\n1 Elm St\r\n");
     EXPECT_TRUE(cards().CardsChanged);
     EXPECT_EQ(cards().CurrentCard, 1);
-    EXPECT_EQ(main().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), "Baker\r\n2 Oak St\r\n");
+    EXPECT_EQ(test::child<CardMemo>(main(), "Memo1")->text(), "Baker\r\n2 Oak St\r\n");
     EXPECT_EQ(
         rows(), (QStringList {QStringLiteral("Baker"), QStringLiteral("Carter"), QStringLiteral("Zed")}));
-    EXPECT_EQ(list().findChild<QListWidget*>(QStringLiteral("ListBox1"))->currentRow(), 0);
+    EXPECT_EQ(test::child<QListWidget>(list(), "ListBox1")->currentRow(), 0);
 }
 
 TEST_F(CardList, AnEditThatKeepsItsPlaceUpdatesItsRow)
 {
     start(AbleBakerCarter, 1);
-    main().findChild<CardMemo*>(QStringLiteral("Memo1"))->setText("Abel\r\n1 Elm St\r\n");
-    main().findChild<CardMemo*>(QStringLiteral("Memo1"))->setModified(true);
+    test::child<CardMemo>(main(), "Memo1")->setText("Abel\r\n1 Elm St\r\n");
+    test::child<CardMemo>(main(), "Memo1")->setModified(true);
     open();
-    QTest::keyClick(list().findChild<QListWidget*>(QStringLiteral("ListBox1")), Qt::Key_Down);
+    QTest::keyClick(test::child<QListWidget>(list(), "ListBox1"), Qt::Key_Down);
     EXPECT_EQ(cards().card(1), "Abel\r\n1 Elm St\r\n");
     EXPECT_EQ(cards().CurrentCard, 2);
     EXPECT_EQ(
@@ -132,12 +132,12 @@ TEST_F(CardList, TurningToTheMainWindowClosesItAndReopeningFillsAfresh)
     open();
     main().activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !list().isVisible(); }));
-    EXPECT_EQ(list().findChild<QListWidget*>(QStringLiteral("ListBox1"))->count(), 0);
+    EXPECT_EQ(test::child<QListWidget>(list(), "ListBox1")->count(), 0);
 
     main().showCardNumber(3);
     open();
     EXPECT_EQ(rows().size(), 3);
-    EXPECT_EQ(list().findChild<QListWidget*>(QStringLiteral("ListBox1"))->currentRow(), 2);
+    EXPECT_EQ(test::child<QListWidget>(list(), "ListBox1")->currentRow(), 2);
 }
 
 TEST_F(CardList, FocusLeavingTheProgramKeepsItOpen)
@@ -148,22 +148,21 @@ TEST_F(CardList, FocusLeavingTheProgramKeepsItOpen)
     QWindow* const other = nullptr;
     Q_EMIT qApp->focusWindowChanged(other);
     EXPECT_TRUE(list().isVisible());
-    EXPECT_EQ(list().findChild<QListWidget*>(QStringLiteral("ListBox1"))->count(), 3);
+    EXPECT_EQ(test::child<QListWidget>(list(), "ListBox1")->count(), 3);
 }
 
 TEST_F(CardList, TheCloseButtonFocusesTheCardAndCloses)
 {
     start(AbleBakerCarter, 2);
     open();
-    EXPECT_TRUE(list().findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->toolTip().isEmpty());
-    EXPECT_EQ(list().findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->accessibleName(),
-        QStringLiteral("Close"));
-    EXPECT_FALSE(list().findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->icon().isNull());
-    test::clickButton(list().findChild<QToolButton*>(QStringLiteral("SpeedButton1")));
+    EXPECT_TRUE(test::child<QToolButton>(list(), "SpeedButton1")->toolTip().isEmpty());
+    EXPECT_EQ(test::child<QToolButton>(list(), "SpeedButton1")->accessibleName(), QStringLiteral("Close"));
+    EXPECT_FALSE(test::child<QToolButton>(list(), "SpeedButton1")->icon().isNull());
+    test::clickButton(test::child<QToolButton>(list(), "SpeedButton1"));
     EXPECT_FALSE(list().isVisible());
-    EXPECT_EQ(list().findChild<QListWidget*>(QStringLiteral("ListBox1"))->count(), 0);
+    EXPECT_EQ(test::child<QListWidget>(list(), "ListBox1")->count(), 0);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
-    EXPECT_EQ(QApplication::focusWidget(), main().findChild<CardMemo*>(QStringLiteral("Memo1")));
+    EXPECT_EQ(QApplication::focusWidget(), test::child<CardMemo>(main(), "Memo1"));
     EXPECT_EQ(cards().CurrentCard, 2);
 }
 

@@ -85,15 +85,14 @@ TEST(ProgramTest, FirstStartInAnEmptyDirectory)
     EXPECT_EQ(iniValue(ini, "Color"), "-2147483640");
     EXPECT_EQ(iniValue(ini, "Style4"), "");
     EXPECT_EQ(iniValue(ini, "LastCard"), "1");
-    EXPECT_EQ(m.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("0 cards"));
+    EXPECT_EQ(test::child<QLabel>(m, "Label1")->text(), QStringLiteral("0 cards"));
 
     // The first activation begins a new card.
     p.program().showMainWindow();
     QApplication::processEvents();
-    EXPECT_EQ(m.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("New card"));
+    EXPECT_EQ(test::child<QLabel>(m, "Label1")->text(), QStringLiteral("New card"));
     EXPECT_EQ(m.cards().CurrentCard, 0);
-    EXPECT_TRUE(m.findChild<CardMemo*>(QStringLiteral("Memo1"))->hasFocus()
-        || QApplication::focusWidget() == nullptr);
+    EXPECT_TRUE(test::child<CardMemo>(m, "Memo1")->hasFocus() || QApplication::focusWidget() == nullptr);
     EXPECT_EQ(p.messages().asked.size(), 1u);
 
     // Closing with the new card still empty: no card file, LastCard 0.
@@ -131,10 +130,9 @@ TEST_P(LastCardTest, ChoosesTheCurrentCard)
     p.startWith(numberedCards(GetParam().cards), GetParam().lastCard);
     TForm1& m = p.main();
     EXPECT_EQ(m.cards().CurrentCard, GetParam().shown);
-    EXPECT_EQ(m.findChild<QLabel*>(QStringLiteral("Label3"))->text(), QString::number(GetParam().shown));
-    EXPECT_EQ(m.findChild<QLabel*>(QStringLiteral("Label1"))->text(),
-        QStringLiteral("%1 cards").arg(GetParam().cards));
-    EXPECT_EQ(m.findChild<CardMemo*>(QStringLiteral("Memo1"))->text(),
+    EXPECT_EQ(test::child<QLabel>(m, "Label3")->text(), QString::number(GetParam().shown));
+    EXPECT_EQ(test::child<QLabel>(m, "Label1")->text(), QStringLiteral("%1 cards").arg(GetParam().cards));
+    EXPECT_EQ(test::child<CardMemo>(m, "Memo1")->text(),
         numberedCards(GetParam().cards)[std::size_t(GetParam().shown - 1)]);
     EXPECT_FALSE(m.cards().CardsChanged);
     EXPECT_EQ(m.frameGeometry(), QRect(100, 100, 465, 338));
@@ -152,9 +150,9 @@ TEST(ProgramTest, ClosingWithATypedNewCardKeepsIt)
     p.writeCards({"Adams\r\n", "Baker\r\n"});
     p.startAndShow();
     TForm1& m = p.main();
-    clickButton(m.findChild<QToolButton*>(QStringLiteral("SpeedButton13")));
-    QTest::keyClicks(m.findChild<CardMemo*>(QStringLiteral("Memo1")), QStringLiteral("Ames"));
-    clickButton(m.findChild<QToolButton*>(QStringLiteral("SpeedButton1")));
+    clickButton(test::child<QToolButton>(m, "SpeedButton13"));
+    QTest::keyClicks(test::child<CardMemo>(m, "Memo1"), QStringLiteral("Ames"));
+    clickButton(test::child<QToolButton>(m, "SpeedButton1"));
     EXPECT_EQ(p.dir().read("quillbox.db"), cardFileBytes({"Adams\r\n", "Ames\r\n", "Baker\r\n"}));
     EXPECT_EQ(p.dir().read("quillbox.bak"), cardFileBytes({"Adams\r\n", "Baker\r\n"}));
     EXPECT_EQ(iniValue(p.dir().read("quillbox.ini"), "LastCard"), "2");
@@ -205,12 +203,11 @@ TEST(ProgramTest, StoredFontIsApplied)
     EXPECT_EQ(m.frameGeometry().top(), 32);
     EXPECT_EQ(m.frameGeometry().size(), QSize(400, 300));
     EXPECT_EQ(m.cardFont().name, "Courier New");
-    EXPECT_EQ(QFontInfo(m.findChild<CardMemo*>(QStringLiteral("Memo1"))->font()).family(),
-        QStringLiteral("Liberation Mono"));
-    EXPECT_TRUE(m.findChild<CardMemo*>(QStringLiteral("Memo1"))->font().italic());
-    EXPECT_FALSE(m.findChild<CardMemo*>(QStringLiteral("Memo1"))->font().bold());
     EXPECT_EQ(
-        m.findChild<CardMemo*>(QStringLiteral("Memo1"))->palette().color(QPalette::Text), QColor(255, 0, 0));
+        QFontInfo(test::child<CardMemo>(m, "Memo1")->font()).family(), QStringLiteral("Liberation Mono"));
+    EXPECT_TRUE(test::child<CardMemo>(m, "Memo1")->font().italic());
+    EXPECT_FALSE(test::child<CardMemo>(m, "Memo1")->font().bold());
+    EXPECT_EQ(test::child<CardMemo>(m, "Memo1")->palette().color(QPalette::Text), QColor(255, 0, 0));
     EXPECT_EQ(m.cardFont().pitch, FontPitch::Fixed);
     EXPECT_EQ(p.app().ReturnAddressLines[0], "Me");
     EXPECT_EQ(p.app().ReturnAddressLines[1], "Here");
@@ -232,8 +229,8 @@ TEST(ProgramTest, UnwritableSettingsOnAFirstRunStillStart)
     EXPECT_EQ(box.title, QStringLiteral("Quillbox v 2.0"));
     TForm1& m = p.main();
     EXPECT_EQ(m.cards().CurrentCard, 1);
-    EXPECT_EQ(m.findChild<QLabel*>(QStringLiteral("Label1"))->text(), QStringLiteral("2 cards"));
-    EXPECT_EQ(m.findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), numberedCards(2)[0]);
+    EXPECT_EQ(test::child<QLabel>(m, "Label1")->text(), QStringLiteral("2 cards"));
+    EXPECT_EQ(test::child<CardMemo>(m, "Memo1")->text(), numberedCards(2)[0]);
     EXPECT_FALSE(m.cards().CardsChanged);
 }
 

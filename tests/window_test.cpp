@@ -68,7 +68,7 @@ TEST(CardCaptions, AnAmpersandShowsAsItselfAndTakesNoAccessKey)
     // Filed as "&Co Ltd", "Smith & Jones", "Smith _Jones", "Zed Road".
     p.startWith({"Smith & Jones\r\n", "&Co Ltd\r\n", "Smith _Jones\r\n", "Zed Road\r\n"}, 1);
     TForm1& m = p.main();
-    TabbedNotebook& book = *m.findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"));
+    TabbedNotebook& book = *test::child<TabbedNotebook>(m, "TabbedNotebook1");
     EXPECT_EQ(book.pageCaption(0), QStringLiteral("1-&Co Ltd"));
     EXPECT_EQ(book.pageCaption(1), QStringLiteral("2-Smith & Jones"));
 
@@ -93,13 +93,13 @@ TEST(CardCaptions, AnAmpersandShowsAsItselfAndTakesNoAccessKey)
 
     // Alt+C opens the Cards menu, although "&Co Ltd" is on a tab.
     activate(m);
-    m.findChild<CardMemo*>(QStringLiteral("Memo1"))->setFocus();
-    QTest::keyClick(m.findChild<CardMemo*>(QStringLiteral("Memo1")), Qt::Key_C, Qt::AltModifier);
+    test::child<CardMemo>(m, "Memo1")->setFocus();
+    QTest::keyClick(test::child<CardMemo>(m, "Memo1"), Qt::Key_C, Qt::AltModifier);
     QApplication::processEvents();
-    EXPECT_TRUE(m.findChild<QMenu*>(QStringLiteral("Cards1"))->isVisible());
+    EXPECT_TRUE(test::child<QMenu>(m, "Cards1")->isVisible());
     EXPECT_EQ(m.cards().CurrentCard, 1);
-    EXPECT_EQ(m.findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->PageIndex(), 0);
-    m.findChild<QMenu*>(QStringLiteral("Cards1"))->hide();
+    EXPECT_EQ(test::child<TabbedNotebook>(m, "TabbedNotebook1")->PageIndex(), 0);
+    test::child<QMenu>(m, "Cards1")->hide();
     QApplication::processEvents();
 }
 
@@ -116,10 +116,10 @@ TEST(CardCaptions, FourDigitNumbersGetFourEqualTabs)
     p.startWith(cards, 1001);
     TForm1& m = p.main();
     // Card 1004 is filed under "1004 Wendy Whitmore".
-    ASSERT_EQ(m.findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->pageCaption(3),
+    ASSERT_EQ(test::child<TabbedNotebook>(m, "TabbedNotebook1")->pageCaption(3),
         QStringLiteral("1004-1004 Wendy Whit"));
-    QTabBar* bar = m.findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->guardedTabBar();
-    const int width = m.findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->width();
+    QTabBar* bar = test::child<TabbedNotebook>(m, "TabbedNotebook1")->guardedTabBar();
+    const int width = test::child<TabbedNotebook>(m, "TabbedNotebook1")->width();
     int total = 0;
     for (int i = 0; i < 4; ++i) {
         const QRect tab = bar->tabRect(i);
@@ -148,7 +148,7 @@ TEST(StoredPlacement, ASmallerSizeIsKeptAndNotWrittenBack)
     TForm1& m = p.main();
     EXPECT_EQ(m.frameGeometry(), QRect(100, 100, 200, 150));
     // Widgets keep their designed places and are clipped.
-    EXPECT_EQ(m.findChild<CardMemo*>(QStringLiteral("Memo1"))->geometry(), QRect(32, 48, 317, 193));
+    EXPECT_EQ(test::child<CardMemo>(m, "Memo1")->geometry(), QRect(32, 48, 317, 193));
     EXPECT_EQ(p.dir().read("quillbox.ini"), stored);
 
     // A real resize, even below the designed size, is taken and written.
@@ -229,25 +229,25 @@ TEST(CommandKeysInTextBoxes, AltLetterChangesNothingAltGrStillTypes)
     p.startWith({"Able\r\n5 Baker Rd\r\n", "Baker\r\n1 Main St\r\n"}, 1);
     TForm1& m = p.main();
     TForm4& search = *p.windows().form4();
-    search.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("Baker"));
-    clickButton(search.findChild<QPushButton*>(QStringLiteral("BitBtn1")));
-    ASSERT_EQ(m.findChild<CardMemo*>(QStringLiteral("Memo1"))->selLength(), 5);
-    const std::string before = m.findChild<CardMemo*>(QStringLiteral("Memo1"))->text();
+    test::child<QLineEdit>(search, "Edit1")->setText(QStringLiteral("Baker"));
+    clickButton(test::child<QPushButton>(search, "BitBtn1"));
+    ASSERT_EQ(test::child<CardMemo>(m, "Memo1")->selLength(), 5);
+    const std::string before = test::child<CardMemo>(m, "Memo1")->text();
 
     // Alt+N matches no access key of the main window.
-    QTest::keyClick(m.findChild<CardMemo*>(QStringLiteral("Memo1")), Qt::Key_N, Qt::AltModifier);
-    QTest::keyClick(m.findChild<CardMemo*>(QStringLiteral("Memo1")), Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(m.findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), before);
-    EXPECT_EQ(m.findChild<CardMemo*>(QStringLiteral("Memo1"))->selLength(), 5);
-    EXPECT_FALSE(m.findChild<CardMemo*>(QStringLiteral("Memo1"))->modified());
+    QTest::keyClick(test::child<CardMemo>(m, "Memo1"), Qt::Key_N, Qt::AltModifier);
+    QTest::keyClick(test::child<CardMemo>(m, "Memo1"), Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(test::child<CardMemo>(m, "Memo1")->text(), before);
+    EXPECT_EQ(test::child<CardMemo>(m, "Memo1")->selLength(), 5);
+    EXPECT_FALSE(test::child<CardMemo>(m, "Memo1")->modified());
 
     // AltGr+Q on a German keyboard.
-    QTest::sendKeyEvent(QTest::Press, m.findChild<CardMemo*>(QStringLiteral("Memo1")), Qt::Key_At,
-        QStringLiteral("@"), Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(m.findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), "Able\r\n5 @ Rd\r\n");
+    QTest::sendKeyEvent(QTest::Press, test::child<CardMemo>(m, "Memo1"), Qt::Key_At, QStringLiteral("@"),
+        Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(test::child<CardMemo>(m, "Memo1")->text(), "Able\r\n5 @ Rd\r\n");
 
     // The search box and the return-address box alike.
-    QLineEdit* searchBox = search.findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    QLineEdit* searchBox = test::child<QLineEdit>(search, "Edit1");
     searchBox->selectAll();
     QTest::keyClick(searchBox, Qt::Key_X, Qt::AltModifier);
     EXPECT_EQ(searchBox->text(), QStringLiteral("Baker"));
@@ -312,18 +312,18 @@ TEST(ScreenReader, ReadsEveryLabelAsShown)
     TestProgram p;
     p.startWith(numberedCards(3), 2);
     TForm1& m = p.main();
-    EXPECT_EQ(readName(m.findChild<QLabel*>(QStringLiteral("Label1"))), QStringLiteral("3 cards"));
-    EXPECT_EQ(readName(m.findChild<QLabel*>(QStringLiteral("Label2"))), QStringLiteral("Card"));
-    EXPECT_EQ(readName(m.findChild<QLabel*>(QStringLiteral("Label3"))), QStringLiteral("2"));
-    EXPECT_FALSE(QAccessible::queryAccessibleInterface(m.findChild<QLabel*>(QStringLiteral("Label1")))
+    EXPECT_EQ(readName(test::child<QLabel>(m, "Label1")), QStringLiteral("3 cards"));
+    EXPECT_EQ(readName(test::child<QLabel>(m, "Label2")), QStringLiteral("Card"));
+    EXPECT_EQ(readName(test::child<QLabel>(m, "Label3")), QStringLiteral("2"));
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(test::child<QLabel>(m, "Label1"))
                      ->text(QAccessible::Description)
                      .isEmpty());
 
-    clickButton(m.findChild<QToolButton*>(QStringLiteral("SpeedButton13"))); // New card
-    EXPECT_EQ(readName(m.findChild<QLabel*>(QStringLiteral("Label1"))), QStringLiteral("New card"));
-    clickButton(m.findChild<QToolButton*>(QStringLiteral("SpeedButton13")));
+    clickButton(test::child<QToolButton>(m, "SpeedButton13")); // New card
+    EXPECT_EQ(readName(test::child<QLabel>(m, "Label1")), QStringLiteral("New card"));
+    clickButton(test::child<QToolButton>(m, "SpeedButton13"));
     p.messages().clear();
-    chooseMenuEntry(m.findChild<QAction*>(QStringLiteral("Abort1")));
+    chooseMenuEntry(test::child<QAction>(m, "Abort1"));
 
     // Menu entries read as their captions.
     QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(m.menuBar());
@@ -357,15 +357,15 @@ TEST(KeyboardOrder, TabCyclesNotebookCardAndAlphabet)
     p.startWith(numberedCards(5), 1);
     TForm1& m = p.main();
     activate(m);
-    QWidget* notebook = m.findChild<TabbedNotebook*>(QStringLiteral("TabbedNotebook1"))->guardedTabBar();
-    const std::vector<QWidget*> cycle {notebook, m.findChild<CardMemo*>(QStringLiteral("Memo1")),
-        m.findChild<GuardedTabBar*>(QStringLiteral("TabSet1"))};
+    QWidget* notebook = test::child<TabbedNotebook>(m, "TabbedNotebook1")->guardedTabBar();
+    const std::vector<QWidget*> cycle {
+        notebook, test::child<CardMemo>(m, "Memo1"), test::child<GuardedTabBar>(m, "TabSet1")};
     auto focused = [] {
         QWidget* w = QApplication::focusWidget();
         return w && w->focusProxy() ? w->focusProxy() : w;
     };
-    m.findChild<CardMemo*>(QStringLiteral("Memo1"))->setFocus();
-    ASSERT_EQ(focused(), m.findChild<CardMemo*>(QStringLiteral("Memo1")));
+    test::child<CardMemo>(m, "Memo1")->setFocus();
+    ASSERT_EQ(focused(), test::child<CardMemo>(m, "Memo1"));
     for (int step = 1; step <= 6; ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(focused(), cycle[std::size_t((1 + step) % 3)]) << "Tab " << step;
@@ -376,7 +376,7 @@ TEST(KeyboardOrder, TabCyclesNotebookCardAndAlphabet)
     }
     // Tab moved the focus only: the card and its text are as they were.
     EXPECT_EQ(m.cards().CurrentCard, 1);
-    EXPECT_EQ(m.findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), numberedCards(5)[0]);
+    EXPECT_EQ(test::child<CardMemo>(m, "Memo1")->text(), numberedCards(5)[0]);
 }
 
 } // namespace

@@ -173,7 +173,7 @@ TEST_F(CupsQueue, CardListingAndAddressBook)
 {
     m_program.fakes().printDialogs.next = PrintChoice {};
     const test::GreyPage listing
-        = printed([&] { test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("Print1"))); });
+        = printed([&] { test::chooseMenuEntry(test::child<QAction>(form(), "Print1")); });
     ASSERT_GT(listing.width, 0);
     const DeviceValues d = m_printer->values();
     const CardPageLayout list = cardPageLayout(d, CardPageKind::Listing);
@@ -187,8 +187,8 @@ TEST_F(CupsQueue, CardListingAndAddressBook)
         "left margin");
     EXPECT_EQ(form().cards().CurrentCard, 2);
 
-    const test::GreyPage book = printed(
-        [&] { test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintAddressBook1"))); });
+    const test::GreyPage book
+        = printed([&] { test::chooseMenuEntry(test::child<QAction>(form(), "PrintAddressBook1")); });
     ASSERT_GT(book.width, 0);
     const CardPageLayout narrow = cardPageLayout(d, CardPageKind::AddressBook);
     expectTextAt(book, paperInch(narrow.columnRight, narrow.topMargin), "page letter");
@@ -209,9 +209,9 @@ TEST_F(CupsQueue, EnvelopeAndLabels)
     TForm3& labels = *m_program.windows().form3();
     labels.prepare(LabelStock::Envelope, "Bob Jones\r\n2 Oak Ave");
     labels.show();
-    labels.findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
+    test::child<QCheckBox>(labels, "CheckBox1")->setChecked(true);
     const test::GreyPage envelope
-        = printed([&] { test::clickButton(labels.findChild<QPushButton*>(QStringLiteral("BitBtn3"))); });
+        = printed([&] { test::clickButton(test::child<QPushButton>(labels, "BitBtn3")); });
     ASSERT_GT(envelope.width, 0);
     const DeviceValues d = m_printer->values();
     const PrintRect corner = envelopeReturnRect(d);
@@ -219,22 +219,22 @@ TEST_F(CupsQueue, EnvelopeAndLabels)
     expectTextAt(envelope, paperInch(corner.left, corner.top), "return address");
     expectTextAt(envelope, paperInch(address.left, address.top), "address");
 
-    labels.findChild<QRadioButton*>(QStringLiteral("RadioButton2"))->click();
-    labels.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("3"));
-    labels.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("2"));
+    test::child<QRadioButton>(labels, "RadioButton2")->click();
+    test::child<QLineEdit>(labels, "Edit1")->setText(QStringLiteral("3"));
+    test::child<QLineEdit>(labels, "Edit2")->setText(QStringLiteral("2"));
     const test::GreyPage small
-        = printed([&] { test::clickButton(labels.findChild<QPushButton*>(QStringLiteral("BitBtn3"))); });
+        = printed([&] { test::clickButton(test::child<QPushButton>(labels, "BitBtn3")); });
     ASSERT_GT(small.width, 0);
     const PrintRect smallRect = labelRect(LabelStock::Labels1x263, d, 3, 2);
     expectTextAt(small, paperInch(smallRect.left, smallRect.top), "1 x 2.63 inch label");
     expectBlank(
         small, QRectF(paperInch(0, 0), paperInch(smallRect.left - 10, d.vertRes)), "left of the label");
 
-    labels.findChild<QRadioButton*>(QStringLiteral("RadioButton3"))->click();
-    labels.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("2"));
-    labels.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("1"));
+    test::child<QRadioButton>(labels, "RadioButton3")->click();
+    test::child<QLineEdit>(labels, "Edit1")->setText(QStringLiteral("2"));
+    test::child<QLineEdit>(labels, "Edit2")->setText(QStringLiteral("1"));
     const test::GreyPage large
-        = printed([&] { test::clickButton(labels.findChild<QPushButton*>(QStringLiteral("BitBtn3"))); });
+        = printed([&] { test::clickButton(test::child<QPushButton>(labels, "BitBtn3")); });
     ASSERT_GT(large.width, 0);
     const PrintRect largeRect = labelRect(LabelStock::Labels133x4, d, 2, 1);
     expectTextAt(large, paperInch(largeRect.left, largeRect.top), "1.33 x 4 inch label");
@@ -252,7 +252,7 @@ TEST_F(CupsQueue, AQueueThatIsGoneIsReportedWithItsName)
         0);
     ASSERT_TRUE(m_printer->selectPrinter(gone));
     runTool(QStringLiteral("lpadmin"), {QStringLiteral("-x"), gone});
-    test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton9")));
+    test::clickButton(test::child<QToolButton>(form(), "SpeedButton9"));
     ASSERT_EQ(m_program.messages().asked.size(), 1u);
     EXPECT_EQ(m_program.messages().asked[0].icon, MsgIcon::Error);
     EXPECT_TRUE(m_program.messages().asked[0].text.contains(gone));
@@ -270,7 +270,7 @@ TEST_F(CupsQueue, ARefusingQueueIsAnErrorAndAStoppedOneHoldsTheJob)
     ASSERT_EQ(queuedJobs(), 0);
     // Refusing before the job: an error box with the queue's reason, no job.
     runTool(QStringLiteral("cupsreject"), {QStringLiteral("-r"), QStringLiteral("out of labels"), Queue});
-    test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton9")));
+    test::clickButton(test::child<QToolButton>(form(), "SpeedButton9"));
     ASSERT_EQ(m_program.messages().asked.size(), 1u);
     EXPECT_EQ(m_program.messages().asked[0].icon, MsgIcon::Error);
     EXPECT_TRUE(m_program.messages().asked[0].text.contains(QStringLiteral("out of labels")))
@@ -290,7 +290,7 @@ TEST_F(CupsQueue, ARefusingQueueIsAnErrorAndAStoppedOneHoldsTheJob)
     // A stopped queue takes the job and holds it; the user is told so.
     m_program.messages().clear();
     runTool(QStringLiteral("cupsdisable"), {Queue});
-    test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton9")));
+    test::clickButton(test::child<QToolButton>(form(), "SpeedButton9"));
     ASSERT_EQ(m_program.messages().asked.size(), 1u);
     EXPECT_EQ(m_program.messages().asked[0].icon, MsgIcon::Information);
     EXPECT_TRUE(m_program.messages().asked[0].text.contains(QStringLiteral("waits in its queue")))

@@ -92,25 +92,25 @@ TEST_F(NoPrinter, PrintDialogNamesTheDirectoryThePdfsGoTo)
 
 TEST_F(NoPrinter, EveryCommandLeavesAPdfNamedAfterItsJobAndSaysWhere)
 {
-    test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton9")));
+    test::clickButton(test::child<QToolButton>(form(), "SpeedButton9"));
     expectToldAbout(file("Printing Able Baker.pdf"));
     const qint64 firstSize = QFileInfo(file("Printing Able Baker.pdf")).size();
-    test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton9")));
+    test::clickButton(test::child<QToolButton>(form(), "SpeedButton9"));
     expectToldAbout(file("Printing Able Baker (2).pdf"));
     EXPECT_EQ(QFileInfo(file("Printing Able Baker.pdf")).size(), firstSize);
 
     m_program.fakes().printDialogs.next = PrintChoice {};
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("Print1")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "Print1"));
     expectToldAbout(file("Quillbox Print.pdf"));
 
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintAddressBook1")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "PrintAddressBook1"));
     expectToldAbout(file("Printing Address Book.pdf"));
 
     // The label dialog's jobs carry the last title.
     TForm3& labels = *m_program.windows().form3();
     labels.prepare(LabelStock::Envelope, "Dora\r\n3 Oak Ave");
     labels.show();
-    test::clickButton(labels.findChild<QPushButton*>(QStringLiteral("BitBtn3")));
+    test::clickButton(test::child<QPushButton>(labels, "BitBtn3"));
     expectToldAbout(file("Printing Address Book (2).pdf"));
     labels.reject();
     EXPECT_EQ(m_program.messages().asked.size(), 5u);
@@ -118,7 +118,7 @@ TEST_F(NoPrinter, EveryCommandLeavesAPdfNamedAfterItsJobAndSaysWhere)
 
 TEST_F(NoPrinter, CardPageTextStandsWhereTheLayoutPutsIt)
 {
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintAddressBook1")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "PrintAddressBook1"));
     const auto words = test::pdfWords(file("Printing Address Book.pdf"));
     const DeviceValues d = m_printer->values();
     ASSERT_EQ(d.logPixelsX, 300);
@@ -147,10 +147,10 @@ TEST_F(NoPrinter, LabelTextStandsInItsRectangle)
     TForm3& labels = *m_program.windows().form3();
     labels.prepare(LabelStock::Envelope, "Dora Label\r\n3 Oak Ave");
     labels.show();
-    labels.findChild<QRadioButton*>(QStringLiteral("RadioButton2"))->click();
-    labels.findChild<QLineEdit*>(QStringLiteral("Edit1"))->setText(QStringLiteral("2"));
-    labels.findChild<QLineEdit*>(QStringLiteral("Edit2"))->setText(QStringLiteral("2"));
-    test::clickButton(labels.findChild<QPushButton*>(QStringLiteral("BitBtn3")));
+    test::child<QRadioButton>(labels, "RadioButton2")->click();
+    test::child<QLineEdit>(labels, "Edit1")->setText(QStringLiteral("2"));
+    test::child<QLineEdit>(labels, "Edit2")->setText(QStringLiteral("2"));
+    test::clickButton(test::child<QPushButton>(labels, "BitBtn3"));
     labels.reject();
     const auto words = test::pdfWords(file("Quillbox.pdf"));
     const PrintRect rect = labelRect(LabelStock::Labels1x263, m_printer->values(), 2, 2);
@@ -166,7 +166,7 @@ TEST_F(NoPrinter, AnUnwritableDirectoryIsReportedNotPrinted)
     m_program.dir().write("plain", "x");
     QtPrinter blocked(QString::fromStdString(m_program.dir().str()) + QStringLiteral("/plain/sub"));
     m_program.app().services.printer = &blocked;
-    test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton9")));
+    test::clickButton(test::child<QToolButton>(form(), "SpeedButton9"));
     ASSERT_EQ(m_program.messages().asked.size(), 1u);
     EXPECT_EQ(m_program.messages().asked[0].icon, MsgIcon::Error);
     EXPECT_TRUE(m_program.messages().asked[0].text.contains(QStringLiteral("plain/sub")));
@@ -177,7 +177,7 @@ TEST_F(NoPrinter, ADanglingLinkAtTheNextNameIsPassedOver)
 {
     const std::filesystem::path link = m_program.dir().file("Printing Able Baker.pdf");
     std::filesystem::create_symlink(m_program.dir().file("nowhere.pdf"), link);
-    test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton9")));
+    test::clickButton(test::child<QToolButton>(form(), "SpeedButton9"));
     expectToldAbout(file("Printing Able Baker (2).pdf"));
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_FALSE(m_program.dir().exists("nowhere.pdf")) << "nothing is written through the link";
@@ -221,12 +221,11 @@ TEST_F(TallCards, LinesStepByTheFontsCellOnPaper)
         return [&labels, stock] {
             labels.prepare(LabelStock::Envelope, "AA1\r\nAA2\r\nAA3\r\nAA4");
             labels.show();
-            (stock == LabelStock::Envelope ? labels.findChild<QRadioButton*>(QStringLiteral("RadioButton1"))
-                    : stock == LabelStock::Labels1x263
-                    ? labels.findChild<QRadioButton*>(QStringLiteral("RadioButton2"))
-                    : labels.findChild<QRadioButton*>(QStringLiteral("RadioButton3")))
+            (stock == LabelStock::Envelope             ? test::child<QRadioButton>(labels, "RadioButton1")
+                    : stock == LabelStock::Labels1x263 ? test::child<QRadioButton>(labels, "RadioButton2")
+                                                       : test::child<QRadioButton>(labels, "RadioButton3"))
                 ->click();
-            test::clickButton(labels.findChild<QPushButton*>(QStringLiteral("BitBtn3")));
+            test::clickButton(test::child<QPushButton>(labels, "BitBtn3"));
             labels.reject();
         };
     };
@@ -240,10 +239,10 @@ TEST_F(TallCards, LinesStepByTheFontsCellOnPaper)
     };
     const Case cases[] = {
         {"address book, six lines to the inch",
-            [&] { test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintAddressBook1"))); },
+            [&] { test::chooseMenuEntry(test::child<QAction>(form(), "PrintAddressBook1")); },
             "Printing Address Book.pdf", "AA10", 9, 12.0},
         {"Print Card, five lines to the inch",
-            [&] { test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton9"))); },
+            [&] { test::clickButton(test::child<QToolButton>(form(), "SpeedButton9")); },
             "Printing AA1 (gjpqy).pdf", "AA10", 9, 14.4},
         {"envelope at 14 points", label(LabelStock::Envelope), "Printing AA1 (gjpqy) (2).pdf", "AA4", 3,
             65 * 72.0 / 300},
@@ -262,7 +261,7 @@ TEST_F(TallCards, LinesStepByTheFontsCellOnPaper)
 
 TEST_F(TallCards, TheLastLineOfACardIsWholeAndItsSeparatorOneSlotBelow)
 {
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintAddressBook1")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "PrintAddressBook1"));
     const QString pdf = file("Printing Address Book.pdf");
     const auto words = test::pdfWords(pdf);
     EXPECT_NEAR(top(words, 1, "----------") - top(words, 1, "AA10"), 12.0, 0.5);
@@ -321,9 +320,9 @@ TEST_F(TallCards, AFailedWriteIsReportedWithItsReasonAndLeavesNoFile)
         posix::setFaultInjector(
             [&c](posix::Operation op, const std::string&) { return op == c.op ? c.error : 0; });
         if (c.addressBook)
-            test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintAddressBook1")));
+            test::chooseMenuEntry(test::child<QAction>(form(), "PrintAddressBook1"));
         else
-            test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton9")));
+            test::clickButton(test::child<QToolButton>(form(), "SpeedButton9"));
         posix::setFaultInjector({});
         ASSERT_EQ(m_program.messages().asked.size(), 1u);
         const MessageRequest& box = m_program.messages().asked[0];

@@ -40,7 +40,7 @@ TEST_F(Printing, PrintAllPrintsEveryCardAndShowsTheCardShownBefore)
 {
     start({"Able\r\n", "baker\r\nStreet\r\n", "Charlie\r\n"}, 2);
     dialogs().next = PrintChoice {};
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("Print1")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "Print1"));
 
     ASSERT_EQ(dialogs().offered.size(), 1u);
     EXPECT_EQ(dialogs().offered[0].first, 3);
@@ -54,7 +54,7 @@ TEST_F(Printing, PrintAllPrintsEveryCardAndShowsTheCardShownBefore)
     const PageOps& page = printer().jobs[0].pages[0];
     EXPECT_EQ(test::describe(page[11]), "draw 225,325,1950,425: baker\r\nStreet\r\n");
     EXPECT_EQ(form().cards().CurrentCard, 2);
-    EXPECT_EQ(form().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), "baker\r\nStreet\r\n");
+    EXPECT_EQ(test::child<CardMemo>(form(), "Memo1")->text(), "baker\r\nStreet\r\n");
     EXPECT_TRUE(boxes().empty());
 }
 
@@ -66,7 +66,7 @@ TEST_F(Printing, RangeByCardNumberWithCopies)
     start(cards, 1);
     // Cards 2 to 12: pages start at B, G and L.
     dialogs().next = PrintChoice {true, 2, 12, 2, false};
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("Print1")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "Print1"));
     ASSERT_EQ(printer().jobs.size(), 1u);
     std::vector<std::string> sheets;
     for (std::size_t p = 0; p < printer().jobs[0].pages.size(); ++p) {
@@ -96,7 +96,7 @@ TEST_P(PrintingBadRange, WarnsAndBeginsNoJob)
 {
     start({"Able\r\n", "Baker\r\n", "Charlie\r\n"});
     dialogs().next = PrintChoice {true, GetParam().from, GetParam().to, 1, false};
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("Print1")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "Print1"));
     EXPECT_TRUE(printer().log.empty());
     ASSERT_EQ(m_program.messages().asked.size(), 1u);
     const MessageRequest& box = m_program.messages().asked[0];
@@ -115,9 +115,9 @@ TEST_F(Printing, CancelledDialogPrintsNothingAndKeepsTheLastChoices)
 {
     start({"Able\r\n", "Baker\r\n", "Charlie\r\n"});
     dialogs().next = PrintChoice {true, 2, 3, 3, true};
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("Print1")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "Print1"));
     dialogs().next.reset();
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("Print1")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "Print1"));
     ASSERT_EQ(dialogs().offered.size(), 2u);
     const PrintChoice& shown = dialogs().offered[1].second;
     EXPECT_TRUE(shown.pageRange);
@@ -131,15 +131,15 @@ TEST_F(Printing, CancelledDialogPrintsNothingAndKeepsTheLastChoices)
 TEST_F(Printing, PendingEditIsStoredBeforeTheCardsArePrinted)
 {
     start({"Able\r\n", "Baker\r\n"}, 2);
-    form().findChild<CardMemo*>(QStringLiteral("Memo1"))->setText("Zulu\r\n");
-    form().findChild<CardMemo*>(QStringLiteral("Memo1"))->setModified(true);
+    test::child<CardMemo>(form(), "Memo1")->setText("Zulu\r\n");
+    test::child<CardMemo>(form(), "Memo1")->setModified(true);
     dialogs().next = PrintChoice {};
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("Print1")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "Print1"));
     ASSERT_EQ(printer().jobs.size(), 1u);
     const auto texts = printer().texts(0, 0);
     EXPECT_EQ(texts.at(5), "Zulu\r\n");
     // The edit re-filed the card as card 2; that card is shown again.
-    EXPECT_EQ(form().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), "Zulu\r\n");
+    EXPECT_EQ(test::child<CardMemo>(form(), "Memo1")->text(), "Zulu\r\n");
     EXPECT_EQ(form().firstline(2, true), "Zulu");
 }
 
@@ -150,8 +150,8 @@ TEST_F(Printing, PrintCardPrintsTheBoxAsItStandsOneInchIn)
     form()
         .findChild<CardMemo*>(QStringLiteral("Memo1"))
         ->setText("Zebra crossing at the corner\r\nsecond & third\r\n");
-    form().findChild<CardMemo*>(QStringLiteral("Memo1"))->setModified(true);
-    test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton9")));
+    test::child<CardMemo>(form(), "Memo1")->setModified(true);
+    test::clickButton(test::child<QToolButton>(form(), "SpeedButton9"));
     ASSERT_EQ(printer().jobs.size(), 1u);
     EXPECT_EQ(printer().jobs[0].title, "Printing Zebra crossing ");
     EXPECT_EQ(printer().log,
@@ -163,9 +163,9 @@ TEST_F(Printing, PrintCardPrintsTheBoxAsItStandsOneInchIn)
 TEST_F(Printing, PrintCardOfANewCardIsTitledByWhatWasTyped)
 {
     start({"Able\r\n"});
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("Add1")));
-    form().findChild<CardMemo*>(QStringLiteral("Memo1"))->setText("Newcomer Family Trust\r\nHill Rd");
-    test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton9")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "Add1"));
+    test::child<CardMemo>(form(), "Memo1")->setText("Newcomer Family Trust\r\nHill Rd");
+    test::clickButton(test::child<QToolButton>(form(), "SpeedButton9"));
     ASSERT_EQ(printer().jobs.size(), 1u);
     EXPECT_EQ(printer().jobs[0].title, "Printing Newcomer Family");
     EXPECT_EQ(printer().texts(0, 0), (std::vector<std::string> {"Newcomer Family Trust\r\nHill Rd"}));
@@ -175,22 +175,22 @@ TEST_F(Printing, PrintCardOfANewCardIsTitledByWhatWasTyped)
 TEST_F(Printing, AddressBookPrintsAllCardsThenShowsTheFirst)
 {
     start({"Able\r\n", "Baker\r\n", "Charlie\r\n"}, 3);
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintAddressBook1")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "PrintAddressBook1"));
     ASSERT_EQ(printer().jobs.size(), 1u);
     EXPECT_EQ(printer().jobs[0].title, "Printing Address Book");
     const auto texts = printer().texts(0, 0);
     EXPECT_EQ(texts.at(1), "Address List");
     EXPECT_EQ(test::describe(printer().jobs[0].pages[0][9]), "draw 150,150,2100,200: Able\r\n");
     EXPECT_EQ(form().cards().CurrentCard, 1);
-    EXPECT_EQ(form().findChild<CardMemo*>(QStringLiteral("Memo1"))->text(), "Able\r\n");
+    EXPECT_EQ(test::child<CardMemo>(form(), "Memo1")->text(), "Able\r\n");
     EXPECT_TRUE(dialogs().offered.empty());
 }
 
 TEST_F(Printing, PrintSetupFromEitherMenuOpensTheSetUpDialog)
 {
     start({"Able\r\n"});
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintSetup1")));
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("Setup1")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "PrintSetup1"));
+    test::chooseMenuEntry(test::child<QAction>(form(), "Setup1"));
     EXPECT_EQ(dialogs().setups, 2);
     EXPECT_TRUE(printer().log.empty());
 }
@@ -200,14 +200,14 @@ TEST_F(Printing, FailureShowsTheSystemsReasonInAnErrorBox)
     start({"Able\r\n"});
     printer().failBegin = true;
     printer().failure = "Printer \"office\" does not exist";
-    test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton9")));
+    test::clickButton(test::child<QToolButton>(form(), "SpeedButton9"));
     ASSERT_EQ(m_program.messages().asked.size(), 1u);
     EXPECT_EQ(m_program.messages().asked[0].icon, MsgIcon::Error);
     EXPECT_TRUE(
         m_program.messages().asked[0].text.contains(QStringLiteral("Printer \"office\" does not exist")));
 
     printer().failEnd = true;
-    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintAddressBook1")));
+    test::chooseMenuEntry(test::child<QAction>(form(), "PrintAddressBook1"));
     EXPECT_EQ(m_program.messages().asked.size(), 2u);
     EXPECT_EQ(form().cards().CurrentCard, 1);
 }
@@ -216,7 +216,7 @@ TEST_F(Printing, FileOutputSaysWhereTheJobWent)
 {
     start({"Able\r\n"});
     printer().pdfPath = "/somewhere/Printing Able.pdf";
-    test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton9")));
+    test::clickButton(test::child<QToolButton>(form(), "SpeedButton9"));
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_TRUE(boxes()[0].contains(QStringLiteral("/somewhere/Printing Able.pdf")));
     EXPECT_EQ(m_program.messages().asked[0].icon, MsgIcon::Information);
