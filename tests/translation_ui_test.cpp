@@ -18,15 +18,21 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <array>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <vector>
 
 namespace quillbox::test {
 namespace {
@@ -139,6 +145,91 @@ TEST_P(InLanguage, LeavesNoTextOfAWindowInEnglish)
         if (source[i].contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")))
             && !shared.contains(source[i]) && !source[i].startsWith(QStringLiteral("Quillbox "))) {
             EXPECT_NE(texts[i], source[i]) << "left in English: " << source[i].toStdString();
+        }
+    }
+}
+
+/// Each visible caption of `windows` with the room it has and the width it
+/// needs, by object name.
+struct Caption {
+    QString name;
+    QString text;
+    int needs;
+    int has;
+};
+
+std::vector<Caption> captionRoom(const QList<QWidget*>& windows)
+{
+    std::vector<Caption> all;
+    const auto shown = [](QString text) { return text.remove(QRegularExpression(QStringLiteral("&(?!&)"))); };
+    for (QWidget* window : windows) {
+        window->show();
+        for (QWidget* w : window->findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(window) || w->objectName().isEmpty())
+                continue;
+            const QFontMetrics metrics(w->font());
+            if (auto* label = qobject_cast<QLabel*>(w);
+                label && !label->wordWrap() && !label->text().isEmpty()) {
+                all.push_back({w->objectName(), label->text(),
+                    metrics.horizontalAdvance(shown(label->text())), label->contentsRect().width()});
+            } else if (auto* button = qobject_cast<QAbstractButton*>(w);
+                       button && !button->text().isEmpty()) {
+                QStyleOptionButton option;
+                option.initFrom(button);
+                option.text = button->text();
+                int room = button->width();
+                if (qobject_cast<QCheckBox*>(button))
+                    room = button->style()
+                               ->subElementRect(QStyle::SE_CheckBoxContents, &option, button)
+                               .width();
+                else if (qobject_cast<QRadioButton*>(button))
+                    room = button->style()
+                               ->subElementRect(QStyle::SE_RadioButtonContents, &option, button)
+                               .width();
+                else if (qobject_cast<QPushButton*>(button))
+                    room = button->style()
+                               ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                               .width();
+                if (!button->icon().isNull())
+                    room -= button->iconSize().width() + 4;
+                all.push_back({w->objectName(), button->text(),
+                    metrics.horizontalAdvance(shown(button->text())), room});
+            }
+        }
+        window->hide();
+    }
+    return all;
+}
+
+TEST_P(InLanguage, CaptionsFitWhereTheEnglishOnesFit)
+{
+    // The design's geometry stays; a translation has to fit the room the
+    // English caption has (an English caption that does not fit is not the
+    // translation's fault, and is left to the windows' own tests).
+    const auto measure = [](Program& p) {
+        WindowRegistry& w = p.windows();
+        QtPrinter printer(QDir::tempPath());
+        PrintDialog print(printer, 3, PrintChoice {});
+        PrinterSetupDialog setup(printer);
+        HelpWindow help;
+        return captionRoom(
+            {w.Form1, w.form2(), w.form3(), w.form4(), w.form5(), w.aboutBox1(), &print, &setup, &help});
+    };
+    TestProgram english;
+    english.startWith(numberedCards(3), 1);
+    const std::vector<Caption> source = measure(english.program());
+
+    ASSERT_TRUE(setLanguage(QLatin1String(GetParam().code)));
+    TestProgram translated;
+    translated.startWith(numberedCards(3), 1);
+    const std::vector<Caption> texts = measure(translated.program());
+    ASSERT_EQ(texts.size(), source.size());
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (source[i].needs <= source[i].has) {
+            EXPECT_LE(texts[i].needs, texts[i].has)
+                << texts[i].name.toStdString() << " \"" << texts[i].text.toStdString() << "\" (English \""
+                << source[i].text.toStdString() << "\"): needs " << texts[i].needs << " px, has "
+                << texts[i].has;
         }
     }
 }

@@ -1099,11 +1099,11 @@ Kopieren Sie diese Datei nach %2, um sie beim nächsten Start zu verwenden.</tra
     </message>
     <message>
         <source>&amp;Setup</source>
-        <translation>&amp;Einrichten</translation>
+        <translation>&amp;Drucker</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation>Einrichten</translation>
+        <translation>Drucker</translation>
     </message>
     <message>
         <source>&amp;Print</source>
@@ -1115,11 +1115,11 @@ Kopieren Sie diese Datei nach %2, um sie beim nächsten Start zu verwenden.</tra
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
+        <translation>&amp;Abbruch</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Abbruch</translation>
     </message>
     <message>
         <source>Illegal row and/or column selections.</source>

@@ -1047,7 +1047,7 @@ Copiez ce fichier dans %2 pour l’utiliser au prochain démarrage.</translation
     </message>
     <message>
         <source>Envelope</source>
-        <translation>Enveloppe</translation>
+        <translation>Envel.</translation>
     </message>
     <message>
         <source>Return Address</source>
@@ -1075,7 +1075,7 @@ Copiez ce fichier dans %2 pour l’utiliser au prochain démarrage.</translation
     </message>
     <message>
         <source>Row</source>
-        <translation>Ligne</translation>
+        <translation>Lig.</translation>
     </message>
     <message>
         <source>Row scroll bar</source>
@@ -1099,11 +1099,11 @@ Copiez ce fichier dans %2 pour l’utiliser au prochain démarrage.</translation
     </message>
     <message>
         <source>&amp;Setup</source>
-        <translation>&amp;Configurer</translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation>Configurer</translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>&amp;Print</source>
