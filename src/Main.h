@@ -52,6 +52,7 @@ public:
 
     // --- What the other windows may ask (CardWindow) ---
     const CardBox& cardBox() const override { return m_box; }
+    CardBox& cardBoxForImport() override { return m_box; }
     bool refusedWhileEnteringNewCard() override;
     void storePendingEdit() override { textchange(); }
     void showCardNumber(int index) override;

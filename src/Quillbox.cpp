@@ -215,5 +215,6 @@ int main(int argc, char** argv)
     if (program.declined())
         return Success;
     program.showMainWindow();
+    program.offerFiles(parser.positionalArguments());
     return QApplication::exec();
 }

@@ -13,6 +13,9 @@ class CardWindow {
 public:
     /// The cards and their rules, to read.
     virtual const CardBox& cardBox() const = 0;
+    /// The same, to add imported cards to (they are saved at close with
+    /// every other change); the caller then shows the card it wants.
+    virtual CardBox& cardBoxForImport() = 0;
 
     /// While a new card is being entered: says that it must be completed or
     /// aborted first, and returns true (the caller then does nothing).

@@ -8,12 +8,14 @@
 #include "core/card_file_lock.h"
 #include "core/posix_file.h"
 #include "list.h"
+#include "open_files.h"
 #include "platform/help_topic.h"
 #include "platform/key_guard.h"
 #include "platform/message_box.h"
 #include "platform/text_codec.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 namespace quillbox {
 
@@ -71,6 +73,7 @@ Program::Program(std::string startDirectory, Services services)
     if (m_app.readOnly)
         main.setWindowTitle(main.windowTitle() + StartTexts::tr(" (read-only)"));
     m_app.StartingUp = false;
+    acceptContactDrops(main, main, m_app);
 
     // Each window gets the shared state and the main window as the other
     // windows see it; the search window places itself from where the main
@@ -126,6 +129,15 @@ void Program::showMainWindow()
         return;
     m_registry.Form1->show();
     m_registry.Form1->activateWindow();
+}
+
+void Program::offerFiles(const QStringList& paths)
+{
+    if (!m_registry.Form1 || paths.isEmpty())
+        return;
+    TForm1* main = m_registry.Form1;
+    // After the window's first activation has shown its card.
+    QTimer::singleShot(0, main, [this, main, paths] { offerContactFiles(*main, m_app, paths); });
 }
 
 } // namespace quillbox

@@ -5,6 +5,7 @@
 #include "app_context.h"
 #include "window_registry.h"
 
+#include <QStringList>
 #include <memory>
 #include <string>
 
@@ -31,6 +32,9 @@ public:
     WindowRegistry& windows() noexcept { return m_registry; }
     /// Shows the main window (its first activation follows).
     void showMainWindow();
+    /// Once the main window is up, offers to add the cards of `paths` (the
+    /// files the program was opened with).
+    void offerFiles(const QStringList& paths);
     /// True when the user chose to quit rather than open a card file that
     /// another window has open; no window was made.
     bool declined() const noexcept { return m_declined; }

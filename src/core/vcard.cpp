@@ -434,6 +434,8 @@ struct Reader::State {
     int contacts = 0;
 
     std::map<std::string, iconv_t> converters;
+    /// The first bytes, until a byte-order mark can be told.
+    std::string start;
 
     ~State() { closeConverters(); }
 
@@ -682,7 +684,13 @@ struct Reader::State {
             out = decodeBase64(raw);
         else
             out = std::string(raw);
-        return decodeCharset(out);
+        if (!decodeCharset(out))
+            return false;
+        // A NUL decoded from an encoding would end a card's text where it
+        // stands: it becomes a replacement character, counted when stored.
+        for (std::size_t at = out.find('\0'); at != std::string::npos; at = out.find('\0', at))
+            out.replace(at, 1, "\xEF\xBF\xBD");
+        return true;
     }
 
     bool textValue(std::string& out)
@@ -856,18 +864,28 @@ Reader::~Reader() = default;
 
 bool Reader::feed(std::string_view bytes)
 {
-    if (m->ok) {
-        if (!m->started)
-            bytes = utf8::withoutByteOrderMark(bytes);
-        m->feed(bytes);
+    if (!m->ok)
+        return false;
+    // A byte-order mark is skipped, however the pieces cut it.
+    if (!m->started) {
+        const std::size_t take = std::min(bytes.size(), utf8::ByteOrderMark.size() - m->start.size());
+        m->start.append(bytes.substr(0, take));
+        bytes.remove_prefix(take);
+        if (m->start.size() < utf8::ByteOrderMark.size())
+            return true;
+        const std::string start = std::move(m->start);
+        m->feed(utf8::withoutByteOrderMark(start));
     }
+    m->feed(bytes);
     return m->ok;
 }
 
 bool Reader::finish()
 {
-    if (!m->started)
-        m->feed({});
+    if (!m->started) {
+        const std::string start = std::move(m->start);
+        m->feed(utf8::withoutByteOrderMark(start));
+    }
     m->finish();
     return m->ok;
 }
