@@ -4,10 +4,12 @@
 #include "card_window.h"
 #include "core/card_box.h"
 #include "core/card_export.h"
+#include "platform/core_text.h"
 #include "platform/message_box.h"
 #include "platform/text_codec.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
@@ -23,6 +25,11 @@ namespace {
 
 const QString Title = QStringLiteral("Quillbox");
 
+/// The translation context of these texts.
+struct OpenFiles {
+    Q_DECLARE_TR_FUNCTIONS(OpenFiles)
+};
+
 void tell(AppContext& app, QWidget* parent, const QString& text, MsgIcon icon)
 {
     MessageRequest request;
@@ -36,7 +43,7 @@ void tell(AppContext& app, QWidget* parent, const QString& text, MsgIcon icon)
 
 QString cardsOf(int n)
 {
-    return n == 1 ? QStringLiteral("1 card") : QStringLiteral("%1 cards").arg(n);
+    return n == 1 ? OpenFiles::tr("1 card") : OpenFiles::tr("%1 cards").arg(n);
 }
 
 /// Watches the main window and its children for drops of contact files.
@@ -103,8 +110,8 @@ int offerContactFiles(CardWindow& window, AppContext& app, const QStringList& pa
         return 0;
     if (app.readOnly) {
         tell(app, parent,
-            QStringLiteral("No cards were added: the card file is open in another Quillbox window, and this "
-                           "one is read-only (nothing it holds is saved)."),
+            OpenFiles::tr("No cards were added: the card file is open in another Quillbox window, and this "
+                          "one is read-only (nothing it holds is saved)."),
             MsgIcon::Warning);
         return 0;
     }
@@ -117,10 +124,10 @@ int offerContactFiles(CardWindow& window, AppContext& app, const QStringList& pa
         ImportParse read = readImportFile(pathBytes(path), std::nullopt);
         if (!read.ok) {
             const QString where
-                = read.errorLine > 0 ? QStringLiteral("line %1: ").arg(read.errorLine) : QString();
+                = read.errorLine > 0 ? OpenFiles::tr("line %1: ").arg(read.errorLine) : QString();
             tell(app, parent,
-                QStringLiteral("No cards were added: %1 cannot be imported (%2%3).")
-                    .arg(QFileInfo(path).fileName(), where, pathText(read.error)),
+                OpenFiles::tr("No cards were added: %1 cannot be imported (%2%3).")
+                    .arg(QFileInfo(path).fileName(), where, coreText(read.error)),
                 MsgIcon::Error);
             return 0;
         }
@@ -145,16 +152,16 @@ int offerContactFiles(CardWindow& window, AppContext& app, const QStringList& pa
         = [](const ImportParse& read) { return static_cast<int>(read.texts.size()) + read.beyond; };
     QString question;
     if (reads.size() == 1) {
-        question = QStringLiteral("Add the %1 of %2 to the card file?")
+        question = OpenFiles::tr("Add the %1 of %2 to the card file?")
                        .arg(cardsOf(held(reads.front())), QFileInfo(paths.front()).fileName());
     } else {
-        question = QStringLiteral("Add the cards of these files to the card file?");
+        question = OpenFiles::tr("Add the cards of these files to the card file?");
         for (std::size_t i = 0; i < reads.size(); ++i)
             question += QStringLiteral("\r\n%1: %2")
                             .arg(QFileInfo(paths[static_cast<int>(i)]).fileName(), cardsOf(held(reads[i])));
     }
     question += QStringLiteral("\r\n\r\n")
-        + pathText(describeImport(total)).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+        + coreText(describeImport(total)).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
 
     MessageRequest request;
     request.parent = parent;

@@ -267,6 +267,37 @@ Try 'quillbox --help' for more information.
     </message>
 </context>
 <context>
+    <name>OpenFiles</name>
+    <message>
+        <source>1 card</source>
+        <translation>1 Karte</translation>
+    </message>
+    <message>
+        <source>%1 cards</source>
+        <translation>%1 Karten</translation>
+    </message>
+    <message>
+        <source>No cards were added: the card file is open in another Quillbox window, and this one is read-only (nothing it holds is saved).</source>
+        <translation>Es wurden keine Karten hinzugefügt: Die Kartei ist in einem anderen Quillbox-Fenster offen, und dieses ist schreibgeschützt (nichts darin wird gespeichert).</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>Zeile %1: </translation>
+    </message>
+    <message>
+        <source>No cards were added: %1 cannot be imported (%2%3).</source>
+        <translation>Es wurden keine Karten hinzugefügt: %1 lässt sich nicht importieren (%2%3).</translation>
+    </message>
+    <message>
+        <source>Add the %1 of %2 to the card file?</source>
+        <translation>Die %1 aus %2 der Kartei hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Add the cards of these files to the card file?</source>
+        <translation>Die Karten dieser Dateien der Kartei hinzufügen?</translation>
+    </message>
+</context>
+<context>
     <name>PrinterTexts</name>
     <message>
         <source>No free file name for %1 in %2</source>

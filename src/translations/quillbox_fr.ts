@@ -267,6 +267,37 @@ Essayez « quillbox --help » pour plus d’informations.
     </message>
 </context>
 <context>
+    <name>OpenFiles</name>
+    <message>
+        <source>1 card</source>
+        <translation>1 fiche</translation>
+    </message>
+    <message>
+        <source>%1 cards</source>
+        <translation>%1 fiches</translation>
+    </message>
+    <message>
+        <source>No cards were added: the card file is open in another Quillbox window, and this one is read-only (nothing it holds is saved).</source>
+        <translation>Aucune fiche n’a été ajoutée : le fichier de fiches est ouvert dans une autre fenêtre de Quillbox, et celle-ci est en lecture seule (rien de ce qu’elle contient n’est enregistré).</translation>
+    </message>
+    <message>
+        <source>line %1: </source>
+        <translation>ligne %1 : </translation>
+    </message>
+    <message>
+        <source>No cards were added: %1 cannot be imported (%2%3).</source>
+        <translation>Aucune fiche n’a été ajoutée : %1 ne peut pas être importé (%2%3).</translation>
+    </message>
+    <message>
+        <source>Add the %1 of %2 to the card file?</source>
+        <translation>Ajouter les %1 de %2 au fichier de fiches ?</translation>
+    </message>
+    <message>
+        <source>Add the cards of these files to the card file?</source>
+        <translation>Ajouter les fiches de ces fichiers au fichier de fiches ?</translation>
+    </message>
+</context>
+<context>
     <name>PrinterTexts</name>
     <message>
         <source>No free file name for %1 in %2</source>
