@@ -98,6 +98,8 @@ int importCards(const std::string& directory, std::optional<CardFormat> format, 
                 .arg(pathText(file.cardFilePath())));
         return 1;
     }
+    if (!lock.warning().empty())
+        complain("warning: " + lock.warning());
     struct stat status { };
     const bool hadCardFile = posix::fileStatus(file.cardFilePath(), status) == 0;
     const TransferResult result = importIntoCardFile(file, parse);

@@ -103,8 +103,10 @@ Program::~Program()
 bool Program::lockCardFile()
 {
     m_lock = std::make_unique<CardFileLock>(m_app.StartDirectory);
-    // A directory that cannot be locked is used as before: one window
-    // would rather run unguarded than not at all.
+    // A card file that cannot be locked is used unguarded, with a word:
+    // one window would rather run unguarded than not at all.
+    if (!m_lock->warning().empty())
+        warningBox(*m_app.services.messages, nullptr, pathText(m_lock->warning()), MsgOK, HelpCardFile);
     if (m_lock->state() != CardFileLock::State::HeldElsewhere)
         return true;
     ChoiceRequest request;

@@ -247,6 +247,7 @@ CardFileLoad CardFile::LoadCardFile(CardCollection& cards)
     cards.clear();
     m_heldBack.clear();
     m_unread = false;
+    m_loadedFrom = posix::followLinks(cardFilePath());
     // Saves that a crash or a kill cut short leave their temporary files.
     posix::removeStaleTemporaries(m_directory);
 
@@ -283,6 +284,13 @@ std::vector<std::string> CardFile::heldBackTexts() const
 
 CardFileSave CardFile::SaveCardFile(const CardCollection& cards)
 {
+    if (const std::string now = posix::followLinks(cardFilePath());
+        !m_loadedFrom.empty() && now != m_loadedFrom) {
+        return {false,
+            "Cannot save to " + cardFilePath() + ": it now leads to " + now + ", not to " + m_loadedFrom
+                + ", the card file that was read and locked",
+            m_movedAside};
+    }
     CardFileSave result = saveInto(cards, m_directory, m_unread);
     if (!result.movedAside.empty()) {
         m_unread = false;

@@ -101,7 +101,9 @@ public:
     /// files are made beside its final target, and the link stays. A card
     /// file the last load could not read, or one that is not a regular file,
     /// is first moved aside (see CardFileSave::movedAside) and never
-    /// overwritten or deleted. The error reads "<what failed> <path>:
+    /// overwritten or deleted. When quillbox.db no longer leads where it did
+    /// at the last load (a link changed meanwhile), nothing is written: the
+    /// lock guarded the file that was read. The error reads "<what failed> <path>:
     /// <system reason>". No temporary file is left behind unless the process
     /// dies during the save; the next load removes those.
     CardFileSave SaveCardFile(const CardCollection& cards);
@@ -120,6 +122,8 @@ private:
     std::string m_heldBack;
     bool m_unread = false;
     std::string m_movedAside;
+    /// Where quillbox.db led at the last load, links followed.
+    std::string m_loadedFrom;
 };
 
 } // namespace quillbox

@@ -6,11 +6,13 @@
 #include <csignal>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <random>
 #include <sys/file.h>
 #include <system_error>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace quillbox::posix {
 
@@ -233,6 +235,28 @@ int fileStatus(const std::string& path, struct stat& status)
 int linkStatus(const std::string& path, struct stat& status)
 {
     return ::lstat(path.c_str(), &status) == 0 ? 0 : errno;
+}
+
+int openStatus(int fd, struct stat& status)
+{
+    return ::fstat(fd, &status) == 0 ? 0 : errno;
+}
+
+int setPermissions(int fd, mode_t mode)
+{
+    if (const int e = injected(Operation::Chmod, {}))
+        return e;
+    return ::fchmod(fd, mode) == 0 ? 0 : errno;
+}
+
+std::string userName(uid_t uid)
+{
+    passwd entry {};
+    passwd* found = nullptr;
+    std::vector<char> buffer(16384);
+    if (::getpwuid_r(uid, &entry, buffer.data(), buffer.size(), &found) == 0 && found)
+        return found->pw_name;
+    return std::to_string(uid);
 }
 
 int mayWrite(const std::string& path)

@@ -90,6 +90,12 @@ int tryLock(int fd);
 /// stat(2) and lstat(2) of `path` into `status`.
 int fileStatus(const std::string& path, struct stat& status);
 int linkStatus(const std::string& path, struct stat& status);
+/// fstat(2) of the open file `fd`.
+int openStatus(int fd, struct stat& status);
+/// fchmod(2): the open file `fd` gets permission bits `mode`.
+int setPermissions(int fd, mode_t mode);
+/// The login name of user `uid`, or its number when it has none.
+std::string userName(uid_t uid);
 /// access(2) for writing: 0 when this process may write `path`.
 int mayWrite(const std::string& path);
 
