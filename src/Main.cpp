@@ -558,13 +558,13 @@ void TForm1::saveCardsAtClose()
     FolderChooser* const folders = m_app.services.folders;
     CardFileSave result = m_cardFile.SaveCardFile(m_box.collection());
     QString failedPath = pathText(m_cardFile.cardFilePath());
-    // Where an unreadable card file was kept goes into the box that reports
-    // the save, a failed one or, only for this, a successful one.
+    // Where an unreadable card file was kept, and what of a save could not be
+    // confirmed, goes into the box that reports the save, whatever it says.
     const auto keptNote = [](const CardFileSave& save) {
-        const std::string notice = movedAsideNotice(save);
+        const std::string notice = saveNotice(save);
         return notice.empty() ? QString() : coreText(notice) + QStringLiteral("\r\n");
     };
-    if (result.ok && !result.movedAside.empty()) {
+    if (result.ok && !keptNote(result).isEmpty()) {
         MessageRequest saved;
         saved.parent = this;
         saved.title = applicationTitle();

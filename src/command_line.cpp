@@ -9,8 +9,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QStringList>
 #include <cstring>
 #include <fcntl.h>
@@ -37,7 +35,9 @@ void complain(const QString& text)
     std::cerr << pathBytes(CommandLine::tr("quillbox: %1").arg(text)) << '\n';
 }
 
-bool writeOutput(const std::string& path, const std::string& bytes)
+/// Writes `bytes` to `path` ("-" for standard output) with at most the
+/// permission bits `permissions`.
+bool writeOutput(const std::string& path, const std::string& bytes, mode_t permissions)
 {
     if (path == "-") {
         std::cout.flush();
@@ -47,15 +47,49 @@ bool writeOutput(const std::string& path, const std::string& bytes)
         }
         return true;
     }
+    posix::RefusedLink refused;
+    const std::string target = posix::followLinks(path, &refused);
+    if (!refused.link.empty()) {
+        complain(coreText("cannot write " + path + ": " + posix::describeRefusedLink(refused)));
+        return false;
+    }
     posix::Fd out;
-    int e = posix::openFile(path, O_WRONLY | O_CREAT | O_TRUNC, out, 0666);
+    struct stat status { };
+    if (posix::fileStatus(target, status) == 0 && !S_ISREG(status.st_mode)) {
+        // A device or a pipe (/dev/null, /dev/stdout) is written as a stream.
+        int e = posix::openFile(target, O_WRONLY | O_TRUNC, out);
+        if (e == 0)
+            e = posix::writeAll(out.get(), bytes);
+        if (const int c = out.close(); e == 0)
+            e = c;
+        if (e != 0)
+            complain(coreText(posix::describeFailure("cannot write", path, e)));
+        return e == 0;
+    }
+    // Whole or not at all, like the card file: a failed export leaves the
+    // previous one as it was.
+    std::string temporary;
+    int e = posix::createTemporary(target, out, temporary);
     if (e == 0)
-        e = posix::writeAll(out.get(), bytes);
-    if (const int c = out.close(); e == 0)
-        e = c;
+        e = posix::openStatus(out.get(), status);
+    // Never more open than the cards it holds.
+    if (e == 0)
+        e = posix::setPermissions(out.get(), status.st_mode & permissions & 0777);
+    if (e == 0)
+        e = posix::writeAndSync(out, bytes);
+    if (e == 0)
+        e = posix::renameFile(temporary, target);
     if (e != 0) {
+        if (!temporary.empty())
+            posix::removeFile(temporary);
         complain(coreText(posix::describeFailure("cannot write", path, e)));
         return false;
+    }
+    const std::string home = posix::directoryOf(target);
+    if (const int s = posix::syncDirectory(home)) {
+        complain(
+            CommandLine::tr("warning: %1 was written, but this could not be confirmed: %2")
+                .arg(pathText(path), coreText(posix::describeFailure("Cannot sync directory", home, s))));
     }
     return true;
 }
@@ -68,7 +102,10 @@ int exportCards(const std::string& directory, CardFormat format, const std::stri
         complain(CommandLine::tr("nothing was exported: %1").arg(coreText(result.text)));
         return 1;
     }
-    if (!writeOutput(path, result.text))
+    struct stat cardFile { };
+    const mode_t permissions
+        = posix::fileStatus(file.cardFilePath(), cardFile) == 0 ? cardFile.st_mode : 0600;
+    if (!writeOutput(path, result.text, permissions))
         return 1;
     // With the cards on standard output, the report goes to standard error.
     std::ostream& report = path == "-" ? std::cerr : std::cout;
@@ -99,7 +136,7 @@ int importCards(const std::string& directory, std::optional<CardFormat> format, 
         return 1;
     }
     if (!lock.warning().empty())
-        complain("warning: " + lock.warning());
+        complain(CommandLine::tr("warning: %1").arg(coreText(lock.warning())));
     struct stat status { };
     const bool hadCardFile = posix::fileStatus(file.cardFilePath(), status) == 0;
     const TransferResult result = importIntoCardFile(file, parse);
@@ -109,13 +146,19 @@ int importCards(const std::string& directory, std::optional<CardFormat> format, 
         return 1;
     }
     std::cout << pathBytes(coreText(result.text));
-    if (result.cards > 0 && hadCardFile)
+    if (result.cards > 0 && !result.backup.empty())
         std::cout << pathBytes(CommandLine::tr("Saved %1; the previous file is kept as %2.\n")
-                                   .arg(pathText(file.cardFilePath()),
-                                       pathText(posix::joinPath(file.directory(), BackupFileName))));
+                                   .arg(pathText(file.cardFilePath()), pathText(result.backup)));
+    else if (result.cards > 0 && hadCardFile)
+        std::cout << pathBytes(CommandLine::tr("Saved %1.\n").arg(pathText(file.cardFilePath())));
     else if (result.cards > 0)
         std::cout << pathBytes(
             CommandLine::tr("Saved the new card file %1.\n").arg(pathText(file.cardFilePath())));
+    std::cout.flush();
+    if (!result.unconfirmed.empty()) {
+        complain(CommandLine::tr("warning: the cards were saved, but this could not be confirmed: %1")
+                     .arg(coreText(result.unconfirmed)));
+    }
     return 0;
 }
 
@@ -149,14 +192,21 @@ bool asksForCardTransfer(const QCommandLineParser& parser)
 
 QString startDirectory(const QCommandLineParser& parser, QString& error)
 {
+    // As bytes: a directory whose name is not UTF-8 is a directory too.
+    int e = 0;
+    const std::string current = posix::currentDirectory(e);
     if (!parser.isSet(DirOption))
-        return QDir::currentPath();
-    const QFileInfo dir(parser.value(DirOption));
-    if (!dir.isDir()) {
+        return pathText(current);
+    const std::string named = pathBytes(parser.value(DirOption));
+    std::string dir = named.starts_with('/') || named.empty() ? named : posix::joinPath(current, named);
+    if (dir.size() > 1 && dir.ends_with("/."))
+        dir.resize(dir.size() - 2);
+    struct stat status { };
+    if (named.empty() || posix::fileStatus(dir, status) != 0 || !S_ISDIR(status.st_mode)) {
         error = CommandLine::tr("no such directory: %1").arg(parser.value(DirOption));
         return {};
     }
-    return dir.absoluteFilePath();
+    return pathText(dir);
 }
 
 int runCardTransfer(const QCommandLineParser& parser)

@@ -6,6 +6,7 @@
 #include "core/core_test_util.h"
 #include "core/posix_file.h"
 #include "core/version.h"
+#include "platform/text_codec.h"
 #include "support/temp_dir.h"
 
 #include <QCommandLineParser>
@@ -319,7 +320,7 @@ struct FileFaultCase {
     const char* name;
     std::vector<const char*> args; // "DIR" stands for the test's directory
     posix::Operation op;
-    const char* pathEnd; // the failing operation's path ends so; "" for any
+    const char* pathEnd; // the failing operation's path holds this; "" for any
     int error;
     const char* says; // "DIR" as above
 };
@@ -341,6 +342,7 @@ TEST_P(CommandLineFileFaults, AreReportedWithTheFileAndTheReason)
     const std::string cards = record("Adams\r\n");
     dir.write(CardFileName, cards);
     dir.write("in.csv", "Name\r\nBaker\r\n");
+    dir.write("out.csv", "previous export");
     const auto withDir = [&dir](const char* text) {
         return QString::fromLatin1(text).replace(QStringLiteral("DIR"), q(dir.str()));
     };
@@ -350,7 +352,7 @@ TEST_P(CommandLineFileFaults, AreReportedWithTheFileAndTheReason)
     Outcome run;
     {
         const FaultGuard fail([&c](posix::Operation op, const std::string& path) {
-            return op == c.op && std::string_view(path).ends_with(c.pathEnd) ? c.error : 0;
+            return op == c.op && path.find(c.pathEnd) != std::string::npos ? c.error : 0;
         });
         run = inProcess(args);
     }
@@ -358,20 +360,160 @@ TEST_P(CommandLineFileFaults, AreReportedWithTheFileAndTheReason)
     EXPECT_TRUE(contains(run.err, withDir(c.says).toStdString().c_str())) << run.err;
     EXPECT_EQ(dir.read(CardFileName), cards);
     EXPECT_FALSE(dir.exists(BackupFileName));
+    // An export is written whole or not at all.
+    EXPECT_EQ(dir.read("out.csv"), "previous export");
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_FALSE(posix::isTemporaryName(entry.path().filename().string())) << entry.path();
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CommandLineFileFaults,
-    ::testing::Values(
-        FileFaultCase {"ExportCannotOpen", {"--dir", "DIR", "--export", "csv", "DIR/out.csv"},
-            posix::Operation::Open, "/out.csv", EACCES, "cannot write DIR/out.csv: Permission denied"},
+    ::testing::Values(FileFaultCase {"ExportCannotOpen", {"--dir", "DIR", "--export", "csv", "DIR/out.csv"},
+                          posix::Operation::Open, "/.out.csv.quillbox-tmp-", EACCES,
+                          "cannot write DIR/out.csv: Permission denied"},
         FileFaultCase {"ExportCannotWrite", {"--dir", "DIR", "--export", "csv", "DIR/out.csv"},
             posix::Operation::Write, "", ENOSPC, "cannot write DIR/out.csv: No space left on device"},
+        FileFaultCase {"ExportCannotSync", {"--dir", "DIR", "--export", "csv", "DIR/out.csv"},
+            posix::Operation::Sync, "", EIO, "cannot write DIR/out.csv: Input/output error"},
+        FileFaultCase {"ExportCannotReplace", {"--dir", "DIR", "--export", "csv", "DIR/out.csv"},
+            posix::Operation::Rename, "/out.csv", EXDEV,
+            "cannot write DIR/out.csv: Invalid cross-device link"},
         FileFaultCase {"ExportToStandardOutput", {"--dir", "DIR", "--export", "text", "-"},
             posix::Operation::Write, "", EPIPE, "cannot write standard output: Broken pipe"},
         FileFaultCase {"ImportCannotRead", {"--dir", "DIR", "--import", "csv", "DIR/in.csv"},
             posix::Operation::Read, "", EIO, "cannot read DIR/in.csv: Input/output error"},
         FileFaultCase {"ImportCannotSave", {"--dir", "DIR", "--import", "csv", "DIR/in.csv"},
             posix::Operation::Rename, "/quillbox.db", EIO, "Cannot replace DIR/quillbox.db"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(QuillboxCommandLine, ExportIsNoMoreOpenThanTheCardFile)
+{
+    TempDir dir;
+    dir.write(CardFileName, record("Adams\r\n"));
+    const auto privateFile = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    std::filesystem::permissions(dir.file(CardFileName), privateFile);
+    dir.write("out.vcf", "an older export, open to all");
+    std::filesystem::permissions(dir.file("out.vcf"), std::filesystem::perms::all);
+    const Outcome run = inProcess({QStringLiteral("--dir"), q(dir.str()), QStringLiteral("--export"),
+        QStringLiteral("vcard"), q(dir.file("out.vcf").string())});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(contains(dir.read("out.vcf"), "Adams"));
+    EXPECT_EQ(std::filesystem::status(dir.file("out.vcf")).permissions(), privateFile);
+}
+
+TEST(QuillboxCommandLine, ImportSavedButUnconfirmedSaysSoAndSucceeds)
+{
+    TempDir dir;
+    dir.write(CardFileName, record("Adams\r\n"));
+    dir.write("in.csv", "Name\r\nBaker\r\n");
+    Outcome run;
+    {
+        const FaultGuard failSync([](posix::Operation op, const std::string&) {
+            return op == posix::Operation::SyncDirectory ? EIO : 0;
+        });
+        run = inProcess({QStringLiteral("--dir"), q(dir.str()), QStringLiteral("--import"),
+            QStringLiteral("csv"), q(dir.file("in.csv").string())});
+    }
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(contains(run.out, "Cards added: 1")) << run.out;
+    EXPECT_TRUE(
+        contains(run.err, "the cards were saved, but this could not be confirmed: Cannot sync directory"))
+        << run.err;
+    EXPECT_FALSE(contains(run.err, "nothing was imported")) << run.err;
+    EXPECT_EQ(savedCards(dir.str()), (std::vector<std::string> {"Adams\r\n", "Baker\r\n"}));
+}
+
+TEST(QuillboxCommandLine, ImportThroughALinkNamesTheRealBackup)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("A"));
+    std::filesystem::create_directory(dir.file("B"));
+    dir.write("B/quillbox.db", record("Adams\r\n"));
+    std::filesystem::create_symlink("../B/quillbox.db", dir.file("A") / CardFileName);
+    const Outcome run = quillbox({QStringLiteral("--dir"), q(dir.file("A").string()),
+                                     QStringLiteral("--import"), QStringLiteral("csv"), QStringLiteral("-")},
+        "Name\r\nBaker\r\n");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    // Beside the file the link leads to, not beside the link.
+    EXPECT_TRUE(contains(run.out, "/B/quillbox.bak.")) << run.out;
+    EXPECT_FALSE(contains(run.out, "A/quillbox.bak")) << run.out;
+    EXPECT_EQ(dir.read("B/quillbox.bak"), record("Adams\r\n"));
+}
+
+/// Runs the executable through the shell, so that `redirections` can close
+/// or replace its standard streams.
+Outcome throughShell(const std::string& arguments, const char* redirections)
+{
+    QProcess process;
+    process.setProcessEnvironment(withoutDisplay());
+    process.start(QStringLiteral("/bin/sh"),
+        {QStringLiteral("-c"),
+            QStringLiteral("exec \"$0\" %1 %2").arg(q(arguments), QString::fromLatin1(redirections)),
+            QStringLiteral(QUILLBOX_EXECUTABLE)});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+        process.readAllStandardOutput().toStdString(), process.readAllStandardError().toStdString()};
+}
+
+// Paths cross as bytes: a directory and a file named in Latin-1 work.
+TEST(QuillboxCommandLine, PathsThatAreNotUtf8Work)
+{
+    TempDir dir;
+    const std::string latin1 = dir.str() + "/dir\xE9";
+    std::filesystem::create_directory(latin1);
+    dir.write("dir\xE9/in\xE9.csv", "Name\r\nBaker\r\n");
+    const std::string quoted = "\"$(printf '" + dir.str() + "/dir\\351')\"";
+    const Outcome imported
+        = throughShell("--dir " + quoted + " --import csv " + quoted + "/\"$(printf 'in\\351.csv')\"", "");
+    ASSERT_EQ(imported.exitCode, 0) << imported.err;
+    EXPECT_EQ(savedCards(latin1), (std::vector<std::string> {"Baker\r\n"}));
+    const Outcome exported = throughShell("--dir " + quoted + " --export text -", "");
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    EXPECT_EQ(exported.out, "Baker\n");
+
+    QCommandLineParser parser;
+    addCardTransferOptions(parser);
+    ASSERT_TRUE(parser.parse({QStringLiteral("quillbox"), QStringLiteral("--dir"), pathText(latin1)}));
+    QString error;
+    EXPECT_EQ(pathBytes(startDirectory(parser, error)), latin1) << error.toStdString();
+}
+
+struct StreamCase {
+    const char* name;
+    const char* arguments; // "DIR" stands for the test's directory
+    const char* redirections;
+    const char* says;
+};
+
+void PrintTo(const StreamCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class CommandLineStreams : public ::testing::TestWithParam<StreamCase> { };
+
+// Streams and inputs that cannot be read or written are reported with the
+// system's reason, not only by the exit status, and change nothing.
+TEST_P(CommandLineStreams, FailuresAreReported)
+{
+    TempDir dir;
+    const std::string cards = record("Adams\r\n");
+    dir.write(CardFileName, cards);
+    std::string arguments = GetParam().arguments;
+    for (auto at = arguments.find("DIR"); at != std::string::npos; at = arguments.find("DIR"))
+        arguments.replace(at, 3, "'" + dir.str() + "'");
+    const Outcome run = throughShell(arguments, GetParam().redirections);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(contains(run.err, GetParam().says)) << run.err;
+    EXPECT_EQ(dir.read(CardFileName), cards);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CommandLineStreams,
+    ::testing::Values(StreamCase {"FullStandardOutput", "--dir DIR --export text -", ">/dev/full",
+                          "cannot write standard output: No space left on device"},
+        StreamCase {
+            "ClosedStandardOutput", "--dir DIR --export text -", ">&-", "cannot write standard output: "},
+        StreamCase {"ClosedStandardInput", "--dir DIR --import csv -", "<&-", "cannot read standard input: "},
+        StreamCase {"ImportFromADirectory", "--dir DIR --import vcard DIR", "", "Is a directory"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace

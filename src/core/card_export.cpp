@@ -228,10 +228,10 @@ TransferResult exportCardFile(CardFile& file, CardFormat format)
         return {false,
             load.error.empty() ? "there is no card file " + file.cardFilePath()
                                : "the card file " + file.cardFilePath() + " cannot be read: " + load.error,
-            0};
+            0, {}, {}};
     }
     const std::vector<std::string> texts = allCardTexts(*cards, file.heldBackTexts());
-    return {true, exportCards(texts, format), static_cast<int>(texts.size())};
+    return {true, exportCards(texts, format), static_cast<int>(texts.size()), {}, {}};
 }
 
 TransferResult importIntoCardFile(CardFile& file, CardFormat format, std::string_view bytes)
@@ -243,27 +243,28 @@ TransferResult importIntoCardFile(CardFile& file, const ImportParse& parse)
 {
     if (!parse.ok) {
         const std::string where = parse.errorLine > 0 ? "line " + std::to_string(parse.errorLine) + ": " : "";
-        return {false, where + parse.error, 0};
+        return {false, where + parse.error, 0, {}, {}};
     }
 
     auto box = std::make_unique<CardBox>();
     const CardFileLoad load = file.LoadCardFile(box->collection());
     if (!load.present && !load.error.empty())
-        return {false, "the card file " + file.cardFilePath() + " cannot be read: " + load.error, 0};
+        return {false, "the card file " + file.cardFilePath() + " cannot be read: " + load.error, 0, {}, {}};
     if (load.damagedEnd) {
         return {false,
             "the end of the card file " + file.cardFilePath()
                 + " is damaged; open it in Quillbox and check its last card first",
-            0};
+            0, {}, {}};
     }
 
     const ImportCounts counts = addImportedCards(*box, parse);
     if (counts.added > 0) {
         const CardFileSave saved = file.SaveCardFile(box->cards());
         if (!saved.ok)
-            return {false, saved.error, 0};
+            return {false, saved.error, 0, {}, {}};
+        return {true, describeImport(counts), counts.added, saved.backup, saved.unconfirmed};
     }
-    return {true, describeImport(counts), counts.added};
+    return {true, describeImport(counts), counts.added, {}, {}};
 }
 
 } // namespace quillbox

@@ -116,6 +116,11 @@ struct TransferResult {
     /// On failure: why nothing was done.
     std::string text;
     int cards = 0;
+    /// After an import's save: where the previous card file was kept, and
+    /// what could not be confirmed after the cards were saved (see
+    /// CardFileSave); empty when there is nothing to say.
+    std::string backup;
+    std::string unconfirmed;
 };
 
 /// The cards of `file` (the collection and any held-back records) in

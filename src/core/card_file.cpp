@@ -87,13 +87,14 @@ private:
 
 CardFileSave failure(std::string_view what, const std::string& path, int error)
 {
-    return {false, posix::describeFailure(what, path, error), {}};
+    return {false, posix::describeFailure(what, path, error), {}, {}, {}};
 }
 
 /// A complete copy of the file `db` is now, under a temporary name beside
 /// `bak`: a hard link, or a synced copy where the file system refuses
 /// links. Empty `staged` and ok when `db` does not exist.
-CardFileSave stageBackup(const std::string& db, const std::string& bak, std::string& staged)
+CardFileSave stageBackup(
+    const std::string& db, const struct stat& old, const std::string& bak, std::string& staged)
 {
     staged = posix::temporaryName(bak);
     int linked = posix::linkFile(db, staged);
@@ -112,7 +113,11 @@ CardFileSave stageBackup(const std::string& db, const std::string& bak, std::str
         return e == ENOENT ? CardFileSave {} : failure("Cannot read", db, e);
     if (const int e = posix::createTemporary(bak, out, staged))
         return failure("Cannot back up to", bak, e);
-    if (const int e = posix::writeAndSync(out, bytes)) {
+    // The copy is as private as the file it copies, as a link would be.
+    int e = posix::copyAccess(out.get(), old);
+    if (e == 0)
+        e = posix::writeAndSync(out, bytes);
+    if (e != 0) {
         posix::removeFile(staged);
         return failure("Cannot write", staged, e);
     }
@@ -224,11 +229,16 @@ std::string serialiseCardRecords(const CardCollection& cards, std::string_view h
     return out;
 }
 
-std::string movedAsideNotice(const CardFileSave& save)
+std::string saveNotice(const CardFileSave& save)
 {
-    if (save.movedAside.empty())
-        return {};
-    return "The card file that could not be read at start was kept as " + save.movedAside + ".";
+    std::string notice;
+    if (!save.movedAside.empty())
+        notice = "The card file that could not be read at start was kept as " + save.movedAside + ".";
+    if (!save.unconfirmed.empty()) {
+        notice += notice.empty() ? "" : " ";
+        notice += "The cards were saved, but this could not be confirmed: " + save.unconfirmed + ".";
+    }
+    return notice;
 }
 
 CardFile::CardFile(std::string directory)
@@ -289,7 +299,7 @@ CardFileSave CardFile::SaveCardFile(const CardCollection& cards)
         return {false,
             "Cannot save to " + cardFilePath() + ": it now leads to " + now + ", not to " + m_loadedFrom
                 + ", the card file that was read and locked",
-            m_movedAside};
+            m_movedAside, {}, {}};
     }
     CardFileSave result = saveInto(cards, m_directory, m_unread);
     if (!result.movedAside.empty()) {
@@ -309,7 +319,11 @@ CardFileSave CardFile::saveInto(const CardCollection& cards, const std::string& 
 {
     // Through a link to the file it names, so the link stays a link and
     // the backup lies beside the cards it backs up.
-    const std::string db = posix::followLinks(posix::joinPath(directory, CardFileName));
+    posix::RefusedLink refused;
+    const std::string db = posix::followLinks(posix::joinPath(directory, CardFileName), &refused);
+    if (!refused.link.empty())
+        return {
+            false, "Cannot save to " + refused.link + ": " + posix::describeRefusedLink(refused), {}, {}, {}};
     const std::string home = posix::directoryOf(db);
     const std::string bak = posix::joinPath(home, BackupFileName);
 
@@ -333,7 +347,8 @@ CardFileSave CardFile::saveInto(const CardCollection& cards, const std::string& 
         if (const int e = moveAside(db, result.movedAside))
             return failure("Cannot move aside the unread", db, e);
         if (const int e = posix::syncDirectory(home))
-            return {false, posix::describeFailure("Cannot sync directory", home, e), result.movedAside};
+            return {
+                false, posix::describeFailure("Cannot sync directory", home, e), result.movedAside, {}, {}};
     }
     const bool replacing = exists && !keepAside;
 
@@ -341,7 +356,7 @@ CardFileSave CardFile::saveInto(const CardCollection& cards, const std::string& 
     std::string temporary;
     Fd out;
     const auto failed = [&](std::string_view what, const std::string& path, int e) {
-        return CardFileSave {false, posix::describeFailure(what, path, e), result.movedAside};
+        return CardFileSave {false, posix::describeFailure(what, path, e), result.movedAside, {}, {}};
     };
     if (const int e = posix::createTemporary(db, out, temporary))
         return failed("Cannot create a new card file in", home, e);
@@ -359,7 +374,7 @@ CardFileSave CardFile::saveInto(const CardCollection& cards, const std::string& 
     // name only after: every failure leaves both files as they were.
     std::string staged;
     if (replacing) {
-        if (CardFileSave backup = stageBackup(db, bak, staged); !backup.ok) {
+        if (CardFileSave backup = stageBackup(db, old, bak, staged); !backup.ok) {
             posix::removeFile(temporary);
             backup.movedAside = result.movedAside;
             return backup;
@@ -375,17 +390,24 @@ CardFileSave CardFile::saveInto(const CardCollection& cards, const std::string& 
         if (const int r = posix::renameFile(staged, bak)) {
             // Put the previous card file back: the staged name is a link
             // to it (or a complete copy).
-            if (posix::renameFile(staged, db) != 0)
+            if (posix::renameFile(staged, db) != 0) {
+                // The new cards stay in place: saved, without a backup.
                 posix::removeFile(staged);
+                result.unconfirmed = posix::describeFailure("Cannot back up to", bak, r);
+                posix::syncDirectory(home);
+                return result;
+            }
             posix::syncDirectory(home);
             return failed("Cannot back up to", bak, r);
         }
         // rename() between two links to one file succeeds without removing
         // the source (a backup left by an interrupted save can be such a link).
         posix::removeFile(staged);
+        result.backup = bak;
     }
+    // From here on the cards are saved: a failure only leaves it unconfirmed.
     if (const int r = posix::syncDirectory(home))
-        return failed("Cannot sync directory", home, r);
+        result.unconfirmed = posix::describeFailure("Cannot sync directory", home, r);
     return result;
 }
 

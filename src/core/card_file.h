@@ -64,11 +64,21 @@ struct CardFileSave {
     /// before the first save over it (this save or an earlier one); empty
     /// when there was none. The user must be told, whatever `ok` says.
     std::string movedAside;
+    /// On success: what failed after the new file had taken the card
+    /// file's place, so that it could not be confirmed on disk ("<what
+    /// failed> <path>: <system reason>"); empty when nothing did. The cards
+    /// were saved all the same.
+    std::string unconfirmed;
+    /// On success: where the previous card file was kept (quillbox.bak
+    /// beside the file quillbox.db leads to); empty when there was none.
+    std::string backup;
 };
 
-/// The sentence that tells the user where an unread card file was kept
-/// (see CardFileSave::movedAside); empty when there is nothing to tell.
-std::string movedAsideNotice(const CardFileSave& save);
+/// The sentences that tell the user where an unread card file was kept
+/// (see CardFileSave::movedAside) and what of a successful save could not
+/// be confirmed (CardFileSave::unconfirmed); empty when there is nothing
+/// to tell.
+std::string saveNotice(const CardFileSave& save);
 
 /// The card file and its backup in one directory. Remembers records held
 /// back at load so every save writes them again.

@@ -259,6 +259,18 @@ std::string userName(uid_t uid)
     return std::to_string(uid);
 }
 
+std::string currentDirectory(int& error)
+{
+    error = 0;
+    std::string path(PATH_MAX, '\0');
+    if (::getcwd(path.data(), path.size()) == nullptr) {
+        error = errno;
+        return {};
+    }
+    path.resize(std::char_traits<char>::length(path.c_str()));
+    return path;
+}
+
 int mayWrite(const std::string& path)
 {
     return ::access(path.c_str(), W_OK) == 0 ? 0 : errno;
@@ -288,8 +300,10 @@ int readFile(const std::string& path, std::string& bytes, struct stat* status)
     return readAll(fd.get(), bytes, static_cast<std::size_t>(st.st_size));
 }
 
-std::string followLinks(const std::string& path)
+std::string followLinks(const std::string& path, RefusedLink* refused)
 {
+    if (refused)
+        *refused = {};
     std::string current = path;
     // The kernel's own limit on a chain of links; a loop ends here too, and
     // the open or rename that follows then reports it.
@@ -297,6 +311,14 @@ std::string followLinks(const std::string& path)
         struct stat st { };
         if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
             return current;
+        struct stat dir { };
+        const bool shared = ::stat(directoryOf(current).c_str(), &dir) == 0 && (dir.st_mode & S_ISVTX)
+            && (dir.st_mode & S_IWOTH);
+        if (shared && st.st_uid != ::geteuid() && st.st_uid != dir.st_uid) {
+            if (refused)
+                *refused = {current, st.st_uid};
+            return current;
+        }
         std::string target(PATH_MAX, '\0');
         const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
         if (n <= 0 || static_cast<std::size_t>(n) >= target.size())
@@ -305,6 +327,13 @@ std::string followLinks(const std::string& path)
         current = target.front() == '/' ? target : joinPath(directoryOf(current), target);
     }
     return current;
+}
+
+std::string describeRefusedLink(const RefusedLink& refused)
+{
+    return "the symbolic link " + refused.link + " belongs to " + userName(refused.owner)
+        + " in a directory everyone may write, and such a link is followed only when it is yours or the "
+          "directory owner's";
 }
 
 std::string directoryOf(const std::string& path)

@@ -96,6 +96,9 @@ int openStatus(int fd, struct stat& status);
 int setPermissions(int fd, mode_t mode);
 /// The login name of user `uid`, or its number when it has none.
 std::string userName(uid_t uid);
+/// The current directory as the file system spells it (getcwd(3)); empty
+/// when it cannot be had (removed meanwhile), with the reason in `error`.
+std::string currentDirectory(int& error);
 /// access(2) for writing: 0 when this process may write `path`.
 int mayWrite(const std::string& path);
 
@@ -106,10 +109,24 @@ int mayWrite(const std::string& path);
 inline constexpr int ENOTREGULAR = -1;
 int readFile(const std::string& path, std::string& bytes, struct stat* status = nullptr);
 
+/// A symbolic link that followLinks() would not follow, and its owner.
+struct RefusedLink {
+    std::string link;
+    uid_t owner = 0;
+};
+
 /// Where a write to `path` must land: the final target of a chain of
 /// symbolic links (resolved even when the last one dangles), otherwise
-/// `path` itself. Replacing the target keeps every link a link.
-std::string followLinks(const std::string& path);
+/// `path` itself. Replacing the target keeps every link a link. A link is
+/// followed only as the kernel's protected_symlinks rule allows: in a
+/// sticky directory that everyone may write, only a link of this process's
+/// user or of the directory's owner, so that no one can plant a link there
+/// that leads another user's writes into their own files. The walk stops at
+/// a link the rule refuses, which is returned and described in `refused`
+/// (when given); `refused->link` stays empty otherwise.
+std::string followLinks(const std::string& path, RefusedLink* refused = nullptr);
+/// Why `refused` is not followed, naming the link and its owner.
+std::string describeRefusedLink(const RefusedLink& refused);
 
 /// The directory part of `path` ("." for a bare name) and the name part.
 std::string directoryOf(const std::string& path);

@@ -432,7 +432,11 @@ ProfileWrite WritePrivateProfileStrings(std::span<const ProfileEntry> entries, c
             return {false, posix::describe(EINVAL)};
     }
     ProfileFile file;
-    if (const int e = file.load(posix::followLinks(path)))
+    posix::RefusedLink refused;
+    const std::string target = posix::followLinks(path, &refused);
+    if (!refused.link.empty())
+        return {false, posix::describeRefusedLink(refused)};
+    if (const int e = file.load(target))
         return {false, posix::describe(e)};
     for (const ProfileEntry& entry : entries)
         file.set(entry.section, entry.key, entry.value);

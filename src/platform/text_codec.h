@@ -16,10 +16,13 @@ std::string fromQString(const QString& text);
 /// would be stored.
 QString representableOnly(const QString& text);
 
-/// A file path, or a message naming one, in the file system's encoding
-/// (not the card texts' code page) to a QString.
+/// A file path, or a message naming one, as the file system spells it
+/// (UTF-8, not the card texts' code page) to a QString. A byte that is not
+/// part of UTF-8 (a Latin-1 name, say) becomes the lone surrogate U+DC80 +
+/// its value less 0x80, so that no path is lost on the way: pathBytes()
+/// gives every byte back.
 QString pathText(std::string_view bytes);
-/// A QString path to the file system's encoding.
+/// A QString path to the file system's bytes; the reverse of pathText().
 std::string pathBytes(const QString& path);
 
 } // namespace quillbox

@@ -68,6 +68,24 @@ Try 'quillbox --help' for more information.
 </translation>
     </message>
     <message>
+        <source>warning: %1 was written, but this could not be confirmed: %2</source>
+        <translation>Warnung: %1 wurde geschrieben, aber das ließ sich nicht bestätigen: %2</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>Saved %1.
+</source>
+        <translation>%1 gespeichert.
+</translation>
+    </message>
+    <message>
+        <source>warning: the cards were saved, but this could not be confirmed: %1</source>
+        <translation>Warnung: die Karten wurden gespeichert, aber das ließ sich nicht bestätigen: %1</translation>
+    </message>
+    <message>
         <source>nothing was imported: %1</source>
         <translation>nichts wurde importiert: %1</translation>
     </message>

@@ -68,6 +68,24 @@ Essayez « quillbox --help » pour plus d’informations.
 </translation>
     </message>
     <message>
+        <source>warning: %1 was written, but this could not be confirmed: %2</source>
+        <translation>avertissement : %1 a été écrit, mais cela n’a pas pu être confirmé : %2</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>avertissement : %1</translation>
+    </message>
+    <message>
+        <source>Saved %1.
+</source>
+        <translation>%1 enregistré.
+</translation>
+    </message>
+    <message>
+        <source>warning: the cards were saved, but this could not be confirmed: %1</source>
+        <translation>avertissement : les fiches ont été enregistrées, mais cela n’a pas pu être confirmé : %1</translation>
+    </message>
+    <message>
         <source>nothing was imported: %1</source>
         <translation>rien n’a été importé : %1</translation>
     </message>

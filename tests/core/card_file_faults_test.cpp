@@ -2,6 +2,7 @@
 // at every step, and what interrupted saves leave behind.
 #include "core/card_file.h"
 #include "core/posix_file.h"
+#include "core/profile_file.h"
 #include "core_test_util.h"
 #include "support/temp_dir.h"
 #include "unprivileged.h"
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <pwd.h>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -71,7 +73,7 @@ TEST_F(CardFileFaults, UnreadFileIsMovedAsideAndSurvivesEverySave)
     ASSERT_FALSE(first.movedAside.empty());
     EXPECT_EQ(posix::directoryOf(first.movedAside), dir.str());
     EXPECT_TRUE(posix::fileNameOf(first.movedAside).starts_with("quillbox.db.unread-"));
-    EXPECT_NE(movedAsideNotice(first).find(first.movedAside), std::string::npos);
+    EXPECT_NE(saveNotice(first).find(first.movedAside), std::string::npos);
     EXPECT_EQ(dir.read(CardFileName), record("First\r\n"));
     EXPECT_EQ(dir.read(BackupFileName), record("Older\r\n")) << "the unread file must not become the backup";
 
@@ -124,6 +126,48 @@ TEST_F(CardFileFaults, FailedMoveAsideChangesNothingAndTheNextSaveMovesIt)
     ASSERT_TRUE(next.ok) << next.error;
     EXPECT_EQ(dir.read(posix::fileNameOf(next.movedAside)), record("Precious\r\n"));
     EXPECT_EQ(dir.read(CardFileName), record("New\r\n"));
+}
+
+TEST_F(CardFileFaults, CopiedBackupIsAsPrivateAsTheCardFile)
+{
+    dir.write(CardFileName, record("Current\r\n"));
+    fs::permissions(dir.file(CardFileName), fs::perms::owner_read | fs::perms::owner_write);
+    file.LoadCardFile(*box);
+    box = makeBox({"New\r\n"});
+    CardFileSave saved;
+    {
+        // A file system that refuses hard links: the backup is a copy.
+        const FaultGuard noLinks(
+            [](posix::Operation op, const std::string&) { return op == posix::Operation::Link ? EPERM : 0; });
+        saved = file.SaveCardFile(*box);
+    }
+    ASSERT_TRUE(saved.ok) << saved.error;
+    EXPECT_EQ(dir.read(BackupFileName), record("Current\r\n"));
+    EXPECT_EQ(
+        fs::status(dir.file(BackupFileName)).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+// Once the new file has taken quillbox.db's name, the cards are saved: what
+// fails after that is reported as unconfirmed, never as "not saved" (a
+// retry would add the cards twice).
+TEST_F(CardFileFaults, FailureAfterTheRenameSaysTheCardsWereSaved)
+{
+    dir.write(CardFileName, record("Current\r\n"));
+    file.LoadCardFile(*box);
+    box = makeBox({"New\r\n"});
+    CardFileSave saved;
+    {
+        const FaultGuard failSync([](posix::Operation op, const std::string&) {
+            return op == posix::Operation::SyncDirectory ? EIO : 0;
+        });
+        saved = file.SaveCardFile(*box);
+    }
+    EXPECT_TRUE(saved.ok) << saved.error;
+    EXPECT_EQ(saved.unconfirmed, posix::describeFailure("Cannot sync directory", dir.str(), EIO));
+    EXPECT_NE(saveNotice(saved).find("The cards were saved, but"), std::string::npos);
+    EXPECT_EQ(dir.read(CardFileName), record("New\r\n"));
+    EXPECT_EQ(saved.backup, dir.file(BackupFileName).string());
+    EXPECT_EQ(dir.read(BackupFileName), record("Current\r\n"));
 }
 
 TEST_F(CardFileFaults, FileWithoutReadPermissionIsKeptAside)
@@ -283,6 +327,79 @@ INSTANTIATE_TEST_SUITE_P(Steps, CardFileStep,
         StepCase {"StageBackup", posix::Operation::Link, ""},
         StepCase {"ReplaceCardFile", posix::Operation::Rename, "/quillbox.db"},
         StepCase {"RenameBackup", posix::Operation::Rename, "/quillbox.bak"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// ---- Links planted by another user ----------------------------------------
+
+struct PlantedCase {
+    const char* name;
+    const char* file; // the name the program writes beside the card file
+    const char* target; // below the victim's directory; "missing" dangles
+    bool directoryOwnersLink; // the shared directory belongs to the link's owner
+};
+
+void PrintTo(const PlantedCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class PlantedLink : public ::testing::TestWithParam<PlantedCase> { };
+
+// In a sticky directory everyone may write (/tmp), another user's link is
+// followed only when that user owns the directory, as the kernel's
+// protected_symlinks rule has it; otherwise nothing is written through it,
+// not even a new file where it dangles.
+TEST_P(PlantedLink, IsFollowedOnlyAsTheKernelWould)
+{
+    const PlantedCase& c = GetParam();
+    const passwd* nobody = ::getpwnam("nobody");
+    if (::geteuid() != 0 || !nobody)
+        GTEST_SKIP() << "needs root to plant a link of another user";
+    test::TempDir dir;
+    const fs::path shared = dir.file("shared");
+    const fs::path home = dir.file("home");
+    fs::create_directory(shared);
+    fs::create_directory(home);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    if (c.directoryOwnersLink) {
+        ASSERT_EQ(::chown(shared.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+    }
+    dir.write("home/secret", "keep");
+    const fs::path link = shared / c.file;
+    fs::create_symlink(home / c.target, link);
+    ASSERT_EQ(::lchown(link.c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+
+    std::string error;
+    if (std::string_view(c.file) == CardFileName) {
+        CardFile file(shared.string());
+        const CardFileSave saved = file.SaveCardFile(*makeBox({"New\r\n"}));
+        error = saved.ok ? "" : saved.error;
+    } else {
+        const ProfileWrite written = WritePrivateProfileString("S", "k", "v", link.string());
+        error = written.ok ? "" : written.error;
+    }
+    const bool existed = std::string_view(c.target) == "secret";
+    if (c.directoryOwnersLink) {
+        EXPECT_EQ(error, "");
+        EXPECT_TRUE(fs::exists(home / c.target));
+        return;
+    }
+    EXPECT_NE(error.find(link.string()), std::string::npos) << error;
+    EXPECT_NE(error.find("belongs to nobody"), std::string::npos) << error;
+    EXPECT_EQ(fs::exists(home / c.target), existed);
+    if (existed) {
+        EXPECT_EQ(dir.read("home/secret"), "keep");
+    }
+    EXPECT_FALSE(fs::exists(home / BackupFileName));
+    EXPECT_TRUE(fs::is_symlink(link));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PlantedLink,
+    ::testing::Values(PlantedCase {"CardFileToAFile", CardFileName, "secret", false},
+        PlantedCase {"CardFileDangling", CardFileName, "missing", false},
+        PlantedCase {"SettingsToAFile", "quillbox.ini", "secret", false},
+        PlantedCase {"SettingsDangling", "quillbox.ini", "missing", false},
+        PlantedCase {"DirectoryOwnersLinkIsFollowed", CardFileName, "missing", true}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // ---- Records and temporary files -----------------------------------------

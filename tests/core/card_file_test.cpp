@@ -419,7 +419,7 @@ TEST_F(CardFileFailure, UnwritableDirectory)
     fs::permissions(dir.path(), fs::perms::owner_all);
     if (!run.skipped.empty())
         GTEST_SKIP() << run.skipped;
-    saved = {false, run.failure, {}};
+    saved = {false, run.failure, {}, {}, {}};
     expectOldFileIntact(saved, "Permission denied");
 }
 
