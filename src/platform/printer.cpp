@@ -153,16 +153,17 @@ bool QtPrinter::savePdf(const QByteArray& bytes)
         posix::removeFile(temporary);
         return failWith("Cannot write", nameFor(1), e);
     }
-    // Linked in under a name nothing holds: an earlier file, or a link
-    // that dangles, is never written through or replaced.
+    // Renamed to a name nothing holds: an earlier file, or a link that
+    // dangles, is never written through or replaced.
     for (int n = 1; n < 100000; ++n) {
         const std::string target = nameFor(n);
-        const int e = posix::linkFile(temporary, target);
+        const int e = posix::renameNoReplace(temporary, target);
         if (e == EEXIST)
             continue;
-        posix::removeFile(temporary);
-        if (e != 0)
+        if (e != 0) {
+            posix::removeFile(temporary);
             return failWith("Cannot write", target, e);
+        }
         if (const int synced = posix::syncDirectory(directory)) {
             posix::removeFile(target);
             return failWith("Cannot write", target, synced);

@@ -26,7 +26,8 @@ public:
     /// job ("Title.pdf", else "Title (2).pdf" and so on: any entry already
     /// there, a dangling link included, is passed over), at 300 dots per
     /// inch on the locale's default paper. The file appears whole or not
-    /// at all: it is written beside its name, synced and then linked in.
+    /// at all: it is written beside its name, synced and then renamed into
+    /// place, never over an existing entry.
     explicit QtPrinter(QString pdfDirectory);
     ~QtPrinter() override;
 

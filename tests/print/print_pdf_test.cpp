@@ -312,7 +312,7 @@ TEST_F(TallCards, AFailedWriteIsReportedWithItsReasonAndLeavesNoFile)
     const Case cases[] = {
         {"disk full while writing a card", posix::Operation::Write, ENOSPC, false},
         {"sync fails for the address book", posix::Operation::Sync, EIO, true},
-        {"the name cannot be made", posix::Operation::Link, EACCES, false},
+        {"the rename into place fails", posix::Operation::Rename, EACCES, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
