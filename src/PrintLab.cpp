@@ -62,6 +62,9 @@ TForm3::TForm3(AppContext& app, QWidget* parent)
     setHelpTopic(*this, HelpLabels);
     setModal(true);
     setFixedSize(427, 233);
+    // The dialog font its controls were placed for; the application's font
+    // (the main window's, a size larger) cuts their captions.
+    setFont(fontByHeight(QStringLiteral("MS Sans Serif"), -11));
     createControls();
     m_printFont = QFont(QStringLiteral("Arial"));
     m_printFont.setPointSize(14);
@@ -84,10 +87,13 @@ void TForm3::createControls()
         new QRadioButton(tr("Envelope"), GroupBox1), "RadioButton1", QRect(16, 24, 70, 17), tr("Envelope"));
     CheckBox1 = place(new QCheckBox(tr("Return Address"), GroupBox1), "CheckBox1", QRect(88, 24, 100, 17),
         tr("Return Address"));
+    // Read as shown; what a stock is goes in the description.
     RadioButton2 = place(new QRadioButton(tr("1\" x 2.63\" (Avery 5260)"), GroupBox1), "RadioButton2",
-        QRect(16, 48, 170, 17), tr("1 by 2.63 inch labels, Avery 5260"));
+        QRect(16, 48, 170, 17), tr("1\" x 2.63\" (Avery 5260)"));
+    RadioButton2->setAccessibleDescription(tr("1 by 2.63 inch labels, Avery 5260"));
     RadioButton3 = place(new QRadioButton(tr("1.33\" x 4\" (Avery 5262)"), GroupBox1), "RadioButton3",
-        QRect(16, 72, 170, 17), tr("1.33 by 4 inch labels, Avery 5262"));
+        QRect(16, 72, 170, 17), tr("1.33\" x 4\" (Avery 5262)"));
+    RadioButton3->setAccessibleDescription(tr("1.33 by 4 inch labels, Avery 5262"));
 
     GroupBox2 = place(new QGroupBox(tr("Label"), this), "GroupBox2", QRect(232, 120, 193, 65), tr("Label"));
     Label1 = place(new QLabel(tr("Row"), GroupBox2), "Label1", QRect(16, 24, 30, 13), tr("Row"));
@@ -279,8 +285,9 @@ void TForm3::BitBtn3Click()
     job.withReturnAddress = job.stock == LabelStock::Envelope && CheckBox1->isChecked();
     if (job.withReturnAddress)
         job.returnAddress = returnAddressText(m_app.ReturnAddressLines);
-    const bool ok = printLabelJob(*printer, job, [this] { return printText(); });
-    reportPrintJob(m_app.services, this, ok);
+    runPrintJob(m_app.services, this, [this, &job](PrintDevice& device) {
+        return printLabelJob(device, job, [this] { return printText(); });
+    });
 }
 
 void TForm3::BitBtn4Click()

@@ -10,6 +10,8 @@ class QWidget;
 
 namespace quillbox {
 
+class RecordedJob;
+
 struct FontChoice {
     QFont font; ///< face, size, bold, italic, underline, strike-out
     QColor color;
@@ -50,9 +52,15 @@ public:
     /// bad one (From 0, From above To). A printer chosen there becomes the
     /// current one.
     virtual bool choosePrint(QWidget* parent, int maxPage, PrintChoice& choice) = 0;
-    /// The printer set-up dialog (printer, paper, orientation). Returns
-    /// true when confirmed: the choices then hold for every later job.
+    /// The printer set-up dialog (printer, paper, orientation, preview).
+    /// Returns true when confirmed: the choices then hold for every later
+    /// job until the program ends.
     virtual bool setupPrinter(QWidget* parent) = 0;
+    /// True while Print Setup's "Preview before printing" is ticked.
+    virtual bool previewBeforePrinting() const = 0;
+    /// Shows the pages of `job` as they will print. True when the user
+    /// chose Print there, false when the preview was closed.
+    virtual bool preview(QWidget* parent, const RecordedJob& job) = 0;
 };
 
 /// The real folder chooser: the desktop's "choose a directory" dialog.

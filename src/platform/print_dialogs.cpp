@@ -1,5 +1,6 @@
 #include "platform/print_dialogs.h"
 
+#include "platform/print_preview.h"
 #include "platform/printer.h"
 
 #include <QCheckBox>
@@ -76,8 +77,14 @@ PrintDialog::PrintDialog(QtPrinter& printer, int maxPage, const PrintChoice& cho
 
     auto* range = new QGroupBox(tr("Print range"), this);
     auto* rangeLayout = new QVBoxLayout(range);
-    m_allButton = named(new QRadioButton(tr("&All"), range), "allButton", tr("All cards"));
-    m_rangeButton = named(new QRadioButton(tr("Pa&ges"), range), "rangeButton", tr("Cards"));
+    // Read as shown in every language; what the choice means is its
+    // description.
+    const QString all = tr("&All");
+    const QString pages = tr("Pa&ges");
+    m_allButton = named(new QRadioButton(all, range), "allButton", QString(all).remove(u'&'));
+    m_allButton->setAccessibleDescription(tr("All cards"));
+    m_rangeButton = named(new QRadioButton(pages, range), "rangeButton", QString(pages).remove(u'&'));
+    m_rangeButton->setAccessibleDescription(tr("Cards"));
     // The range as typed, within the limits: a bad one is the caller's to refuse.
     m_fromBox = named(new QSpinBox(range), "fromBox", tr("From card"));
     m_toBox = named(new QSpinBox(range), "toBox", tr("To card"));
@@ -126,7 +133,7 @@ void PrintDialog::apply()
     choosePrinter(m_printer, m_printerBox);
 }
 
-PrinterSetupDialog::PrinterSetupDialog(QtPrinter& printer, QWidget* parent)
+PrinterSetupDialog::PrinterSetupDialog(QtPrinter& printer, bool preview, QWidget* parent)
     : QDialog(parent)
     , m_printer(printer)
 {
@@ -161,7 +168,18 @@ PrinterSetupDialog::PrinterSetupDialog(QtPrinter& printer, QWidget* parent)
                                                                             : m_portraitButton)
         ->setChecked(true);
     layout->addWidget(orientation);
+    m_previewBox = named(
+        new QCheckBox(tr("Pre&view before printing"), this), "previewBox", tr("Preview before printing"));
+    m_previewBox->setAccessibleDescription(
+        tr("Every job shows its pages first; nothing prints until Print is chosen there"));
+    m_previewBox->setChecked(preview);
+    layout->addWidget(m_previewBox);
     layout->addWidget(makeButtons(this));
+}
+
+bool PrinterSetupDialog::previewBeforePrinting() const
+{
+    return m_previewBox->isChecked();
 }
 
 void PrinterSetupDialog::apply()
@@ -185,11 +203,18 @@ bool QtPrinterDialogs::choosePrint(QWidget* parent, int maxPage, PrintChoice& ch
 
 bool QtPrinterDialogs::setupPrinter(QWidget* parent)
 {
-    PrinterSetupDialog dialog(m_printer, parent);
+    PrinterSetupDialog dialog(m_printer, m_preview, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     dialog.apply();
+    m_preview = dialog.previewBeforePrinting();
     return true;
+}
+
+bool QtPrinterDialogs::preview(QWidget* parent, const RecordedJob& job)
+{
+    PrintPreview dialog(m_printer, job, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace quillbox

@@ -36,13 +36,15 @@ private:
     QCheckBox* m_collateBox = nullptr;
 };
 
-/// Printer, paper and orientation.
+/// Printer, paper and orientation, and whether jobs are previewed first.
 class PrinterSetupDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit PrinterSetupDialog(QtPrinter& printer, QWidget* parent = nullptr);
+    explicit PrinterSetupDialog(QtPrinter& printer, bool preview = false, QWidget* parent = nullptr);
     /// Makes the choices the printer's.
     void apply();
+    /// "Preview before printing" as ticked.
+    bool previewBeforePrinting() const;
 
 private:
     QtPrinter& m_printer;
@@ -50,6 +52,7 @@ private:
     QComboBox* m_paperBox = nullptr;
     QRadioButton* m_portraitButton = nullptr;
     QRadioButton* m_landscapeButton = nullptr;
+    QCheckBox* m_previewBox = nullptr;
 };
 
 class QtPrinterDialogs final : public PrinterDialogs {
@@ -60,9 +63,13 @@ public:
     }
     bool choosePrint(QWidget* parent, int maxPage, PrintChoice& choice) override;
     bool setupPrinter(QWidget* parent) override;
+    bool previewBeforePrinting() const override { return m_preview; }
+    /// The program's own preview (PrintPreview) of `job`.
+    bool preview(QWidget* parent, const RecordedJob& job) override;
 
 private:
     QtPrinter& m_printer;
+    bool m_preview = false;
 };
 
 } // namespace quillbox

@@ -2,6 +2,7 @@
 
 #include "core/numbers.h"
 #include "core/posix_file.h"
+#include "core/print_recorder.h"
 #include "core/text_layout.h"
 #include "platform/core_text.h"
 #include "platform/text_codec.h"
@@ -222,6 +223,8 @@ bool QtPrinter::queueAcceptsJobs()
 
 QPagedPaintDevice& QtPrinter::device() const
 {
+    if (m_previewTarget)
+        return *m_previewTarget;
     if (m_pdfWriter)
         return *m_pdfWriter;
     return *m_printer;
@@ -303,6 +306,25 @@ bool QtPrinter::endDoc()
         return fail(
             PrinterTexts::tr("The printer %1 could not complete the job").arg(m_printer->printerName()));
     return true;
+}
+
+void QtPrinter::paintPreview(QPrinter& target, const RecordedJob& job)
+{
+    ensurePrinter();
+    if (m_open || !m_painter.begin(&target))
+        return;
+    m_previewTarget = &target;
+    m_open = true;
+    m_align = TextAlign::Left;
+    setFont(PrintFont::ofPoints("Arial", 10));
+    for (std::size_t i = 0; i < job.pages().size(); ++i) {
+        if (i > 0)
+            target.newPage();
+        play(*this, job.pages()[i]);
+    }
+    m_painter.end();
+    m_open = false;
+    m_previewTarget = nullptr;
 }
 
 DeviceValues QtPrinter::values() const

@@ -19,6 +19,8 @@ class QPrinter;
 
 namespace quillbox {
 
+class RecordedJob;
+
 class QtPrinter final : public PrintDevice {
 public:
     /// Starts on the system's default printer. With no printer installed,
@@ -45,6 +47,9 @@ public:
     bool selectPrinter(const QString& name);
     /// The QPrinter the dialogs set up (paper, orientation).
     QPrinter& printer();
+    /// Draws every page of `job` on `target`, the printer a print preview
+    /// hands out while it collects pages, with the same drawing as a job.
+    void paintPreview(QPrinter& target, const RecordedJob& job);
 
     void setTitle(std::string title) override;
     const std::string& title() const override { return m_title; }
@@ -86,6 +91,7 @@ private:
     std::string m_note;
     std::unique_ptr<QBuffer> m_pdfBytes;
     std::unique_ptr<QPdfWriter> m_pdfWriter;
+    QPrinter* m_previewTarget = nullptr;
     QFont m_font;
     /// The cell height of m_font in pixels: the step between laid lines.
     int m_cell = 1;

@@ -3,6 +3,7 @@
 #include "card_window.h"
 #include "core/card_box.h"
 #include "core/print_layout.h"
+#include "core/print_recorder.h"
 #include "platform/card_memo.h"
 #include "platform/dialogs.h"
 #include "platform/help_topic.h"
@@ -63,10 +64,13 @@ void printCardListing(CardWindow& window, const Services& services, PrintChoice&
         job.last = choice.to;
     }
     const int remembered = window.cardBox().current();
-    const bool ok = printCards(window, *services.printer, job);
-    if (remembered >= 1 && remembered <= window.cardBox().count())
-        window.showCardNumber(remembered);
-    reportPrintJob(services, &window.mainWidget(), ok);
+    runPrintJob(services, &window.mainWidget(), [&](PrintDevice& printer) {
+        const bool ok = printCards(window, printer, job);
+        // Back before a preview shows, which leaves the command here.
+        if (remembered >= 1 && remembered <= window.cardBox().count())
+            window.showCardNumber(remembered);
+        return ok;
+    });
 }
 
 void printShownCard(CardWindow& window, const Services& services)
@@ -82,8 +86,8 @@ void printShownCard(CardWindow& window, const Services& services)
         // A new card has no number yet: its title is the box's first line.
         name = cardFirstLine(text, false);
     }
-    const bool ok = printSingleCard(*services.printer, "Printing " + name, text);
-    reportPrintJob(services, &window.mainWidget(), ok);
+    runPrintJob(services, &window.mainWidget(),
+        [&](PrintDevice& printer) { return printSingleCard(printer, "Printing " + name, text); });
 }
 
 void setUpPrinter(const Services& services, QWidget* parent)
@@ -98,10 +102,12 @@ void printAddressBook(CardWindow& window, const Services& services)
         return;
     window.storePendingEdit();
     const CardJob job {"Printing Address Book", CardPageKind::AddressBook, 1, window.cardBox().count()};
-    const bool ok = printCards(window, *services.printer, job);
-    if (window.cardBox().count() > 0)
-        window.showCardNumber(1);
-    reportPrintJob(services, &window.mainWidget(), ok);
+    runPrintJob(services, &window.mainWidget(), [&](PrintDevice& printer) {
+        const bool ok = printCards(window, printer, job);
+        if (window.cardBox().count() > 0)
+            window.showCardNumber(1);
+        return ok;
+    });
 }
 
 std::string labelText(const CardMemo& memo)
@@ -137,6 +143,28 @@ void reportPrintJob(const Services& services, QWidget* parent, bool ok)
     request.buttons = MsgOK;
     request.helpContext = HelpPrintCards;
     services.messages->ask(request);
+}
+
+bool runPrintJob(const Services& services, QWidget* parent, const std::function<bool(PrintDevice&)>& job)
+{
+    if (!services.printer)
+        return false;
+    PrintDevice& printer = *services.printer;
+    PrinterDialogs* dialogs = services.printDialogs;
+    if (!dialogs || !dialogs->previewBeforePrinting()) {
+        const bool ok = job(printer);
+        reportPrintJob(services, parent, ok);
+        return ok;
+    }
+    // Drawn against the printer's own measures, so the preview has the
+    // pages, and the places on them, that the printer gets.
+    RecordedJob recorded(printer.values(), printer.title());
+    job(recorded);
+    if (!dialogs->preview(parent, recorded))
+        return false;
+    const bool ok = printRecorded(printer, recorded);
+    reportPrintJob(services, parent, ok);
+    return ok;
 }
 
 } // namespace quillbox

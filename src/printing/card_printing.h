@@ -4,6 +4,7 @@
 // class; each of the main window's print handlers is one call in here.
 #pragma once
 
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -12,6 +13,7 @@ namespace quillbox {
 
 class CardMemo;
 class CardWindow;
+class PrintDevice;
 struct PrintChoice;
 struct Services;
 
@@ -35,7 +37,15 @@ void printAddressBook(CardWindow& window, const Services& services);
 std::string labelText(const CardMemo& memo);
 
 /// After a job on services.printer: an error box with the system's reason
-/// when `ok` is false; when the job went to a file, a box naming it.
+/// when `ok` is false; when the job went to a file, a box naming it; any
+/// note of the printer's (a stopped queue holds the job).
 void reportPrintJob(const Services& services, QWidget* parent, bool ok);
+
+/// Runs a job that draws on the device it is given, on services.printer,
+/// and reports it. While Print Setup's "Preview before printing" is ticked,
+/// the job is drawn once into a preview and sent from there, exactly as
+/// shown, only when the user chooses Print; closing the preview prints
+/// nothing and reports nothing. False when nothing was printed.
+bool runPrintJob(const Services& services, QWidget* parent, const std::function<bool(PrintDevice&)>& job);
 
 } // namespace quillbox

@@ -750,6 +750,85 @@ Schließen Sie die Eingabe ab (Buch-Schaltfläche) oder brechen Sie ab (Menü Ka
     </message>
 </context>
 <context>
+    <name>quillbox::PrintPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>The pages of the job as they will print</source>
+        <translation>Die Seiten des Auftrags, wie sie gedruckt werden</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Erste Seite</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Vorige Seite</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Letzte Seite</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>&amp;Vergrößern</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <translation>Größer</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <translation>Kleiner</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Page</source>
+        <translation>&amp;Ganze Seite</translation>
+    </message>
+    <message>
+        <source>The whole page in view</source>
+        <translation>Die ganze Seite im Blick</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Drucken</translation>
+    </message>
+    <message>
+        <source>Print these pages as shown</source>
+        <translation>Diese Seiten so drucken, wie sie gezeigt werden</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Close without printing</source>
+        <translation>Schließen, ohne zu drucken</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>The page in view and the job&apos;s pages</source>
+        <translation>Die gezeigte Seite und die Seiten des Auftrags</translation>
+    </message>
+</context>
+<context>
     <name>quillbox::PrinterSetupDialog</name>
     <message>
         <source>Print Setup</source>
@@ -786,6 +865,18 @@ Schließen Sie die Eingabe ab (Buch-Schaltfläche) oder brechen Sie ab (Menü Ka
     <message>
         <source>Landscape</source>
         <translation>Querformat</translation>
+    </message>
+    <message>
+        <source>Every job shows its pages first; nothing prints until Print is chosen there</source>
+        <translation>Jeder Auftrag zeigt erst seine Seiten; gedruckt wird erst, wenn dort Drucken gewählt wird</translation>
+    </message>
+    <message>
+        <source>Preview before printing</source>
+        <translation>Vorschau vor dem Drucken</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view before printing</source>
+        <translation>&amp;Vorschau vor dem Drucken</translation>
     </message>
 </context>
 <context>

@@ -750,6 +750,85 @@ Terminez la saisie (bouton Livre) ou abandonnez (menu Fiches\Abandonner).</trans
     </message>
 </context>
 <context>
+    <name>quillbox::PrintPreview</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>The pages of the job as they will print</source>
+        <translation>Les pages du travail telles qu’elles seront imprimées</translation>
+    </message>
+    <message>
+        <source>First page</source>
+        <translation>Première page</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Page précédente</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Dernière page</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>A&amp;grandir</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <translation>Plus grand</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>&amp;Réduire</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <translation>Plus petit</translation>
+    </message>
+    <message>
+        <source>&amp;Whole Page</source>
+        <translation>Page &amp;entière</translation>
+    </message>
+    <message>
+        <source>The whole page in view</source>
+        <translation>La page entière en vue</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>Print these pages as shown</source>
+        <translation>Imprimer ces pages telles qu’elles sont montrées</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Close without printing</source>
+        <translation>Fermer sans imprimer</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The page in view and the job&apos;s pages</source>
+        <translation>La page affichée et les pages du travail</translation>
+    </message>
+</context>
+<context>
     <name>quillbox::PrinterSetupDialog</name>
     <message>
         <source>Print Setup</source>
@@ -786,6 +865,18 @@ Terminez la saisie (bouton Livre) ou abandonnez (menu Fiches\Abandonner).</trans
     <message>
         <source>Landscape</source>
         <translation>Paysage</translation>
+    </message>
+    <message>
+        <source>Every job shows its pages first; nothing prints until Print is chosen there</source>
+        <translation>Chaque travail montre d’abord ses pages ; rien n’est imprimé avant d’y choisir Imprimer</translation>
+    </message>
+    <message>
+        <source>Preview before printing</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view before printing</source>
+        <translation>&amp;Aperçu avant impression</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,5 @@
 #include "core/print_layout.h"
+#include "core/print_recorder.h"
 #include "support/recording_device.h"
 
 #include <gtest/gtest.h>
@@ -230,6 +231,42 @@ TEST(CardJob, RefusedBeginDrawsNothingAndShowsNoCard)
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(device.jobs.empty());
     EXPECT_EQ(device.lastError(), device.failure);
+}
+
+TEST(RecordedJob, PrintsExactlyWhatAJobDrawsDirectly)
+{
+    // Each job drawn on the printer at once, and drawn once into a record
+    // that is printed afterwards, as the print preview does.
+    const std::vector<int> tenLines(12, 10);
+    const std::pair<const char*, std::function<bool(PrintDevice&)>> jobs[] {
+        {"card pages with copies",
+            [&](PrintDevice& d) {
+                return printCardJob(
+                    d, {"Quillbox Print", CardPageKind::Listing, 1, 12, 2, false}, cardsOf(tenLines));
+            }},
+        {"one card", [](PrintDevice& d) { return printSingleCard(d, "Printing Able", "Able\r\nElm St"); }},
+        {"a label under the last title",
+            [](PrintDevice& d) {
+                return printLabelJob(d, {LabelStock::Labels1x263, 2, 3, "Arial", 10, false, {}},
+                    [] { return std::string("Dora"); });
+            }},
+    };
+    for (const auto& [name, job] : jobs) {
+        SCOPED_TRACE(name);
+        RecordingDevice direct;
+        direct.setTitle("Earlier");
+        ASSERT_TRUE(job(direct));
+        RecordingDevice later;
+        later.setTitle("Earlier");
+        RecordedJob record(later.values(), later.title());
+        ASSERT_TRUE(job(record));
+        EXPECT_TRUE(record.complete());
+        later.log.clear();
+        ASSERT_TRUE(printRecorded(later, record));
+        ASSERT_EQ(later.jobs.size(), 1u);
+        EXPECT_EQ(later.jobs[0].title, direct.jobs[0].title);
+        EXPECT_EQ(later.jobs[0].pages, direct.jobs[0].pages);
+    }
 }
 
 TEST(PrintRange, ValidOnlyWithinTheCards)

@@ -6,8 +6,10 @@
 #include "core/posix_file.h"
 #include "platform/card_memo.h"
 #include "platform/print_dialogs.h"
+#include "platform/print_preview.h"
 #include "platform/printer.h"
 #include "print_check.h"
+#include "support/modal.h"
 #include "ui_test_util.h"
 
 #include <QApplication>
@@ -286,6 +288,74 @@ TEST_F(TallCards, TheLastLineOfACardIsWholeAndItsSeparatorOneSlotBelow)
     ASSERT_FALSE(first.isNull() || tenth.isNull());
     EXPECT_NEAR(tenth.height(), first.height(), 1.5 / 300);
     EXPECT_NEAR(tenth.top() - first.top(), 9 * layout.lineHeight / 300.0, 1.5 / 300);
+}
+
+TEST_F(TallCards, PreviewShowsThePagesThePdfGetsAndPrintsThemFromThere)
+{
+    // The measures a preview lays pages out by are those of the PDF job.
+    const DeviceValues before = m_printer->values();
+    ASSERT_TRUE(m_printer->beginDoc());
+    EXPECT_EQ(m_printer->values(), before);
+    ASSERT_TRUE(m_printer->endDoc());
+    QFile::remove(QString::fromStdString(m_printer->outputFile()));
+
+    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintAddressBook1")));
+    const auto direct = test::pdfWords(file("Printing Address Book.pdf"));
+    ASSERT_TRUE(QFile::remove(file("Printing Address Book.pdf")));
+    m_program.messages().clear();
+
+    // Ticked in the real Print Setup, and kept there.
+    QtPrinterDialogs dialogs(*m_printer);
+    m_program.app().services.printDialogs = &dialogs;
+    test::onNextModal([](QWidget* modal) {
+        auto* setup = qobject_cast<PrinterSetupDialog*>(modal);
+        ASSERT_NE(setup, nullptr);
+        setup->findChild<QCheckBox*>(QStringLiteral("previewBox"))->setChecked(true);
+        setup->accept();
+    });
+    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintSetup1")));
+    ASSERT_TRUE(dialogs.previewBeforePrinting());
+    test::onNextModal([](QWidget* modal) {
+        EXPECT_TRUE(modal->findChild<QCheckBox*>(QStringLiteral("previewBox"))->isChecked());
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintSetup1")));
+    ASSERT_TRUE(dialogs.previewBeforePrinting());
+
+    // Closed: nothing printed, nothing said.
+    test::onNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintAddressBook1")));
+    EXPECT_FALSE(QFileInfo::exists(file("Printing Address Book.pdf")));
+    EXPECT_TRUE(m_program.messages().asked.empty());
+
+    // Paged through, zoomed, printed from the preview.
+    int pages = 0;
+    test::onNextModal([&pages](QWidget* modal) {
+        auto* preview = qobject_cast<PrintPreview*>(modal);
+        ASSERT_NE(preview, nullptr);
+        pages = preview->pageCount();
+        preview->findChild<QPushButton*>(QStringLiteral("nextButton"))->click();
+        EXPECT_EQ(preview->currentPage(), 2);
+        preview->findChild<QPushButton*>(QStringLiteral("lastButton"))->click();
+        EXPECT_EQ(preview->currentPage(), pages);
+        const double fitted = preview->zoom();
+        preview->findChild<QPushButton*>(QStringLiteral("zoomInButton"))->click();
+        EXPECT_GT(preview->zoom(), fitted);
+        preview->printButton()->click();
+    });
+    test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintAddressBook1")));
+    m_program.app().services.printDialogs = &m_program.fakes().printDialogs;
+    const QString pdf = file("Printing Address Book.pdf");
+    expectToldAbout(pdf);
+    EXPECT_EQ(pages, 4);
+    EXPECT_EQ(test::pdfPageCount(pdf), pages);
+    const auto previewed = test::pdfWords(pdf);
+    ASSERT_EQ(previewed.size(), direct.size());
+    for (std::size_t i = 0; i < direct.size(); ++i) {
+        EXPECT_EQ(previewed[i].page, direct[i].page);
+        EXPECT_EQ(previewed[i].text, direct[i].text);
+        EXPECT_EQ(previewed[i].box, direct[i].box) << direct[i].text.toStdString();
+    }
 }
 
 /// Names in the start directory that are neither the card file nor a link

@@ -1,10 +1,13 @@
 #include "Main.h"
+#include "PrintLab.h"
 #include "platform/card_memo.h"
 #include "printing/card_printing.h"
 #include "ui_test_util.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace quillbox {
@@ -220,6 +223,61 @@ TEST_F(Printing, FileOutputSaysWhereTheJobWent)
     ASSERT_EQ(boxes().size(), 1u);
     EXPECT_TRUE(boxes()[0].contains(QStringLiteral("/somewhere/Printing Able.pdf")));
     EXPECT_EQ(m_program.messages().asked[0].icon, MsgIcon::Information);
+}
+
+TEST_F(Printing, PreviewClosedPrintsNothingPreviewPrintedSendsWhatItShowed)
+{
+    std::vector<std::string> cards;
+    for (char c = 'A'; c <= 'G'; ++c)
+        cards.push_back(cardOf(std::string(1, c) + "-card", 10));
+    start(cards, 3);
+    TForm3& labels = *m_program.windows().form3();
+    const std::pair<const char*, std::function<void()>> commands[] {
+        {"Print",
+            [&] {
+                dialogs().next = PrintChoice {};
+                test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("Print1")));
+            }},
+        {"Print Card",
+            [&] { test::clickButton(form().findChild<QToolButton*>(QStringLiteral("SpeedButton9"))); }},
+        {"Print Address Book",
+            [&] { test::chooseMenuEntry(form().findChild<QAction*>(QStringLiteral("PrintAddressBook1"))); }},
+        {"label dialog",
+            [&] {
+                labels.prepare(LabelStock::Envelope, "Dora\r\n3 Oak Ave");
+                test::clickButton(labels.findChild<QPushButton*>(QStringLiteral("BitBtn3")));
+            }},
+    };
+    for (const auto& [name, command] : commands) {
+        SCOPED_TRACE(name);
+        // Straight to the printer, as the reference.
+        dialogs().previewFirst = false;
+        printer().jobs.clear();
+        command();
+        ASSERT_EQ(printer().jobs.size(), 1u);
+        const test::RecordingDevice::Job direct = printer().jobs[0];
+
+        dialogs().previewFirst = true;
+        dialogs().printFromPreview = false;
+        dialogs().previewed.clear();
+        printer().jobs.clear();
+        form().showCardNumber(5);
+        command();
+        EXPECT_EQ(dialogs().previewed, std::vector<std::size_t> {direct.pages.size()});
+        EXPECT_TRUE(printer().jobs.empty()) << "closing the preview prints nothing";
+        EXPECT_TRUE(boxes().empty());
+        // The card shown as the command leaves it: the one before, or the
+        // first after the address book.
+        EXPECT_EQ(form().cards().CurrentCard, name == std::string("Print Address Book") ? 1 : 5);
+
+        dialogs().printFromPreview = true;
+        command();
+        ASSERT_EQ(printer().jobs.size(), 1u);
+        EXPECT_EQ(printer().jobs[0].title, direct.title);
+        EXPECT_EQ(printer().jobs[0].pages, direct.pages);
+        EXPECT_TRUE(printer().jobs[0].ended);
+    }
+    dialogs().previewFirst = false;
 }
 
 } // namespace

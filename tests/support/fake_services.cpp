@@ -1,5 +1,7 @@
 #include "support/fake_services.h"
 
+#include "core/print_recorder.h"
+
 namespace quillbox::test {
 
 MsgButton FakeMessageBoxes::ask(const MessageRequest& request)
@@ -77,6 +79,12 @@ bool FakePrinterDialogs::setupPrinter(QWidget*)
 {
     ++setups;
     return confirmSetup;
+}
+
+bool FakePrinterDialogs::preview(QWidget*, const RecordedJob& job)
+{
+    previewed.push_back(job.pages().size());
+    return printFromPreview;
 }
 
 } // namespace quillbox::test

@@ -71,8 +71,16 @@ public:
     /// What each print dialog was opened with: its highest card number and
     /// the choices it showed.
     std::vector<std::pair<int, PrintChoice>> offered;
+    bool previewBeforePrinting() const override { return previewFirst; }
+    bool preview(QWidget* parent, const RecordedJob& job) override;
     bool confirmSetup = true;
     int setups = 0;
+    /// "Preview before printing" as Print Setup left it.
+    bool previewFirst = false;
+    /// The preview's answer: Print (true) or Close.
+    bool printFromPreview = true;
+    /// The page count of each job previewed.
+    std::vector<std::size_t> previewed;
 };
 
 /// All the fakes, wired into one Services, with a recording printer.
