@@ -7,6 +7,10 @@
 #include "PrintLab.h"
 #include "Retnaddr.h"
 #include "Search.h"
+#include "core/card_export.h"
+#include "core/card_file.h"
+#include "core/card_file_lock.h"
+#include "core/posix_file.h"
 #include "list.h"
 #include "platform/core_text.h"
 #include "platform/font_dialog.h"
@@ -29,8 +33,12 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 #include <array>
+#include <cerrno>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <ostream>
 #include <vector>
 
@@ -232,6 +240,66 @@ TEST_P(InLanguage, CaptionsFitWhereTheEnglishOnesFit)
                 << texts[i].has;
         }
     }
+}
+
+TEST_P(InLanguage, CoreMessagesAreTranslatedWhereShown)
+{
+    // Messages as the core writes them, each in full with its arguments.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const std::string home = dir.path().toStdString();
+    std::filesystem::create_symlink("elsewhere", home + "/.quillbox.lock");
+    const CardFileLock lock(home);
+    CardFile file(home);
+    ImportCounts counts;
+    counts.added = 2;
+    counts.notCarried = {{"PHOTO", 3}, {"KEY", 1}, {"X-FOO", 2}};
+    const std::string messages[] = {
+        lock.warning(),
+        importIntoCardFile(file, parseImport("\"a,b\r\n", CardFormat::Csv)).text,
+        parseImport("BEGIN:VCARD\r\nFN:A\r\nEND:VCARD\r\n", CardFormat::Csv).error,
+        parseImport("plain", CardFormat::Text).error,
+        posix::describeFailure("cannot write", "standard output", EPIPE),
+        posix::describeFailure("cannot write", "/tmp/d", EISDIR),
+        describeImport(counts),
+    };
+    const QString lockPath = dir.path() + QStringLiteral("/.quillbox.lock");
+    const std::map<std::string, std::vector<QString>> expected {
+        {"de",
+            {QStringLiteral(
+                 "Die Sperrdatei %1 ist nicht verwendbar (sie ist ein symbolischer Link); die Kartei "
+                 "wird ohne Sperre benutzt, ein anderes Quillbox könnte sie also währenddessen ändern.")
+                    .arg(lockPath),
+                QStringLiteral("Zeile 1: ein Feld in Anführungszeichen wird nie geschlossen"),
+                QStringLiteral("dies ist eine vCard-Datei, kein CSV; --import vcard verwenden"),
+                QStringLiteral("reiner Text lässt sich nicht importieren; vcard oder csv verwenden"),
+                QStringLiteral("Standardausgabe lässt sich nicht schreiben: Pipe unterbrochen"),
+                QStringLiteral("/tmp/d lässt sich nicht schreiben: Ist ein Verzeichnis"),
+                QStringLiteral(
+                    "Hinzugefügte Karten: 2\nAuf 498 Zeichen gekürzte Karten: 0\nDurch „?“ ersetzte "
+                    "Zeichen: 0\nNicht hinzugefügt, weil die Kartei voll ist (2000 Karten): 0\nSchon "
+                    "in der Kartei: 0\nNicht übernommen: 1 Schlüssel, 3 Fotos, 2 X-FOO\n")}},
+        {"fr",
+            {QStringLiteral(
+                 "Le fichier de verrou %1 est inutilisable (c’est un lien symbolique) ; le fichier de "
+                 "fiches est utilisé sans verrou, un autre Quillbox pourrait donc le modifier "
+                 "entre-temps.")
+                    .arg(lockPath),
+                QStringLiteral("ligne 1 : un champ entre guillemets n’est jamais fermé"),
+                QStringLiteral("c’est un fichier vCard, pas du CSV ; utilisez --import vcard"),
+                QStringLiteral("le texte brut ne peut pas être importé ; utilisez vcard ou csv"),
+                QStringLiteral("impossible d’écrire sortie standard : Tube brisé"),
+                QStringLiteral("impossible d’écrire /tmp/d : Est un répertoire"),
+                QStringLiteral(
+                    "Fiches ajoutées : 2\nFiches coupées à 498 caractères : 0\nCaractères remplacés "
+                    "par « ? » : 0\nFiches non ajoutées, le fichier étant plein (2000 fiches) : "
+                    "0\nDéjà dans le fichier : 0\nNon repris : 1 clé, 3 photos, 2 X-FOO\n")}},
+    };
+    ASSERT_TRUE(setLanguage(QLatin1String(GetParam().code)));
+    const std::vector<QString>& want = expected.at(GetParam().code);
+    ASSERT_EQ(std::size(messages), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i)
+        EXPECT_EQ(coreText(messages[i]), want[i]) << messages[i];
 }
 
 INSTANTIATE_TEST_SUITE_P(Translations, InLanguage, ::testing::ValuesIn(Languages),

@@ -15,6 +15,24 @@ namespace {
 // stand for the arguments. Keep in step with src/core when a message
 // changes: an unlisted message is shown in English.
 constexpr const char* CoreForms[] = {
+    // A save's notices, the longer forms before those they begin with.
+    QT_TRANSLATE_NOOP("CoreText",
+        "The card file that could not be read at start was kept as %1. The cards were saved, but this "
+        "could not be confirmed: %2."),
+    QT_TRANSLATE_NOOP("CoreText", "The cards were saved, but this could not be confirmed: %1."),
+    QT_TRANSLATE_NOOP("CoreText",
+        "Cannot save to %1: it now leads to %2, not to %3, the card file that was read and locked"),
+    QT_TRANSLATE_NOOP("CoreText", "Cannot save to %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText",
+        "the symbolic link %1 belongs to %2 in a directory everyone may write, and such a link is "
+        "followed only when it is yours or the directory owner's"),
+    // The lock's warnings.
+    QT_TRANSLATE_NOOP("CoreText",
+        "%1; the card file is used without a lock, so another Quillbox could change it meanwhile."),
+    QT_TRANSLATE_NOOP("CoreText", "The lock file %1 cannot be used (%2)"),
+    QT_TRANSLATE_NOOP("CoreText", "it is a symbolic link"),
+    QT_TRANSLATE_NOOP("CoreText", "The lock file %1 belongs to %2, not to you; it is not honoured"),
+    QT_TRANSLATE_NOOP("CoreText", "The card file cannot be locked (%1: %2)"),
     QT_TRANSLATE_NOOP("CoreText", "Cannot back up to %1: %2"),
     QT_TRANSLATE_NOOP("CoreText", "Cannot read %1: %2"),
     QT_TRANSLATE_NOOP("CoreText", "Cannot write %1: %2"),
@@ -43,7 +61,80 @@ constexpr const char* CoreForms[] = {
     QT_TRANSLATE_NOOP("CoreText", "Already in the card file: %1"),
     QT_TRANSLATE_NOOP("CoreText", "Rows with an empty Card field, not added: %1"),
     QT_TRANSLATE_NOOP("CoreText", "Not carried: %1"),
+    // Why an import stops.
+    QT_TRANSLATE_NOOP("CoreText", "plain text cannot be imported; use vcard or csv"),
+    QT_TRANSLATE_NOOP("CoreText", "this is a vCard file, not CSV; use --import vcard"),
+    QT_TRANSLATE_NOOP("CoreText",
+        "this is not a vCard file (it does not begin with BEGIN:VCARD); if it is CSV, use --import csv"),
+    QT_TRANSLATE_NOOP("CoreText", "the file is empty"),
+    QT_TRANSLATE_NOOP("CoreText", "the text is neither UTF-8 nor UTF-16 with its byte-order mark"),
+    QT_TRANSLATE_NOOP("CoreText", "a record of more than %1 fields"),
+    QT_TRANSLATE_NOOP("CoreText", "a quoted field goes on after its closing quote"),
+    QT_TRANSLATE_NOOP("CoreText", "a quoted field is never closed"),
+    QT_TRANSLATE_NOOP("CoreText", "a NUL byte: this is not a text file"),
+    QT_TRANSLATE_NOOP("CoreText", "a NUL character: this is not a text file"),
+    QT_TRANSLATE_NOOP("CoreText", "a line of more than %1 MB without a colon"),
+    QT_TRANSLATE_NOOP("CoreText", "the vCard that begins here has no END:VCARD"),
+    QT_TRANSLATE_NOOP("CoreText", "no vCard found (no BEGIN:VCARD)"),
+    QT_TRANSLATE_NOOP("CoreText", "the character set %1 is not known"),
+    QT_TRANSLATE_NOOP("CoreText", "a line without a colon"),
+    QT_TRANSLATE_NOOP("CoreText", "a vCard begins inside another"),
+    QT_TRANSLATE_NOOP("CoreText", "text outside a vCard"),
+    // The C library's reasons the file layer passes on: the program may
+    // speak a language whose locale the system lacks, and then they come
+    // in English.
+    QT_TRANSLATE_NOOP("CoreText", "Is a directory"),
+    QT_TRANSLATE_NOOP("CoreText", "Not a directory"),
+    QT_TRANSLATE_NOOP("CoreText", "No such file or directory"),
+    QT_TRANSLATE_NOOP("CoreText", "Permission denied"),
+    QT_TRANSLATE_NOOP("CoreText", "Operation not permitted"),
+    QT_TRANSLATE_NOOP("CoreText", "No space left on device"),
+    QT_TRANSLATE_NOOP("CoreText", "Disk quota exceeded"),
+    QT_TRANSLATE_NOOP("CoreText", "File too large"),
+    QT_TRANSLATE_NOOP("CoreText", "Read-only file system"),
+    QT_TRANSLATE_NOOP("CoreText", "Input/output error"),
+    QT_TRANSLATE_NOOP("CoreText", "Bad file descriptor"),
+    QT_TRANSLATE_NOOP("CoreText", "Broken pipe"),
+    QT_TRANSLATE_NOOP("CoreText", "Too many levels of symbolic links"),
+    QT_TRANSLATE_NOOP("CoreText", "File name too long"),
+    QT_TRANSLATE_NOOP("CoreText", "Too many open files"),
+    QT_TRANSLATE_NOOP("CoreText", "File exists"),
+    QT_TRANSLATE_NOOP("CoreText", "Directory not empty"),
+    QT_TRANSLATE_NOOP("CoreText", "Text file busy"),
 };
+
+// The kinds "Not carried: 3 photos, 2 X-ANDROID-CUSTOM" counts, singular
+// and plural; property names stand as they are.
+constexpr const char* NotCarriedWords[] = {
+    QT_TRANSLATE_NOOP("CoreText", "photo"),
+    QT_TRANSLATE_NOOP("CoreText", "photos"),
+    QT_TRANSLATE_NOOP("CoreText", "logo"),
+    QT_TRANSLATE_NOOP("CoreText", "logos"),
+    QT_TRANSLATE_NOOP("CoreText", "sound"),
+    QT_TRANSLATE_NOOP("CoreText", "sounds"),
+    QT_TRANSLATE_NOOP("CoreText", "key"),
+    QT_TRANSLATE_NOOP("CoreText", "keys"),
+    QT_TRANSLATE_NOOP("CoreText", "other"),
+};
+
+/// "3 photos, 2 X-ANDROID-CUSTOM" with the kinds' words translated.
+QString notCarriedList(const QString& list)
+{
+    QStringList items = list.split(QStringLiteral(", "));
+    for (QString& item : items) {
+        const qsizetype space = item.indexOf(QLatin1Char(' '));
+        if (space <= 0)
+            continue;
+        const QString word = item.mid(space + 1);
+        for (const char* known : NotCarriedWords) {
+            if (word == QLatin1String(known)) {
+                item = item.left(space + 1) + QCoreApplication::translate("CoreText", known);
+                break;
+            }
+        }
+    }
+    return items.join(QStringLiteral(", "));
+}
 
 struct Form {
     const char* english;
@@ -92,9 +183,13 @@ QString translatedCoreText(const QString& message)
         QStringList arguments;
         for (int i = 1; i <= count; ++i)
             arguments.append(translatedCoreText(match.captured(i)));
+        if (qstrcmp(form.english, "Not carried: %1") == 0)
+            arguments[0] = notCarriedList(match.captured(1));
         if (count == 1)
             return text.arg(arguments[0]);
-        return text.arg(arguments[0], arguments[1]);
+        if (count == 2)
+            return text.arg(arguments[0], arguments[1]);
+        return text.arg(arguments[0], arguments[1], arguments[2]);
     }
     // A report of several lines is translated line by line.
     if (message.contains(QLatin1Char('\n'))) {

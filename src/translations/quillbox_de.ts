@@ -29,7 +29,7 @@ Dateien, Umgebung und Beispiele beschreibt quillbox(1).
     </message>
     <message>
         <source>quillbox: %1
-Try 'quillbox --help' for more information.
+Try &apos;quillbox --help&apos; for more information.
 </source>
         <translation>quillbox: %1
 »quillbox --help« gibt weitere Informationen.
@@ -42,7 +42,7 @@ Try 'quillbox --help' for more information.
 </translation>
     </message>
     <message>
-        <source>the platform "%1" cannot start</source>
+        <source>the platform &quot;%1&quot; cannot start</source>
         <translation>die Plattform »%1« startet nicht</translation>
     </message>
     <message>
@@ -50,7 +50,7 @@ Try 'quillbox --help' for more information.
         <translation>es gibt keine (weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt)</translation>
     </message>
     <message>
-        <source>the display "%1" cannot be opened</source>
+        <source>the display &quot;%1&quot; cannot be opened</source>
         <translation>die Anzeige »%1« lässt sich nicht öffnen</translation>
     </message>
     <message>
@@ -114,11 +114,11 @@ Try 'quillbox --help' for more information.
         <translation>Die Kartei in DIR statt im aktuellen Verzeichnis benutzen (auch das Fenster öffnet sie dort).</translation>
     </message>
     <message>
-        <source>Write every card to FILE ("-" for standard output) in FORMAT: vcard (vCard 4.0), csv (a Title and a Card column) or text (cards separated by a line of ten hyphens). Opens no window.</source>
+        <source>Write every card to FILE (&quot;-&quot; for standard output) in FORMAT: vcard (vCard 4.0), csv (a Title and a Card column) or text (cards separated by a line of ten hyphens). Opens no window.</source>
         <translation>Alle Karten im FORMAT nach FILE („-“ für die Standardausgabe) schreiben: vcard (vCard 4.0), csv (eine Spalte Title und eine Spalte Card) oder text (Karten getrennt durch eine Zeile aus zehn Bindestrichen). Öffnet kein Fenster.</translation>
     </message>
     <message>
-        <source>Add the cards of FILE ("-" for standard input) in FORMAT, vcard (2.1, 3.0 or 4.0) or csv, to the card file and save it with its backup; "--import FILE" alone tells the format by the content. Refused while a window has the card file open. Opens no window.</source>
+        <source>Add the cards of FILE (&quot;-&quot; for standard input) in FORMAT, vcard (2.1, 3.0 or 4.0) or csv, to the card file and save it with its backup; &quot;--import FILE&quot; alone tells the format by the content. Refused while a window has the card file open. Opens no window.</source>
         <translation>Die Karten aus FILE („-“ für die Standardeingabe) im FORMAT vcard (2.1, 3.0 oder 4.0) oder csv der Kartei hinzufügen und sie mit ihrer Sicherung speichern; „--import FILE“ allein erkennt das Format am Inhalt. Abgelehnt, solange ein Fenster die Kartei offen hat. Öffnet kein Fenster.</translation>
     </message>
     <message>
@@ -134,19 +134,19 @@ Try 'quillbox --help' for more information.
         <translation>entweder --export oder --import verwenden</translation>
     </message>
     <message>
-        <source>unknown format "%1"; use vcard, csv or text</source>
+        <source>unknown format &quot;%1&quot;; use vcard, csv or text</source>
         <translation>unbekanntes Format „%1“; vcard, csv oder text verwenden</translation>
     </message>
     <message>
-        <source>unknown format "%1"; use vcard or csv</source>
+        <source>unknown format &quot;%1&quot;; use vcard or csv</source>
         <translation>unbekanntes Format „%1“; vcard oder csv verwenden</translation>
     </message>
     <message>
-        <source>--export needs exactly one FILE ("-" for standard output)</source>
+        <source>--export needs exactly one FILE (&quot;-&quot; for standard output)</source>
         <translation>--export braucht genau eine DATEI („-“ für die Standardausgabe)</translation>
     </message>
     <message>
-        <source>--import needs exactly one FILE ("-" for standard input)</source>
+        <source>--import needs exactly one FILE (&quot;-&quot; for standard input)</source>
         <translation>--import braucht genau eine DATEI („-“ für die Standardeingabe)</translation>
     </message>
 </context>
@@ -241,7 +241,7 @@ Try 'quillbox --help' for more information.
         <translation>Auf %1 Zeichen gekürzte Karten: %2</translation>
     </message>
     <message>
-        <source>Characters replaced by "?": %1</source>
+        <source>Characters replaced by &quot;?&quot;: %1</source>
         <translation>Durch „?“ ersetzte Zeichen: %1</translation>
     </message>
     <message>
@@ -259,6 +259,222 @@ Try 'quillbox --help' for more information.
     <message>
         <source>Not carried: %1</source>
         <translation>Nicht übernommen: %1</translation>
+    </message>
+    <message>
+        <source>The card file that could not be read at start was kept as %1. The cards were saved, but this could not be confirmed: %2.</source>
+        <translation>Die Kartei, die beim Start nicht zu lesen war, wurde als %1 aufbewahrt. Die Karten wurden gespeichert, aber das ließ sich nicht bestätigen: %2.</translation>
+    </message>
+    <message>
+        <source>The cards were saved, but this could not be confirmed: %1.</source>
+        <translation>Die Karten wurden gespeichert, aber das ließ sich nicht bestätigen: %1.</translation>
+    </message>
+    <message>
+        <source>Cannot save to %1: it now leads to %2, not to %3, the card file that was read and locked</source>
+        <translation>Speichern nach %1 nicht möglich: der Link führt jetzt zu %2, nicht zu %3, der Kartei, die gelesen und gesperrt wurde</translation>
+    </message>
+    <message>
+        <source>Cannot save to %1: %2</source>
+        <translation>Speichern nach %1 nicht möglich: %2</translation>
+    </message>
+    <message>
+        <source>the symbolic link %1 belongs to %2 in a directory everyone may write, and such a link is followed only when it is yours or the directory owner&apos;s</source>
+        <translation>der symbolische Link %1 gehört %2 und liegt in einem Verzeichnis, in das alle schreiben dürfen; einem solchen Link wird nur gefolgt, wenn er Ihnen oder dem Besitzer des Verzeichnisses gehört</translation>
+    </message>
+    <message>
+        <source>%1; the card file is used without a lock, so another Quillbox could change it meanwhile.</source>
+        <translation>%1; die Kartei wird ohne Sperre benutzt, ein anderes Quillbox könnte sie also währenddessen ändern.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be used (%2)</source>
+        <translation>Die Sperrdatei %1 ist nicht verwendbar (%2)</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>sie ist ein symbolischer Link</translation>
+    </message>
+    <message>
+        <source>The lock file %1 belongs to %2, not to you; it is not honoured</source>
+        <translation>Die Sperrdatei %1 gehört %2, nicht Ihnen; sie wird nicht beachtet</translation>
+    </message>
+    <message>
+        <source>The card file cannot be locked (%1: %2)</source>
+        <translation>Die Kartei lässt sich nicht sperren (%1: %2)</translation>
+    </message>
+    <message>
+        <source>plain text cannot be imported; use vcard or csv</source>
+        <translation>reiner Text lässt sich nicht importieren; vcard oder csv verwenden</translation>
+    </message>
+    <message>
+        <source>this is a vCard file, not CSV; use --import vcard</source>
+        <translation>dies ist eine vCard-Datei, kein CSV; --import vcard verwenden</translation>
+    </message>
+    <message>
+        <source>this is not a vCard file (it does not begin with BEGIN:VCARD); if it is CSV, use --import csv</source>
+        <translation>dies ist keine vCard-Datei (sie beginnt nicht mit BEGIN:VCARD); für CSV --import csv verwenden</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the text is neither UTF-8 nor UTF-16 with its byte-order mark</source>
+        <translation>der Text ist weder UTF-8 noch UTF-16 mit Byte-Order-Mark</translation>
+    </message>
+    <message>
+        <source>a record of more than %1 fields</source>
+        <translation>ein Datensatz mit mehr als %1 Feldern</translation>
+    </message>
+    <message>
+        <source>a quoted field goes on after its closing quote</source>
+        <translation>ein Feld in Anführungszeichen geht nach dem schließenden Anführungszeichen weiter</translation>
+    </message>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation>ein Feld in Anführungszeichen wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>a NUL byte: this is not a text file</source>
+        <translation>ein NUL-Byte: dies ist keine Textdatei</translation>
+    </message>
+    <message>
+        <source>a NUL character: this is not a text file</source>
+        <translation>ein NUL-Zeichen: dies ist keine Textdatei</translation>
+    </message>
+    <message>
+        <source>a line of more than %1 MB without a colon</source>
+        <translation>eine Zeile von mehr als %1 MB ohne Doppelpunkt</translation>
+    </message>
+    <message>
+        <source>the vCard that begins here has no END:VCARD</source>
+        <translation>der hier beginnenden vCard fehlt END:VCARD</translation>
+    </message>
+    <message>
+        <source>no vCard found (no BEGIN:VCARD)</source>
+        <translation>keine vCard gefunden (kein BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>the character set %1 is not known</source>
+        <translation>der Zeichensatz %1 ist unbekannt</translation>
+    </message>
+    <message>
+        <source>a line without a colon</source>
+        <translation>eine Zeile ohne Doppelpunkt</translation>
+    </message>
+    <message>
+        <source>a vCard begins inside another</source>
+        <translation>eine vCard beginnt innerhalb einer anderen</translation>
+    </message>
+    <message>
+        <source>text outside a vCard</source>
+        <translation>Text außerhalb einer vCard</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ist kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Vorgang nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Platz mehr auf dem Gerät</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Plattenkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Dateisystem nur lesbar</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>Bad file descriptor</source>
+        <translation>Ungültiger Dateideskriptor</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Pipe unterbrochen</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Links</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Datei existiert bereits</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Verzeichnis nicht leer</translation>
+    </message>
+    <message>
+        <source>Text file busy</source>
+        <translation>Datei ist belegt</translation>
+    </message>
+    <message>
+        <source>photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>photos</source>
+        <translation>Fotos</translation>
+    </message>
+    <message>
+        <source>logo</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <source>logos</source>
+        <translation>Logos</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>Tonaufnahme</translation>
+    </message>
+    <message>
+        <source>sounds</source>
+        <translation>Tonaufnahmen</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>keys</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>weitere</translation>
     </message>
 </context>
 <context>
@@ -404,7 +620,7 @@ Try 'quillbox --help' for more information.
         <translation>Argumente:</translation>
     </message>
     <message>
-        <source>Unknown option '%1'.</source>
+        <source>Unknown option &apos;%1&apos;.</source>
         <translation>Unbekannte Option »%1«.</translation>
     </message>
     <message>
@@ -412,11 +628,11 @@ Try 'quillbox --help' for more information.
         <translation>Unbekannte Optionen: %1.</translation>
     </message>
     <message>
-        <source>Missing value after '%1'.</source>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation>Nach »%1« fehlt ein Wert.</translation>
     </message>
     <message>
-        <source>Unexpected value after '%1'.</source>
+        <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Unerwarteter Wert nach »%1«.</translation>
     </message>
 </context>
@@ -473,9 +689,9 @@ Try 'quillbox --help' for more information.
         <translation> (schreibgeschützt)</translation>
     </message>
     <message>
-        <source>The card file %1 is already open in another Quillbox window.<byte value="xd" />
+        <source>The card file %1 is already open in another Quillbox window.<byte value="xd"/>
 Open it read-only (nothing you change is saved), or quit?</source>
-        <translation>Die Kartei %1 ist schon in einem anderen Quillbox-Fenster offen.<byte value="xd" />
+        <translation>Die Kartei %1 ist schon in einem anderen Quillbox-Fenster offen.<byte value="xd"/>
 Schreibgeschützt öffnen (Änderungen werden nicht gespeichert) oder beenden?</translation>
     </message>
     <message>
@@ -490,9 +706,9 @@ Schreibgeschützt öffnen (Änderungen werden nicht gespeichert) oder beenden?</
 <context>
     <name>quillbox</name>
     <message>
-        <source>You must complete editing the new card before taking this action.<byte value="xd" />
+        <source>You must complete editing the new card before taking this action.<byte value="xd"/>
 Either complete the entry (Book Button) or abort (Menu Cards\Abort).</source>
-        <translation>Schließen Sie erst die Eingabe der neuen Karte ab.<byte value="xd" />
+        <translation>Schließen Sie erst die Eingabe der neuen Karte ab.<byte value="xd"/>
 Schließen Sie die Eingabe ab (Buch-Schaltfläche) oder brechen Sie ab (Menü Karten\Abbrechen).</translation>
     </message>
     <message>
@@ -1065,37 +1281,37 @@ Schließen Sie die Eingabe ab (Buch-Schaltfläche) oder brechen Sie ab (Menü Ka
         <translation>Keine Quillbox-Kartei vorhanden. Das Programm läuft ohne aktuelle Kartei</translation>
     </message>
     <message>
-        <source>The card file %1 could not be read: %2<byte value="xd" />
+        <source>The card file %1 could not be read: %2<byte value="xd"/>
 Program will run without a current file</source>
-        <translation>Die Kartei %1 ließ sich nicht lesen: %2<byte value="xd" />
+        <translation>Die Kartei %1 ließ sich nicht lesen: %2<byte value="xd"/>
 Das Programm läuft ohne aktuelle Kartei</translation>
     </message>
     <message>
-        <source>The card file holds %1 more cards than the %2 this program can show.<byte value="xd" />
+        <source>The card file holds %1 more cards than the %2 this program can show.<byte value="xd"/>
 They stay in the file and are saved back unchanged.</source>
-        <translation>Die Kartei enthält %1 Karten mehr als die %2, die dieses Programm zeigen kann.<byte value="xd" />
+        <translation>Die Kartei enthält %1 Karten mehr als die %2, die dieses Programm zeigen kann.<byte value="xd"/>
 Sie bleiben in der Datei und werden unverändert zurückgeschrieben.</translation>
     </message>
     <message>
-        <source>The end of the card file is damaged: its last card may be incomplete.<byte value="xd" />
+        <source>The end of the card file is damaged: its last card may be incomplete.<byte value="xd"/>
 Please check that card.</source>
-        <translation>Das Ende der Kartei ist beschädigt: Ihre letzte Karte ist vielleicht unvollständig.<byte value="xd" />
+        <translation>Das Ende der Kartei ist beschädigt: Ihre letzte Karte ist vielleicht unvollständig.<byte value="xd"/>
 Bitte prüfen Sie diese Karte.</translation>
     </message>
     <message>
-        <source>The cards were saved to %1.<byte value="xd" />
+        <source>The cards were saved to %1.<byte value="xd"/>
 %2</source>
-        <translation>Die Karten wurden nach %1 gespeichert.<byte value="xd" />
+        <translation>Die Karten wurden nach %1 gespeichert.<byte value="xd"/>
 %2</translation>
     </message>
     <message>
-        <source>The cards could not be saved to %1.<byte value="xd" />
-%2<byte value="xd" />
-%3<byte value="xd" />
+        <source>The cards could not be saved to %1.<byte value="xd"/>
+%2<byte value="xd"/>
+%3<byte value="xd"/>
 Try again, save them in another folder, or discard the changes made since the program started?</source>
-        <translation>Die Karten ließen sich nicht nach %1 speichern.<byte value="xd" />
-%2<byte value="xd" />
-%3<byte value="xd" />
+        <translation>Die Karten ließen sich nicht nach %1 speichern.<byte value="xd"/>
+%2<byte value="xd"/>
+%3<byte value="xd"/>
 Erneut versuchen, in einem anderen Ordner speichern oder die Änderungen seit dem Programmstart verwerfen?</translation>
     </message>
     <message>
@@ -1115,9 +1331,9 @@ Erneut versuchen, in einem anderen Ordner speichern oder die Änderungen seit de
         <translation>Karten in Ordner speichern</translation>
     </message>
     <message>
-        <source>The cards were saved to %1.<byte value="xd" />
+        <source>The cards were saved to %1.<byte value="xd"/>
 Copy that file into %2 to use it at the next start.</source>
-        <translation>Die Karten wurden nach %1 gespeichert.<byte value="xd" />
+        <translation>Die Karten wurden nach %1 gespeichert.<byte value="xd"/>
 Kopieren Sie diese Datei nach %2, um sie beim nächsten Start zu verwenden.</translation>
     </message>
     <message>
@@ -1145,9 +1361,9 @@ Kopieren Sie diese Datei nach %2, um sie beim nächsten Start zu verwenden.</tra
         <translation>Es gibt keine Karte zum Löschen, oder Sie geben gerade eine Karte ein. Wenn Sie eine Karte eingeben, die Sie nicht wollen, wählen Sie Abbrechen im Menü Karten.</translation>
     </message>
     <message>
-        <source>Are you sure you want to delete this card:<byte value="xd" />
+        <source>Are you sure you want to delete this card:<byte value="xd"/>
 </source>
-        <translation>Wollen Sie diese Karte wirklich löschen:<byte value="xd" />
+        <translation>Wollen Sie diese Karte wirklich löschen:<byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -1194,16 +1410,16 @@ Kopieren Sie diese Datei nach %2, um sie beim nächsten Start zu verwenden.</tra
         <translation>Absender</translation>
     </message>
     <message>
-        <source>1" x 2.63" (Avery 5260)</source>
-        <translation>1" x 2,63" (Avery 5260)</translation>
+        <source>1&quot; x 2.63&quot; (Avery 5260)</source>
+        <translation>1&quot; x 2,63&quot; (Avery 5260)</translation>
     </message>
     <message>
         <source>1 by 2.63 inch labels, Avery 5260</source>
         <translation>Etiketten 1 mal 2,63 Zoll, Avery 5260</translation>
     </message>
     <message>
-        <source>1.33" x 4" (Avery 5262)</source>
-        <translation>1,33" x 4" (Avery 5262)</translation>
+        <source>1.33&quot; x 4&quot; (Avery 5262)</source>
+        <translation>1,33&quot; x 4&quot; (Avery 5262)</translation>
     </message>
     <message>
         <source>1.33 by 4 inch labels, Avery 5262</source>

@@ -29,7 +29,7 @@ Voir quillbox(1) pour les fichiers, l’environnement et des exemples.
     </message>
     <message>
         <source>quillbox: %1
-Try 'quillbox --help' for more information.
+Try &apos;quillbox --help&apos; for more information.
 </source>
         <translation>quillbox : %1
 Essayez « quillbox --help » pour plus d’informations.
@@ -42,7 +42,7 @@ Essayez « quillbox --help » pour plus d’informations.
 </translation>
     </message>
     <message>
-        <source>the platform "%1" cannot start</source>
+        <source>the platform &quot;%1&quot; cannot start</source>
         <translation>la plateforme « %1 » ne peut pas démarrer</translation>
     </message>
     <message>
@@ -50,7 +50,7 @@ Essayez « quillbox --help » pour plus d’informations.
         <translation>il n’y en a aucune (ni DISPLAY ni WAYLAND_DISPLAY n’est défini)</translation>
     </message>
     <message>
-        <source>the display "%1" cannot be opened</source>
+        <source>the display &quot;%1&quot; cannot be opened</source>
         <translation>l’affichage « %1 » ne peut pas être ouvert</translation>
     </message>
     <message>
@@ -114,11 +114,11 @@ Essayez « quillbox --help » pour plus d’informations.
         <translation>Utiliser le fichier de fiches de DIR au lieu du répertoire courant (la fenêtre s’y ouvre aussi).</translation>
     </message>
     <message>
-        <source>Write every card to FILE ("-" for standard output) in FORMAT: vcard (vCard 4.0), csv (a Title and a Card column) or text (cards separated by a line of ten hyphens). Opens no window.</source>
+        <source>Write every card to FILE (&quot;-&quot; for standard output) in FORMAT: vcard (vCard 4.0), csv (a Title and a Card column) or text (cards separated by a line of ten hyphens). Opens no window.</source>
         <translation>Écrire toutes les fiches dans FILE (« - » pour la sortie standard) au FORMAT : vcard (vCard 4.0), csv (une colonne Title et une colonne Card) ou text (fiches séparées par une ligne de dix tirets). N’ouvre aucune fenêtre.</translation>
     </message>
     <message>
-        <source>Add the cards of FILE ("-" for standard input) in FORMAT, vcard (2.1, 3.0 or 4.0) or csv, to the card file and save it with its backup; "--import FILE" alone tells the format by the content. Refused while a window has the card file open. Opens no window.</source>
+        <source>Add the cards of FILE (&quot;-&quot; for standard input) in FORMAT, vcard (2.1, 3.0 or 4.0) or csv, to the card file and save it with its backup; &quot;--import FILE&quot; alone tells the format by the content. Refused while a window has the card file open. Opens no window.</source>
         <translation>Ajouter les fiches de FILE (« - » pour l’entrée standard) au FORMAT vcard (2.1, 3.0 ou 4.0) ou csv au fichier de fiches et l’enregistrer avec sa sauvegarde ; « --import FILE » seul reconnaît le format au contenu. Refusé tant qu’une fenêtre a le fichier ouvert. N’ouvre aucune fenêtre.</translation>
     </message>
     <message>
@@ -134,19 +134,19 @@ Essayez « quillbox --help » pour plus d’informations.
         <translation>utilisez soit --export, soit --import</translation>
     </message>
     <message>
-        <source>unknown format "%1"; use vcard, csv or text</source>
+        <source>unknown format &quot;%1&quot;; use vcard, csv or text</source>
         <translation>format « %1 » inconnu ; utilisez vcard, csv ou text</translation>
     </message>
     <message>
-        <source>unknown format "%1"; use vcard or csv</source>
+        <source>unknown format &quot;%1&quot;; use vcard or csv</source>
         <translation>format « %1 » inconnu ; utilisez vcard ou csv</translation>
     </message>
     <message>
-        <source>--export needs exactly one FILE ("-" for standard output)</source>
+        <source>--export needs exactly one FILE (&quot;-&quot; for standard output)</source>
         <translation>--export demande exactement un FICHIER (« - » pour la sortie standard)</translation>
     </message>
     <message>
-        <source>--import needs exactly one FILE ("-" for standard input)</source>
+        <source>--import needs exactly one FILE (&quot;-&quot; for standard input)</source>
         <translation>--import demande exactement un FICHIER (« - » pour l’entrée standard)</translation>
     </message>
 </context>
@@ -241,7 +241,7 @@ Essayez « quillbox --help » pour plus d’informations.
         <translation>Fiches coupées à %1 caractères : %2</translation>
     </message>
     <message>
-        <source>Characters replaced by "?": %1</source>
+        <source>Characters replaced by &quot;?&quot;: %1</source>
         <translation>Caractères remplacés par « ? » : %1</translation>
     </message>
     <message>
@@ -259,6 +259,222 @@ Essayez « quillbox --help » pour plus d’informations.
     <message>
         <source>Not carried: %1</source>
         <translation>Non repris : %1</translation>
+    </message>
+    <message>
+        <source>The card file that could not be read at start was kept as %1. The cards were saved, but this could not be confirmed: %2.</source>
+        <translation>Le fichier de fiches illisible au démarrage a été conservé sous le nom %1. Les fiches ont été enregistrées, mais cela n’a pas pu être confirmé : %2.</translation>
+    </message>
+    <message>
+        <source>The cards were saved, but this could not be confirmed: %1.</source>
+        <translation>Les fiches ont été enregistrées, mais cela n’a pas pu être confirmé : %1.</translation>
+    </message>
+    <message>
+        <source>Cannot save to %1: it now leads to %2, not to %3, the card file that was read and locked</source>
+        <translation>Impossible d’enregistrer dans %1 : le lien mène maintenant à %2, et non à %3, le fichier de fiches qui a été lu et verrouillé</translation>
+    </message>
+    <message>
+        <source>Cannot save to %1: %2</source>
+        <translation>Impossible d’enregistrer dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>the symbolic link %1 belongs to %2 in a directory everyone may write, and such a link is followed only when it is yours or the directory owner&apos;s</source>
+        <translation>le lien symbolique %1 appartient à %2 dans un répertoire où tout le monde peut écrire, et un tel lien n’est suivi que s’il est à vous ou au propriétaire du répertoire</translation>
+    </message>
+    <message>
+        <source>%1; the card file is used without a lock, so another Quillbox could change it meanwhile.</source>
+        <translation>%1 ; le fichier de fiches est utilisé sans verrou, un autre Quillbox pourrait donc le modifier entre-temps.</translation>
+    </message>
+    <message>
+        <source>The lock file %1 cannot be used (%2)</source>
+        <translation>Le fichier de verrou %1 est inutilisable (%2)</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>c’est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>The lock file %1 belongs to %2, not to you; it is not honoured</source>
+        <translation>Le fichier de verrou %1 appartient à %2, pas à vous ; il n’est pas respecté</translation>
+    </message>
+    <message>
+        <source>The card file cannot be locked (%1: %2)</source>
+        <translation>Impossible de verrouiller le fichier de fiches (%1 : %2)</translation>
+    </message>
+    <message>
+        <source>plain text cannot be imported; use vcard or csv</source>
+        <translation>le texte brut ne peut pas être importé ; utilisez vcard ou csv</translation>
+    </message>
+    <message>
+        <source>this is a vCard file, not CSV; use --import vcard</source>
+        <translation>c’est un fichier vCard, pas du CSV ; utilisez --import vcard</translation>
+    </message>
+    <message>
+        <source>this is not a vCard file (it does not begin with BEGIN:VCARD); if it is CSV, use --import csv</source>
+        <translation>ce n’est pas un fichier vCard (il ne commence pas par BEGIN:VCARD) ; si c’est du CSV, utilisez --import csv</translation>
+    </message>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>the text is neither UTF-8 nor UTF-16 with its byte-order mark</source>
+        <translation>le texte n’est ni de l’UTF-8 ni de l’UTF-16 avec son indicateur d’ordre des octets</translation>
+    </message>
+    <message>
+        <source>a record of more than %1 fields</source>
+        <translation>un enregistrement de plus de %1 champs</translation>
+    </message>
+    <message>
+        <source>a quoted field goes on after its closing quote</source>
+        <translation>un champ entre guillemets continue après son guillemet fermant</translation>
+    </message>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation>un champ entre guillemets n’est jamais fermé</translation>
+    </message>
+    <message>
+        <source>a NUL byte: this is not a text file</source>
+        <translation>un octet NUL : ce n’est pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>a NUL character: this is not a text file</source>
+        <translation>un caractère NUL : ce n’est pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>a line of more than %1 MB without a colon</source>
+        <translation>une ligne de plus de %1 Mo sans deux-points</translation>
+    </message>
+    <message>
+        <source>the vCard that begins here has no END:VCARD</source>
+        <translation>la vCard qui commence ici n’a pas de END:VCARD</translation>
+    </message>
+    <message>
+        <source>no vCard found (no BEGIN:VCARD)</source>
+        <translation>aucune vCard trouvée (pas de BEGIN:VCARD)</translation>
+    </message>
+    <message>
+        <source>the character set %1 is not known</source>
+        <translation>le jeu de caractères %1 est inconnu</translation>
+    </message>
+    <message>
+        <source>a line without a colon</source>
+        <translation>une ligne sans deux-points</translation>
+    </message>
+    <message>
+        <source>a vCard begins inside another</source>
+        <translation>une vCard commence à l’intérieur d’une autre</translation>
+    </message>
+    <message>
+        <source>text outside a vCard</source>
+        <translation>du texte hors d’une vCard</translation>
+    </message>
+    <message>
+        <source>Is a directory</source>
+        <translation>Est un répertoire</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>N’est pas un répertoire</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou répertoire de ce nom</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Opération non permise</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus d’espace disponible sur le périphérique</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Fichier trop volumineux</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d’entrée/sortie</translation>
+    </message>
+    <message>
+        <source>Bad file descriptor</source>
+        <translation>Mauvais descripteur de fichier</translation>
+    </message>
+    <message>
+        <source>Broken pipe</source>
+        <translation>Tube brisé</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Le fichier existe déjà</translation>
+    </message>
+    <message>
+        <source>Directory not empty</source>
+        <translation>Répertoire non vide</translation>
+    </message>
+    <message>
+        <source>Text file busy</source>
+        <translation>Fichier occupé</translation>
+    </message>
+    <message>
+        <source>photo</source>
+        <translation>photo</translation>
+    </message>
+    <message>
+        <source>photos</source>
+        <translation>photos</translation>
+    </message>
+    <message>
+        <source>logo</source>
+        <translation>logo</translation>
+    </message>
+    <message>
+        <source>logos</source>
+        <translation>logos</translation>
+    </message>
+    <message>
+        <source>sound</source>
+        <translation>son</translation>
+    </message>
+    <message>
+        <source>sounds</source>
+        <translation>sons</translation>
+    </message>
+    <message>
+        <source>key</source>
+        <translation>clé</translation>
+    </message>
+    <message>
+        <source>keys</source>
+        <translation>clés</translation>
+    </message>
+    <message>
+        <source>other</source>
+        <translation>autres</translation>
     </message>
 </context>
 <context>
@@ -404,7 +620,7 @@ Essayez « quillbox --help » pour plus d’informations.
         <translation>Arguments :</translation>
     </message>
     <message>
-        <source>Unknown option '%1'.</source>
+        <source>Unknown option &apos;%1&apos;.</source>
         <translation>Option inconnue « %1 ».</translation>
     </message>
     <message>
@@ -412,11 +628,11 @@ Essayez « quillbox --help » pour plus d’informations.
         <translation>Options inconnues : %1.</translation>
     </message>
     <message>
-        <source>Missing value after '%1'.</source>
+        <source>Missing value after &apos;%1&apos;.</source>
         <translation>Valeur manquante après « %1 ».</translation>
     </message>
     <message>
-        <source>Unexpected value after '%1'.</source>
+        <source>Unexpected value after &apos;%1&apos;.</source>
         <translation>Valeur inattendue après « %1 ».</translation>
     </message>
 </context>
@@ -473,9 +689,9 @@ Essayez « quillbox --help » pour plus d’informations.
         <translation> (lecture seule)</translation>
     </message>
     <message>
-        <source>The card file %1 is already open in another Quillbox window.<byte value="xd" />
+        <source>The card file %1 is already open in another Quillbox window.<byte value="xd"/>
 Open it read-only (nothing you change is saved), or quit?</source>
-        <translation>Le fichier de fiches %1 est déjà ouvert dans une autre fenêtre de Quillbox.<byte value="xd" />
+        <translation>Le fichier de fiches %1 est déjà ouvert dans une autre fenêtre de Quillbox.<byte value="xd"/>
 L’ouvrir en lecture seule (rien de ce que vous changez n’est enregistré), ou quitter ?</translation>
     </message>
     <message>
@@ -490,9 +706,9 @@ L’ouvrir en lecture seule (rien de ce que vous changez n’est enregistré), o
 <context>
     <name>quillbox</name>
     <message>
-        <source>You must complete editing the new card before taking this action.<byte value="xd" />
+        <source>You must complete editing the new card before taking this action.<byte value="xd"/>
 Either complete the entry (Book Button) or abort (Menu Cards\Abort).</source>
-        <translation>Vous devez terminer la saisie de la nouvelle fiche avant cette action.<byte value="xd" />
+        <translation>Vous devez terminer la saisie de la nouvelle fiche avant cette action.<byte value="xd"/>
 Terminez la saisie (bouton Livre) ou abandonnez (menu Fiches\Abandonner).</translation>
     </message>
     <message>
@@ -1065,37 +1281,37 @@ Terminez la saisie (bouton Livre) ou abandonnez (menu Fiches\Abandonner).</trans
         <translation>Aucun fichier Quillbox présent. Le programme fonctionnera sans fichier courant</translation>
     </message>
     <message>
-        <source>The card file %1 could not be read: %2<byte value="xd" />
+        <source>The card file %1 could not be read: %2<byte value="xd"/>
 Program will run without a current file</source>
-        <translation>Le fichier de fiches %1 n’a pas pu être lu : %2<byte value="xd" />
+        <translation>Le fichier de fiches %1 n’a pas pu être lu : %2<byte value="xd"/>
 Le programme fonctionnera sans fichier courant</translation>
     </message>
     <message>
-        <source>The card file holds %1 more cards than the %2 this program can show.<byte value="xd" />
+        <source>The card file holds %1 more cards than the %2 this program can show.<byte value="xd"/>
 They stay in the file and are saved back unchanged.</source>
-        <translation>Le fichier contient %1 fiches de plus que les %2 que ce programme peut afficher.<byte value="xd" />
+        <translation>Le fichier contient %1 fiches de plus que les %2 que ce programme peut afficher.<byte value="xd"/>
 Elles restent dans le fichier et y sont réécrites telles quelles.</translation>
     </message>
     <message>
-        <source>The end of the card file is damaged: its last card may be incomplete.<byte value="xd" />
+        <source>The end of the card file is damaged: its last card may be incomplete.<byte value="xd"/>
 Please check that card.</source>
-        <translation>La fin du fichier de fiches est endommagée : sa dernière fiche est peut-être incomplète.<byte value="xd" />
+        <translation>La fin du fichier de fiches est endommagée : sa dernière fiche est peut-être incomplète.<byte value="xd"/>
 Veuillez vérifier cette fiche.</translation>
     </message>
     <message>
-        <source>The cards were saved to %1.<byte value="xd" />
+        <source>The cards were saved to %1.<byte value="xd"/>
 %2</source>
-        <translation>Les fiches ont été enregistrées dans %1.<byte value="xd" />
+        <translation>Les fiches ont été enregistrées dans %1.<byte value="xd"/>
 %2</translation>
     </message>
     <message>
-        <source>The cards could not be saved to %1.<byte value="xd" />
-%2<byte value="xd" />
-%3<byte value="xd" />
+        <source>The cards could not be saved to %1.<byte value="xd"/>
+%2<byte value="xd"/>
+%3<byte value="xd"/>
 Try again, save them in another folder, or discard the changes made since the program started?</source>
-        <translation>Les fiches n’ont pas pu être enregistrées dans %1.<byte value="xd" />
-%2<byte value="xd" />
-%3<byte value="xd" />
+        <translation>Les fiches n’ont pas pu être enregistrées dans %1.<byte value="xd"/>
+%2<byte value="xd"/>
+%3<byte value="xd"/>
 Réessayer, les enregistrer dans un autre dossier, ou abandonner les modifications faites depuis le démarrage du programme ?</translation>
     </message>
     <message>
@@ -1115,9 +1331,9 @@ Réessayer, les enregistrer dans un autre dossier, ou abandonner les modificatio
         <translation>Enregistrer les fiches dans le dossier</translation>
     </message>
     <message>
-        <source>The cards were saved to %1.<byte value="xd" />
+        <source>The cards were saved to %1.<byte value="xd"/>
 Copy that file into %2 to use it at the next start.</source>
-        <translation>Les fiches ont été enregistrées dans %1.<byte value="xd" />
+        <translation>Les fiches ont été enregistrées dans %1.<byte value="xd"/>
 Copiez ce fichier dans %2 pour l’utiliser au prochain démarrage.</translation>
     </message>
     <message>
@@ -1145,9 +1361,9 @@ Copiez ce fichier dans %2 pour l’utiliser au prochain démarrage.</translation
         <translation>Vous n’avez aucune fiche à supprimer, ou vous êtes en train de saisir une fiche. Si vous saisissez une fiche dont vous ne voulez pas, choisissez Abandonner dans le menu Fiches.</translation>
     </message>
     <message>
-        <source>Are you sure you want to delete this card:<byte value="xd" />
+        <source>Are you sure you want to delete this card:<byte value="xd"/>
 </source>
-        <translation>Voulez-vous vraiment supprimer cette fiche :<byte value="xd" />
+        <translation>Voulez-vous vraiment supprimer cette fiche :<byte value="xd"/>
 </translation>
     </message>
     <message>
@@ -1194,16 +1410,16 @@ Copiez ce fichier dans %2 pour l’utiliser au prochain démarrage.</translation
         <translation>Expéditeur</translation>
     </message>
     <message>
-        <source>1" x 2.63" (Avery 5260)</source>
-        <translation>1" x 2,63" (Avery 5260)</translation>
+        <source>1&quot; x 2.63&quot; (Avery 5260)</source>
+        <translation>1&quot; x 2,63&quot; (Avery 5260)</translation>
     </message>
     <message>
         <source>1 by 2.63 inch labels, Avery 5260</source>
         <translation>Étiquettes de 1 sur 2,63 pouces, Avery 5260</translation>
     </message>
     <message>
-        <source>1.33" x 4" (Avery 5262)</source>
-        <translation>1,33" x 4" (Avery 5262)</translation>
+        <source>1.33&quot; x 4&quot; (Avery 5262)</source>
+        <translation>1,33&quot; x 4&quot; (Avery 5262)</translation>
     </message>
     <message>
         <source>1.33 by 4 inch labels, Avery 5262</source>
