@@ -63,7 +63,7 @@ TEST_P(Captions, EveryWindowShowsItsCaptionsWholeAndReadsThemAsShown)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, Captions, ::testing::Values("", "de"),
+INSTANTIATE_TEST_SUITE_P(Languages, Captions, ::testing::Values("", "de", "fr"),
     [](const auto& row) { return std::string(*row.param ? row.param : "en"); });
 
 } // namespace
