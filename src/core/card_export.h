@@ -5,6 +5,7 @@
 
 #include "core/card_box.h"
 #include "core/card_file.h"
+#include "core/card_format.h"
 #include "core/card_table.h"
 
 #include <cstddef>
@@ -15,8 +16,6 @@
 #include <vector>
 
 namespace quillbox {
-
-enum class CardFormat { VCard, Csv, Text };
 
 /// The line of ten hyphens that separates cards in the text export.
 inline constexpr std::string_view CardSeparator = "----------";

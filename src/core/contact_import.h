@@ -3,7 +3,7 @@
 // whatever the input, and CSV of mail programs mapped to the card layout.
 #pragma once
 
-#include "core/card_export.h"
+#include "core/card_format.h"
 #include "core/csv.h"
 
 #include <cstddef>
