@@ -9,6 +9,7 @@
 #include "core/posix_file.h"
 #include "list.h"
 #include "open_files.h"
+#include "platform/core_text.h"
 #include "platform/help_topic.h"
 #include "platform/key_guard.h"
 #include "platform/message_box.h"
@@ -106,7 +107,7 @@ bool Program::lockCardFile()
     // A card file that cannot be locked is used unguarded, with a word:
     // one window would rather run unguarded than not at all.
     if (!m_lock->warning().empty())
-        warningBox(*m_app.services.messages, nullptr, pathText(m_lock->warning()), MsgOK, HelpCardFile);
+        warningBox(*m_app.services.messages, nullptr, coreText(m_lock->warning()), MsgOK, HelpCardFile);
     if (m_lock->state() != CardFileLock::State::HeldElsewhere)
         return true;
     ChoiceRequest request;

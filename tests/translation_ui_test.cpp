@@ -33,7 +33,6 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QTemporaryDir>
 #include <array>
 #include <cerrno>
 #include <filesystem>
@@ -244,11 +243,14 @@ TEST_P(InLanguage, CaptionsFitWhereTheEnglishOnesFit)
 
 TEST_P(InLanguage, CoreMessagesAreTranslatedWhereShown)
 {
-    // Messages as the core writes them, each in full with its arguments.
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const std::string home = dir.path().toStdString();
+    // Messages as the core writes them, each in full with its arguments;
+    // the first as the window shows it at start.
+    ASSERT_TRUE(setLanguage(QLatin1String(GetParam().code)));
+    TestProgram program;
+    const std::string home = program.dir().str();
     std::filesystem::create_symlink("elsewhere", home + "/.quillbox.lock");
+    program.start();
+    ASSERT_FALSE(program.messages().texts().empty());
     const CardFileLock lock(home);
     CardFile file(home);
     ImportCounts counts;
@@ -263,7 +265,7 @@ TEST_P(InLanguage, CoreMessagesAreTranslatedWhereShown)
         posix::describeFailure("cannot write", "/tmp/d", EISDIR),
         describeImport(counts),
     };
-    const QString lockPath = dir.path() + QStringLiteral("/.quillbox.lock");
+    const QString lockPath = QString::fromStdString(home) + QStringLiteral("/.quillbox.lock");
     const std::map<std::string, std::vector<QString>> expected {
         {"de",
             {QStringLiteral(
@@ -295,8 +297,8 @@ TEST_P(InLanguage, CoreMessagesAreTranslatedWhereShown)
                     "par « ? » : 0\nFiches non ajoutées, le fichier étant plein (2000 fiches) : "
                     "0\nDéjà dans le fichier : 0\nNon repris : 1 clé, 3 photos, 2 X-FOO\n")}},
     };
-    ASSERT_TRUE(setLanguage(QLatin1String(GetParam().code)));
     const std::vector<QString>& want = expected.at(GetParam().code);
+    EXPECT_EQ(program.messages().texts().front(), want.front());
     ASSERT_EQ(std::size(messages), want.size());
     for (std::size_t i = 0; i < want.size(); ++i)
         EXPECT_EQ(coreText(messages[i]), want[i]) << messages[i];
