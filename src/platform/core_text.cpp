@@ -15,6 +15,39 @@ namespace {
 // stand for the arguments. Keep in step with src/core when a message
 // changes: an unlisted message is shown in English.
 constexpr const char* CoreForms[] = {
+    // The sync's messages, first: several end in a sentence of their own
+    // after a message of another form ("Cannot write %1: %2").
+    QT_TRANSLATE_NOOP("CoreText", "The vdir %1 is not a directory."),
+    QT_TRANSLATE_NOOP("CoreText", "Cannot create the vdir %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Cannot open the vdir %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText",
+        "The sync state file %1 is not for this vdir (%2). Nothing was synced. Sync with that vdir, or move "
+        "the state file away to sync with %3 as for the first time."),
+    QT_TRANSLATE_NOOP("CoreText",
+        "The sync state file %1 is damaged (%2). Nothing was synced. Move it away to sync as for the first "
+        "time: contacts are then matched to cards by their text."),
+    QT_TRANSLATE_NOOP("CoreText", "it cannot be used: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "it belongs to the vdir %1"),
+    QT_TRANSLATE_NOOP("CoreText", "it is not a Quillbox sync state file"),
+    QT_TRANSLATE_NOOP("CoreText", "its checksum does not match (the file is damaged or was cut short)"),
+    QT_TRANSLATE_NOOP("CoreText", "its contents are not in the expected form"),
+    QT_TRANSLATE_NOOP("CoreText", "Cannot read the sync state file %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText",
+        "The card file %1 is damaged at its end; open it in the window first. Nothing was synced."),
+    QT_TRANSLATE_NOOP("CoreText", "%1. Nothing was synced."),
+    QT_TRANSLATE_NOOP("CoreText", "%1. The sync stopped; run it again."),
+    QT_TRANSLATE_NOOP("CoreText", "%1. The cards were not saved; the sync stopped. Run it again."),
+    QT_TRANSLATE_NOOP(
+        "CoreText", "%1. The cards and the vdir are synced; the next sync will match them by their text."),
+    QT_TRANSLATE_NOOP("CoreText", "Cannot flush the files of %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Cannot sync the directory %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Cannot write the sync state file %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Sent to the vdir: %1 new, %2 changed, %3 deleted."),
+    QT_TRANSLATE_NOOP("CoreText", "Taken from the vdir: %1 new, %2 changed, %3 deleted."),
+    QT_TRANSLATE_NOOP("CoreText", "Conflicts kept as copies: %1."),
+    QT_TRANSLATE_NOOP("CoreText", "Not added (card file full or text too long): %1."),
+    QT_TRANSLATE_NOOP("CoreText", "Left alone: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "the contact has no text"),
     // A save's notices, the longer forms before those they begin with.
     QT_TRANSLATE_NOOP("CoreText",
         "The card file that could not be read at start was kept as %1. The cards were saved, but this "
@@ -80,6 +113,10 @@ constexpr const char* CoreForms[] = {
     QT_TRANSLATE_NOOP("CoreText", "a line without a colon"),
     QT_TRANSLATE_NOOP("CoreText", "a vCard begins inside another"),
     QT_TRANSLATE_NOOP("CoreText", "text outside a vCard"),
+    // Files a sync left alone, last: they begin with the file's name.
+    QT_TRANSLATE_NOOP("CoreText", "%1: not a contact (.vcf) file"),
+    QT_TRANSLATE_NOOP("CoreText", "%1: not a regular file"),
+    QT_TRANSLATE_NOOP("CoreText", "%1: not a readable vCard (%2)"),
     // The C library's reasons the file layer passes on: the program may
     // speak a language whose locale the system lacks, and then they come
     // in English.
@@ -157,7 +194,9 @@ const std::vector<Form>& forms()
                     pattern += i + 1 == pieces.size() ? QStringLiteral("(.*)") : QStringLiteral("(.*?)");
                 pattern += QRegularExpression::escape(pieces[i]);
             }
-            pattern += QLatin1Char('$');
+            // The very end: "$" would also stop before a last line break,
+            // and a report's would be lost.
+            pattern += QStringLiteral("\\z");
             all.push_back(
                 {english, QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)});
         }

@@ -476,6 +476,118 @@ Try &apos;quillbox --help&apos; for more information.
         <source>other</source>
         <translation>weitere</translation>
     </message>
+    <message>
+        <source>The vdir %1 is not a directory.</source>
+        <translation>Das vdir %1 ist kein Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>Cannot create the vdir %1: %2</source>
+        <translation>Das vdir %1 lässt sich nicht anlegen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the vdir %1: %2</source>
+        <translation>Das vdir %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>The sync state file %1 is not for this vdir (%2). Nothing was synced. Sync with that vdir, or move the state file away to sync with %3 as for the first time.</source>
+        <translation>Die Statusdatei des Abgleichs %1 gehört nicht zu diesem vdir (%2). Nichts wurde abgeglichen. Gleichen Sie mit jenem vdir ab, oder legen Sie die Statusdatei beiseite, um mit %3 wie beim ersten Mal abzugleichen.</translation>
+    </message>
+    <message>
+        <source>The sync state file %1 is damaged (%2). Nothing was synced. Move it away to sync as for the first time: contacts are then matched to cards by their text.</source>
+        <translation>Die Statusdatei des Abgleichs %1 ist beschädigt (%2). Nichts wurde abgeglichen. Legen Sie sie beiseite, um wie beim ersten Mal abzugleichen: Kontakte werden dann den Karten nach ihrem Text zugeordnet.</translation>
+    </message>
+    <message>
+        <source>it cannot be used: %1</source>
+        <translation>sie ist nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <source>it belongs to the vdir %1</source>
+        <translation>sie gehört zum vdir %1</translation>
+    </message>
+    <message>
+        <source>it is not a Quillbox sync state file</source>
+        <translation>sie ist keine Statusdatei eines Quillbox-Abgleichs</translation>
+    </message>
+    <message>
+        <source>its checksum does not match (the file is damaged or was cut short)</source>
+        <translation>ihre Prüfsumme stimmt nicht (die Datei ist beschädigt oder wurde abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>its contents are not in the expected form</source>
+        <translation>ihr Inhalt hat nicht die erwartete Form</translation>
+    </message>
+    <message>
+        <source>Cannot read the sync state file %1: %2</source>
+        <translation>Die Statusdatei des Abgleichs %1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>The card file %1 is damaged at its end; open it in the window first. Nothing was synced.</source>
+        <translation>Die Kartei %1 ist an ihrem Ende beschädigt; öffnen Sie sie zuerst im Fenster. Nichts wurde abgeglichen.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was synced.</source>
+        <translation>%1. Nichts wurde abgeglichen.</translation>
+    </message>
+    <message>
+        <source>%1. The sync stopped; run it again.</source>
+        <translation>%1. Der Abgleich wurde abgebrochen; starten Sie ihn erneut.</translation>
+    </message>
+    <message>
+        <source>%1. The cards were not saved; the sync stopped. Run it again.</source>
+        <translation>%1. Die Karten wurden nicht gespeichert; der Abgleich wurde abgebrochen. Starten Sie ihn erneut.</translation>
+    </message>
+    <message>
+        <source>%1. The cards and the vdir are synced; the next sync will match them by their text.</source>
+        <translation>%1. Karten und vdir sind abgeglichen; der nächste Abgleich ordnet sie einander nach ihrem Text zu.</translation>
+    </message>
+    <message>
+        <source>Cannot flush the files of %1: %2</source>
+        <translation>Die Dateien in %1 lassen sich nicht auf die Platte bringen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot sync the directory %1: %2</source>
+        <translation>Verzeichnis %1 lässt sich nicht auf die Platte bringen: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the sync state file %1: %2</source>
+        <translation>Die Statusdatei des Abgleichs %1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Sent to the vdir: %1 new, %2 changed, %3 deleted.</source>
+        <translation>An das vdir gesendet: %1 neu, %2 geändert, %3 gelöscht.</translation>
+    </message>
+    <message>
+        <source>Taken from the vdir: %1 new, %2 changed, %3 deleted.</source>
+        <translation>Aus dem vdir übernommen: %1 neu, %2 geändert, %3 gelöscht.</translation>
+    </message>
+    <message>
+        <source>Conflicts kept as copies: %1.</source>
+        <translation>Als Kopien aufbewahrte Konflikte: %1.</translation>
+    </message>
+    <message>
+        <source>Not added (card file full or text too long): %1.</source>
+        <translation>Nicht hinzugefügt (Kartei voll oder Text zu lang): %1.</translation>
+    </message>
+    <message>
+        <source>Left alone: %1</source>
+        <translation>Nicht angerührt: %1</translation>
+    </message>
+    <message>
+        <source>the contact has no text</source>
+        <translation>der Kontakt hat keinen Text</translation>
+    </message>
+    <message>
+        <source>%1: not a contact (.vcf) file</source>
+        <translation>%1: keine Kontaktdatei (.vcf)</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1: keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1: not a readable vCard (%2)</source>
+        <translation>%1: keine lesbare vCard (%2)</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>

@@ -476,6 +476,118 @@ Essayez « quillbox --help » pour plus d’informations.
         <source>other</source>
         <translation>autres</translation>
     </message>
+    <message>
+        <source>The vdir %1 is not a directory.</source>
+        <translation>Le vdir %1 n’est pas un répertoire.</translation>
+    </message>
+    <message>
+        <source>Cannot create the vdir %1: %2</source>
+        <translation>Impossible de créer le vdir %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot open the vdir %1: %2</source>
+        <translation>Impossible d’ouvrir le vdir %1 : %2</translation>
+    </message>
+    <message>
+        <source>The sync state file %1 is not for this vdir (%2). Nothing was synced. Sync with that vdir, or move the state file away to sync with %3 as for the first time.</source>
+        <translation>Le fichier d’état de synchronisation %1 n’est pas celui de ce vdir (%2). Rien n’a été synchronisé. Synchronisez avec ce vdir-là, ou déplacez le fichier d’état pour synchroniser avec %3 comme la première fois.</translation>
+    </message>
+    <message>
+        <source>The sync state file %1 is damaged (%2). Nothing was synced. Move it away to sync as for the first time: contacts are then matched to cards by their text.</source>
+        <translation>Le fichier d’état de synchronisation %1 est endommagé (%2). Rien n’a été synchronisé. Déplacez-le pour synchroniser comme la première fois : les contacts sont alors associés aux fiches par leur texte.</translation>
+    </message>
+    <message>
+        <source>it cannot be used: %1</source>
+        <translation>il est inutilisable : %1</translation>
+    </message>
+    <message>
+        <source>it belongs to the vdir %1</source>
+        <translation>il appartient au vdir %1</translation>
+    </message>
+    <message>
+        <source>it is not a Quillbox sync state file</source>
+        <translation>ce n’est pas un fichier d’état de synchronisation de Quillbox</translation>
+    </message>
+    <message>
+        <source>its checksum does not match (the file is damaged or was cut short)</source>
+        <translation>sa somme de contrôle ne correspond pas (le fichier est endommagé ou a été tronqué)</translation>
+    </message>
+    <message>
+        <source>its contents are not in the expected form</source>
+        <translation>son contenu n’a pas la forme attendue</translation>
+    </message>
+    <message>
+        <source>Cannot read the sync state file %1: %2</source>
+        <translation>Impossible de lire le fichier d’état de synchronisation %1 : %2</translation>
+    </message>
+    <message>
+        <source>The card file %1 is damaged at its end; open it in the window first. Nothing was synced.</source>
+        <translation>Le fichier de fiches %1 est endommagé à sa fin ; ouvrez-le d’abord dans la fenêtre. Rien n’a été synchronisé.</translation>
+    </message>
+    <message>
+        <source>%1. Nothing was synced.</source>
+        <translation>%1. Rien n’a été synchronisé.</translation>
+    </message>
+    <message>
+        <source>%1. The sync stopped; run it again.</source>
+        <translation>%1. La synchronisation s’est arrêtée ; relancez-la.</translation>
+    </message>
+    <message>
+        <source>%1. The cards were not saved; the sync stopped. Run it again.</source>
+        <translation>%1. Les fiches n’ont pas été enregistrées ; la synchronisation s’est arrêtée. Relancez-la.</translation>
+    </message>
+    <message>
+        <source>%1. The cards and the vdir are synced; the next sync will match them by their text.</source>
+        <translation>%1. Les fiches et le vdir sont synchronisés ; la prochaine synchronisation les associera par leur texte.</translation>
+    </message>
+    <message>
+        <source>Cannot flush the files of %1: %2</source>
+        <translation>Impossible d’écrire sur le disque les fichiers de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot sync the directory %1: %2</source>
+        <translation>Impossible de synchroniser le répertoire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot write the sync state file %1: %2</source>
+        <translation>Impossible d’écrire le fichier d’état de synchronisation %1 : %2</translation>
+    </message>
+    <message>
+        <source>Sent to the vdir: %1 new, %2 changed, %3 deleted.</source>
+        <translation>Envoyés au vdir : %1 nouveaux, %2 modifiés, %3 supprimés.</translation>
+    </message>
+    <message>
+        <source>Taken from the vdir: %1 new, %2 changed, %3 deleted.</source>
+        <translation>Repris du vdir : %1 nouveaux, %2 modifiés, %3 supprimés.</translation>
+    </message>
+    <message>
+        <source>Conflicts kept as copies: %1.</source>
+        <translation>Conflits gardés en copie : %1.</translation>
+    </message>
+    <message>
+        <source>Not added (card file full or text too long): %1.</source>
+        <translation>Non ajoutés (fichier de fiches plein ou texte trop long) : %1.</translation>
+    </message>
+    <message>
+        <source>Left alone: %1</source>
+        <translation>Laissé tel quel : %1</translation>
+    </message>
+    <message>
+        <source>the contact has no text</source>
+        <translation>le contact n’a pas de texte</translation>
+    </message>
+    <message>
+        <source>%1: not a contact (.vcf) file</source>
+        <translation>%1 : pas un fichier de contact (.vcf)</translation>
+    </message>
+    <message>
+        <source>%1: not a regular file</source>
+        <translation>%1 : pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1: not a readable vCard (%2)</source>
+        <translation>%1 : pas une vCard lisible (%2)</translation>
+    </message>
 </context>
 <context>
     <name>MessageBox</name>
