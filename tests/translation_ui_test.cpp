@@ -25,6 +25,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -152,6 +153,32 @@ TEST_P(InLanguage, LeavesNoTextOfAWindowInEnglish)
         if (source[i].contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")))
             && !shared.contains(source[i]) && !source[i].startsWith(QStringLiteral("Quillbox "))) {
             EXPECT_NE(texts[i], source[i]) << "left in English: " << source[i].toStdString();
+        }
+    }
+}
+
+TEST_P(InLanguage, FolderChooserSpeaksIt)
+{
+    // Save Elsewhere's chooser where the desktop offers none: Qt's own
+    // dialog, its captions and tool tips translated by the program.
+    const auto texts = [] {
+        QFileDialog chooser(nullptr, QStringLiteral("Folder"), QDir::tempPath());
+        chooser.setFileMode(QFileDialog::Directory);
+        chooser.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+        QStringList all;
+        for (QLabel* label : chooser.findChildren<QLabel*>())
+            all.append(label->text());
+        for (QAbstractButton* button : chooser.findChildren<QAbstractButton*>())
+            all.append(button->text().isEmpty() ? button->toolTip() : button->text());
+        return all;
+    };
+    const QStringList english = texts();
+    ASSERT_TRUE(setLanguage(QLatin1String(GetParam().code)));
+    const QStringList translated = texts();
+    ASSERT_EQ(translated.size(), english.size());
+    for (qsizetype i = 0; i < english.size(); ++i) {
+        if (english[i].contains(QRegularExpression(QStringLiteral("[A-Za-z]{2}")))) {
+            EXPECT_NE(translated[i], english[i]) << "left in English: " << english[i].toStdString();
         }
     }
 }

@@ -749,6 +749,156 @@ Try &apos;quillbox --help&apos; for more information.
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Look in:</source>
+        <translation>Suchen in:</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Ordner:</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Auswählen</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Dateien des Typs:</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>Übergeordneter Ordner</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>Neuen Ordner anlegen</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Liste</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Zurückgehen</translation>
+    </message>
+    <message>
+        <source>Go forward</source>
+        <translation>Vorwärtsgehen</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Zum übergeordneten Ordner gehen</translation>
+    </message>
+    <message>
+        <source>Create a New Folder</source>
+        <translation>Einen neuen Ordner anlegen</translation>
+    </message>
+    <message>
+        <source>Change to list view mode</source>
+        <translation>Zur Listenansicht wechseln</translation>
+    </message>
+    <message>
+        <source>Change to detail view mode</source>
+        <translation>Zur Detailansicht wechseln</translation>
+    </message>
+    <message>
+        <source>Sidebar</source>
+        <translation>Seitenleiste</translation>
+    </message>
+    <message>
+        <source>List of places and bookmarks</source>
+        <translation>Liste der Orte und Lesezeichen</translation>
+    </message>
+    <message>
+        <source>Recent Places</source>
+        <translation>Zuletzt besucht</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>&amp;Neuer Ordner</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>&amp;Versteckte Dateien zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Soll „%1“ wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Could not delete directory.</source>
+        <translation>Der Ordner ließ sich nicht löschen.</translation>
+    </message>
+    <message>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation>%1
+Ordner nicht gefunden.
+Bitte prüfen Sie den Namen des Ordners.</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>Arbeitsplatz</translation>
+    </message>
+</context>
+<context>
     <name>QFontDialog</name>
     <message>
         <source>&amp;Font</source>

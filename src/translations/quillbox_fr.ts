@@ -749,6 +749,156 @@ Essayez « quillbox --help » pour plus d’informations.
     </message>
 </context>
 <context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Look in:</source>
+        <translation>Voir dans :</translation>
+    </message>
+    <message>
+        <source>Directory:</source>
+        <translation>Dossier :</translation>
+    </message>
+    <message>
+        <source>&amp;Choose</source>
+        <translation>&amp;Choisir</translation>
+    </message>
+    <message>
+        <source>Files of type:</source>
+        <translation>Fichiers de type :</translation>
+    </message>
+    <message>
+        <source>Directories</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Parent Directory</source>
+        <translation>Dossier parent</translation>
+    </message>
+    <message>
+        <source>Create New Folder</source>
+        <translation>Créer un nouveau dossier</translation>
+    </message>
+    <message>
+        <source>List View</source>
+        <translation>Vue en liste</translation>
+    </message>
+    <message>
+        <source>Detail View</source>
+        <translation>Vue détaillée</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Revenir en arrière</translation>
+    </message>
+    <message>
+        <source>Go forward</source>
+        <translation>Aller en avant</translation>
+    </message>
+    <message>
+        <source>Go to the parent directory</source>
+        <translation>Aller au dossier parent</translation>
+    </message>
+    <message>
+        <source>Create a New Folder</source>
+        <translation>Créer un nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Change to list view mode</source>
+        <translation>Passer à la vue en liste</translation>
+    </message>
+    <message>
+        <source>Change to detail view mode</source>
+        <translation>Passer à la vue détaillée</translation>
+    </message>
+    <message>
+        <source>Sidebar</source>
+        <translation>Barre latérale</translation>
+    </message>
+    <message>
+        <source>List of places and bookmarks</source>
+        <translation>Liste des emplacements et des favoris</translation>
+    </message>
+    <message>
+        <source>Recent Places</source>
+        <translation>Emplacements récents</translation>
+    </message>
+    <message>
+        <source>New Folder</source>
+        <translation>Nouveau dossier</translation>
+    </message>
+    <message>
+        <source>&amp;New Folder</source>
+        <translation>&amp;Nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Show &amp;hidden files</source>
+        <translation>Afficher les fic&amp;hiers cachés</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Renommer</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete &apos;%1&apos;?</source>
+        <translation>Voulez-vous vraiment supprimer « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Could not delete directory.</source>
+        <translation>Impossible de supprimer le dossier.</translation>
+    </message>
+    <message>
+        <source>%1
+Directory not found.
+Please verify the correct directory name was given.</source>
+        <translation>%1
+Dossier introuvable.
+Veuillez vérifier le nom du dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>QFileSystemModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Genre</translation>
+    </message>
+    <message>
+        <source>Date Modified</source>
+        <translation>Modifié le</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>My Computer</source>
+        <translation>Poste de travail</translation>
+    </message>
+</context>
+<context>
     <name>QFontDialog</name>
     <message>
         <source>&amp;Font</source>
