@@ -24,6 +24,7 @@ packages=(
   python3-vobject python3-gi gir1.2-ebookcontacts-1.2 appstream desktop-file-utils groff-base
   cups printer-driver-cups-pdf poppler-utils
   libcups2-dev
+  radicale vdirsyncer khard
 )
 
 install_packages() {

@@ -4,6 +4,7 @@
 #include "core/card_file.h"
 #include "core/card_file_lock.h"
 #include "core/posix_file.h"
+#include "core/vdir_sync.h"
 #include "platform/core_text.h"
 #include "platform/text_codec.h"
 
@@ -24,6 +25,7 @@ namespace {
 const QString DirOption = QStringLiteral("dir");
 const QString ExportOption = QStringLiteral("export");
 const QString ImportOption = QStringLiteral("import");
+const QString VdirOption = QStringLiteral("vdir");
 
 /// The translation context of the command line's texts.
 struct CommandLine {
@@ -162,6 +164,37 @@ int importCards(const std::string& directory, std::optional<CardFormat> format, 
     return 0;
 }
 
+int syncCards(const std::string& directory, const std::string& vdir)
+{
+    CardFile file(directory);
+    // Held for the whole sync: a window started meanwhile would save over
+    // what sync takes in.
+    const CardFileLock lock(directory);
+    if (lock.state() == CardFileLock::State::HeldElsewhere) {
+        complain(
+            CommandLine::tr("nothing was synced: the card file %1 is open in a Quillbox window; close the "
+                            "window and sync again")
+                .arg(pathText(file.cardFilePath())));
+        return 1;
+    }
+    if (!lock.warning().empty())
+        complain(CommandLine::tr("warning: %1").arg(coreText(lock.warning())));
+    const sync::SyncResult result = sync::syncWithVdir(file, vdir);
+    if (!result.ok) {
+        complain(coreText(result.error));
+        return 1;
+    }
+    std::cout << pathBytes(
+        CommandLine::tr("Synced %1 with %2.\n").arg(pathText(file.cardFilePath()), pathText(vdir)))
+              << pathBytes(coreText(sync::describeSync(result)));
+    std::cout.flush();
+    if (!result.unconfirmed.empty()) {
+        complain(CommandLine::tr("warning: the cards were saved, but this could not be confirmed: %1")
+                     .arg(coreText(result.unconfirmed)));
+    }
+    return 0;
+}
+
 } // namespace
 
 void addCardTransferOptions(QCommandLineParser& parser)
@@ -181,13 +214,18 @@ void addCardTransferOptions(QCommandLineParser& parser)
             "csv, to the card file and save it with its backup; \"--import FILE\" alone tells the format "
             "by the content. Refused while a window has the card file open. Opens no window."),
         QStringLiteral("FORMAT")});
+    parser.addOption({VdirOption,
+        QStringLiteral("Sync the card file both ways with the vdir DIR (a directory of .vcf files, one per "
+                       "contact, as vdirsyncer and khard keep it; created when missing) and print what was "
+                       "done. Refused while a window has the card file open. Opens no window."),
+        QStringLiteral("DIR")});
     parser.addPositionalArgument(QStringLiteral("FILE"),
         CommandLine::tr("The file that --export writes or --import reads."), QStringLiteral("[FILE]"));
 }
 
 bool asksForCardTransfer(const QCommandLineParser& parser)
 {
-    return parser.isSet(ExportOption) || parser.isSet(ImportOption);
+    return parser.isSet(ExportOption) || parser.isSet(ImportOption) || parser.isSet(VdirOption);
 }
 
 QString startDirectory(const QCommandLineParser& parser, QString& error)
@@ -211,6 +249,20 @@ QString startDirectory(const QCommandLineParser& parser, QString& error)
 
 int runCardTransfer(const QCommandLineParser& parser)
 {
+    if (parser.isSet(VdirOption)) {
+        if (parser.isSet(ExportOption) || parser.isSet(ImportOption)
+            || !parser.positionalArguments().isEmpty()) {
+            complain(CommandLine::tr("--vdir takes no FILE and goes with neither --export nor --import"));
+            return 2;
+        }
+        QString error;
+        const QString directory = startDirectory(parser, error);
+        if (directory.isEmpty()) {
+            complain(error);
+            return 2;
+        }
+        return syncCards(pathBytes(directory), pathBytes(parser.value(VdirOption)));
+    }
     const bool exporting = parser.isSet(ExportOption);
     if (exporting == parser.isSet(ImportOption)) {
         complain(CommandLine::tr("use one of --export and --import"));

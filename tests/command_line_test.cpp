@@ -266,7 +266,7 @@ INSTANTIATE_TEST_SUITE_P(Table, CommandLineInformation,
             "later"}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(QuillboxCommandLine, ImportIsRefusedWhileAWindowHasTheCardFile)
+TEST(QuillboxCommandLine, ImportAndSyncAreRefusedWhileAWindowHasTheCardFile)
 {
     TempDir dir;
     const std::string cards = record("Adams\r\n");
@@ -289,6 +289,12 @@ TEST(QuillboxCommandLine, ImportIsRefusedWhileAWindowHasTheCardFile)
     EXPECT_EQ(refused.exitCode, 1);
     EXPECT_TRUE(contains(refused.err, "is open in a Quillbox window")) << refused.err;
     EXPECT_EQ(dir.read(CardFileName), cards);
+    const QStringList sync {
+        QStringLiteral("--dir"), q(dir.str()), QStringLiteral("--vdir"), q(dir.str() + "/contacts")};
+    const Outcome syncRefused = quillbox(sync);
+    EXPECT_EQ(syncRefused.exitCode, 1);
+    EXPECT_TRUE(contains(syncRefused.err, "nothing was synced: the card file")) << syncRefused.err;
+    EXPECT_FALSE(dir.exists("contacts"));
 
     // A window that dies leaves no lock behind.
     window.kill();
@@ -296,6 +302,9 @@ TEST(QuillboxCommandLine, ImportIsRefusedWhileAWindowHasTheCardFile)
     const Outcome accepted = quillbox(import, "Name\r\nBaker\r\n");
     EXPECT_EQ(accepted.exitCode, 0) << accepted.err;
     EXPECT_EQ(savedCards(dir.str()), (std::vector<std::string> {"Adams\r\n", "Baker\r\n"}));
+    const Outcome synced = quillbox(sync);
+    EXPECT_EQ(synced.exitCode, 0) << synced.err;
+    EXPECT_TRUE(contains(synced.out, "Sent to the vdir: 2 new, 0 changed, 0 deleted.")) << synced.out;
 }
 
 /// The command line run in this process, its standard output and error

@@ -94,8 +94,13 @@ bool CardBox::storeEdit(std::string_view memoText, bool modified)
     // new card: there is no card to replace.
     if (!replacing && full())
         return false;
-    if (replacing)
+    if (replacing) {
+        std::string before(m_cards.card(m_cards.CurrentCard));
+        std::string after = storedCardText(std::string(memoText));
         m_cards.RemoveCard(m_cards.CurrentCard);
+        if (before != after)
+            m_cards.EditedCards.emplace_back(std::move(before), std::move(after));
+    }
     fileStaged(memoText);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "core/card_file.h"
 
 #include "core/posix_file.h"
+#include "core/sync_state.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -258,6 +259,7 @@ CardFileLoad CardFile::LoadCardFile(CardCollection& cards)
     m_heldBack.clear();
     m_unread = false;
     m_loadedFrom = posix::followLinks(cardFilePath());
+    m_editsRecorded = 0;
     // Saves that a crash or a kill cut short leave their temporary files.
     posix::removeStaleTemporaries(m_directory);
 
@@ -300,6 +302,18 @@ CardFileSave CardFile::SaveCardFile(const CardCollection& cards)
             "Cannot save to " + cardFilePath() + ": it now leads to " + now + ", not to " + m_loadedFrom
                 + ", the card file that was read and locked",
             m_movedAside, {}, {}};
+    }
+    // Edits go on record before the cards they produce, so that at every
+    // instant of the save the record covers the card file on disk. A
+    // failure costs only the edits' identity for sync, never a card.
+    if (m_editsRecorded > cards.EditedCards.size())
+        m_editsRecorded = 0;
+    if (m_editsRecorded < cards.EditedCards.size()) {
+        const std::vector<std::pair<std::string, std::string>> fresh(
+            cards.EditedCards.begin() + static_cast<std::ptrdiff_t>(m_editsRecorded),
+            cards.EditedCards.end());
+        if (sync::recordEdits(m_directory, fresh) == 0)
+            m_editsRecorded = cards.EditedCards.size();
     }
     CardFileSave result = saveInto(cards, m_directory, m_unread);
     if (!result.movedAside.empty()) {

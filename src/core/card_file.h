@@ -113,7 +113,10 @@ public:
     /// is first moved aside (see CardFileSave::movedAside) and never
     /// overwritten or deleted. When quillbox.db no longer leads where it did
     /// at the last load (a link changed meanwhile), nothing is written: the
-    /// lock guarded the file that was read. The error reads "<what failed> <path>:
+    /// lock guarded the file that was read. Otherwise, when the directory
+    /// syncs with a vdir, the edits the collection holds that are not yet on
+    /// record are first added to its edit trail (see sync::recordEdits). The
+    /// error reads "<what failed> <path>:
     /// <system reason>". No temporary file is left behind unless the process
     /// dies during the save; the next load removes those.
     CardFileSave SaveCardFile(const CardCollection& cards);
@@ -134,6 +137,8 @@ private:
     std::string m_movedAside;
     /// Where quillbox.db led at the last load, links followed.
     std::string m_loadedFrom;
+    /// How many of the collection's EditedCards are on record for sync.
+    std::size_t m_editsRecorded = 0;
 };
 
 } // namespace quillbox

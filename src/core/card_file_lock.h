@@ -1,8 +1,8 @@
 // One writer per card file: an advisory lock on the lock file
 // .quillbox.lock beside the card file's real place (after links), held by
-// the window for its whole run and by an import while it writes. The
-// system releases it when its process ends, however it ends, so a crashed
-// run never blocks the next. The lock file itself stays: removing it would
+// the window for its whole run and by an import or a sync while it
+// writes. The system releases it when its process ends, however it ends,
+// so a crashed run never blocks the next. The lock file itself stays: removing it would
 // race with the next one to lock.
 #pragma once
 

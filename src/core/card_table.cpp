@@ -86,6 +86,7 @@ void CardCollection::clear() noexcept
     CurrentCard = 0;
     CardBeforeNew = 0;
     CardsChanged = false;
+    EditedCards.clear();
 }
 
 } // namespace quillbox

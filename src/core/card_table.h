@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace quillbox {
 
@@ -79,6 +80,10 @@ public:
     int CardBeforeNew = 0;
     /// Set by every command that changes the box; loading does not set it.
     bool CardsChanged = false;
+    /// Every edit of a stored card since the box was filled, as (text
+    /// before, text after), in order: what sync needs to know that an
+    /// edited card is the same contact. Grows only.
+    std::vector<std::pair<std::string, std::string>> EditedCards;
 
     /// True exactly while a new card is being typed (CurrentCard is 0).
     bool EnteringNewCard() const noexcept { return CurrentCard == 0; }

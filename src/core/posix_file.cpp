@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
@@ -511,6 +512,99 @@ int copyAccess(int fd, const struct stat& like)
         // Only the owner's own groups, or root, may be given; keep ours.
     }
     return ::fchmod(fd, like.st_mode & 07777) == 0 ? 0 : errno;
+}
+
+} // namespace quillbox::posix
+
+namespace quillbox::posix {
+
+int statPath(const std::string& path, struct stat& out)
+{
+    return ::lstat(path.c_str(), &out) == 0 ? 0 : errno;
+}
+
+int listDirectory(const std::string& directory, std::vector<DirectoryEntry>& out)
+{
+    const std::string dir = directory.empty() ? std::string(".") : directory;
+    if (fails(Operation::Open, dir))
+        return errno;
+    DIR* stream = ::opendir(dir.c_str());
+    if (!stream)
+        return errno;
+    const int dirFd = ::dirfd(stream);
+    errno = 0;
+    while (const dirent* entry = ::readdir(stream)) {
+        const std::string_view name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        DirectoryEntry item;
+        item.name = name;
+        // Relative to the open directory: one lookup per entry, not a walk
+        // of the whole path.
+        if (::fstatat(dirFd, entry->d_name, &item.status, AT_SYMLINK_NOFOLLOW) == 0)
+            out.push_back(std::move(item));
+        errno = 0;
+    }
+    const int e = errno;
+    ::closedir(stream);
+    return e;
+}
+
+int makeDirectory(const std::string& path)
+{
+    return ::mkdir(path.c_str(), 0777) == 0 ? 0 : errno;
+}
+
+int absolutePath(const std::string& path, std::string& out)
+{
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return errno;
+    out = resolved;
+    std::free(resolved);
+    return 0;
+}
+
+int writeTemporary(const std::string& target, std::string_view bytes, std::string& path, struct stat& status)
+{
+    Fd fd;
+    if (const int e = createTemporary(target, fd, path))
+        return e;
+    int e = writeAll(fd.get(), bytes);
+    if (e == 0 && ::fstat(fd.get(), &status) != 0)
+        e = errno;
+    if (const int c = fd.close(); e == 0)
+        e = c;
+    if (e != 0)
+        removeFile(path);
+    return e;
+}
+
+int syncFileSystem(const std::string& directory)
+{
+    const std::string dir = directory.empty() ? std::string(".") : directory;
+    if (fails(Operation::Sync, dir))
+        return errno;
+    Fd fd;
+    if (const int e = openFile(dir, O_RDONLY | O_DIRECTORY, fd))
+        return e;
+    return ::syncfs(fd.get()) == 0 ? 0 : errno;
+}
+
+int replaceFileDurably(const std::string& target, std::string_view bytes)
+{
+    Fd fd;
+    std::string temp;
+    if (const int e = createTemporary(target, fd, temp))
+        return e;
+    int e = writeAndSync(fd, bytes);
+    if (e == 0)
+        e = renameFile(temp, target);
+    if (e != 0) {
+        removeFile(temp);
+        return e;
+    }
+    return syncDirectory(directoryOf(target));
 }
 
 } // namespace quillbox::posix

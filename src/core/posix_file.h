@@ -11,6 +11,7 @@
 #include <string_view>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <vector>
 
 namespace quillbox::posix {
 
@@ -174,5 +175,40 @@ int syncDirectory(const std::string& directory);
 /// and group where the process may set them (a refused change of owner is
 /// no error).
 int copyAccess(int fd, const struct stat& like);
+
+/// lstat(2) of `path`: a link is described, not followed.
+int statPath(const std::string& path, struct stat& out);
+
+/// One entry of a directory, described by lstat.
+struct DirectoryEntry {
+    std::string name;
+    struct stat status { };
+};
+/// Every entry of `directory` but "." and "..", in no particular order. An
+/// entry that vanishes while being described is left out.
+int listDirectory(const std::string& directory, std::vector<DirectoryEntry>& out);
+
+/// mkdir(2) with 0777 less the umask.
+int makeDirectory(const std::string& path);
+
+/// The absolute path of an existing `path` with every link and "." or ".."
+/// resolved (realpath(3)).
+int absolutePath(const std::string& path, std::string& out);
+
+/// Writes `bytes` to a new temporary file beside `target` (see
+/// createTemporary), describes it into `status` and closes it, unsynced:
+/// for batches that flush many files at once with syncFileSystem(). On
+/// failure the temporary file is removed.
+int writeTemporary(const std::string& target, std::string_view bytes, std::string& path, struct stat& status);
+
+/// Flushes every file written on the file system that holds `directory`
+/// (syncfs(2)): one flush for a batch of files.
+int syncFileSystem(const std::string& directory);
+
+/// Replaces `target` with `bytes` so that a crash at any instant leaves the
+/// old file or the new one: a temporary file beside it is written and
+/// synced, renamed over it, and the directory synced. On failure `target`
+/// is as it was and the temporary file is gone.
+int replaceFileDurably(const std::string& target, std::string_view bytes);
 
 } // namespace quillbox::posix
