@@ -3,11 +3,11 @@
 // file's, and one playing a phone), the real program for --vdir, the real
 // window for an edit, and khard reading the card file's vdir.
 #include "Main.h"
-#include "program.h"
 #include "core/card_box.h"
 #include "core/card_file.h"
 #include "core/contact_mapping.h"
 #include "platform/card_memo.h"
+#include "program.h"
 #include "support/fake_services.h"
 #include "support/temp_dir.h"
 
