@@ -46,9 +46,15 @@ std::vector<std::string> splitAt(std::string_view s, char separator)
     return parts;
 }
 
+/// The properties vcard::propertiesOf() writes for a card.
 bool isMappedName(std::string_view name)
 {
-    return name == "FN" || name == "N" || name == "TEL" || name == "EMAIL" || name == "ADR" || name == "NOTE";
+    for (const std::string_view mapped : {"FN", "N", "TITLE", "ORG", "ADR", "TEL", "EMAIL", "BDAY", "URL",
+             "NICKNAME", "CATEGORIES", "NOTE", "X-QUILLBOX-CARD"}) {
+        if (name == mapped)
+            return true;
+    }
+    return false;
 }
 
 /// UTF-8 text lines as card lines.
@@ -70,27 +76,52 @@ std::vector<std::string> asCardLines(std::string_view utf8)
     return lines;
 }
 
-/// The card lines one property shows, read through the vCard reader so
-/// that they are exactly what an import of the property gives.
-std::vector<std::string> cardLinesOf(const std::string& name, std::string_view unfolded)
+/// A title no property gives, so that a property read on its own is laid
+/// out under it and not made the title.
+constexpr std::string_view Placeholder = "Quillbox placeholder title";
+
+vcard::Contact readAlone(std::string_view unfoldedLines, bool withTitle)
 {
     std::string single = "BEGIN:VCARD\r\nVERSION:3.0\r\n";
-    single.append(unfolded);
-    single += "\r\nEND:VCARD\r\n";
-    const vcard::ReadResult read = vcard::read(single);
-    if (!read.ok || read.contacts.empty())
-        return {};
-    const vcard::Contact& contact = read.contacts.front();
-    if (name == "FN")
-        return asCardLines(contact.formattedName);
-    if (name == "NOTE")
-        return contact.note.empty() ? std::vector<std::string>() : asCardLines(contact.note);
-    std::vector<std::string> lines = asCardLines(vcard::cardText(contact));
-    if (name == "N")
-        lines.resize(std::min<std::size_t>(lines.size(), 1));
-    else if (!lines.empty())
-        lines.erase(lines.begin()); // the empty title
+    if (withTitle)
+        single += "FN:" + std::string(Placeholder) + "\r\n";
+    single.append(unfoldedLines);
+    single += "END:VCARD\r\n";
+    vcard::ReadResult read = vcard::read(single);
+    return read.ok && !read.contacts.empty() ? std::move(read.contacts.front()) : vcard::Contact {};
+}
+
+/// The lines cardLayout() gives below the placeholder title.
+std::vector<std::string> laidOutBelowTitle(const vcard::Contact& contact)
+{
+    std::vector<std::string> lines = asCardLines(vcard::cardLayout(contact));
+    if (!lines.empty())
+        lines.erase(lines.begin());
     return lines;
+}
+
+/// The card lines one property shows, laid out by the mapping so that they
+/// are exactly what an import of the property gives; for a telephone
+/// number also its bare value, the form a card may hold it in.
+void cardLinesOf(ContentLine& line, std::string_view unfolded)
+{
+    const std::string one = std::string(unfolded) + "\r\n";
+    if (line.name == "X-QUILLBOX-CARD" || line.name == "TITLE" || line.name == "ORG")
+        return; // the whole card, made again from it; the company line below
+    if (line.name == "N") {
+        const std::vector<std::string> lines = asCardLines(vcard::cardLayout(readAlone(one, false)));
+        line.cardLines.assign(lines.begin(), lines.begin() + std::min<std::ptrdiff_t>(1, std::ssize(lines)));
+        return;
+    }
+    const vcard::Contact contact = readAlone(one, line.name != "FN");
+    if (line.name == "FN")
+        line.cardLines = asCardLines(contact.formattedName);
+    else if (line.name == "NOTE")
+        line.cardLines = contact.note.empty() ? std::vector<std::string>() : asCardLines(contact.note);
+    else
+        line.cardLines = laidOutBelowTitle(contact);
+    if (line.name == "TEL" && !contact.phones.empty())
+        line.bareLines = asCardLines(contact.phones.front().value);
 }
 
 /// "TEL;CELL": the name and the kinds its parameters give, whatever the
@@ -138,15 +169,7 @@ CardIn cardOf(std::string_view vcf)
         in.error = "line " + std::to_string(read.errorLine) + ": " + read.error;
         return in;
     }
-    const vcard::Contact& contact = read.contacts.front();
-    std::string text = vcard::cardText(contact);
-    // A note that begins with the title as the card shows it holds the
-    // whole card, also when the title has letters the card lacks.
-    const std::string_view note = contact.note;
-    if (!note.empty() && !contact.formattedName.empty()
-        && cp1252::fromUtf8(note.substr(0, note.find('\n'))) == cp1252::fromUtf8(contact.formattedName))
-        text = contact.note;
-    const ImportedText imported = importedText(text);
+    const ImportedText imported = importedText(vcard::cardText(read.contacts.front()));
     if (imported.text.empty()) {
         in.error = "the contact has no text";
         return in;
@@ -190,7 +213,7 @@ std::vector<ContentLine> contentLines(std::string_view vcf)
             if (!inside && upper(trimmed(text)) != "BEGIN:VCARD")
                 continue;
             inside = true;
-            lines.push_back({std::string(physical), {}, {}, false, {}});
+            lines.push_back({std::string(physical), {}, {}, false, {}, {}});
             unfolded.emplace_back(text);
         }
         const std::string& u = unfolded.back();
@@ -226,8 +249,20 @@ std::vector<ContentLine> contentLines(std::string_view vcf)
         line.mapped = colon != std::string::npos && isMappedName(line.name);
         hasFn = hasFn || (line.mapped && line.name == "FN");
         if (line.mapped)
-            line.cardLines = cardLinesOf(line.name, u);
+            cardLinesOf(line, u);
     }
+    // TITLE and ORG make one company line together; the first of them owns it.
+    std::string company;
+    ContentLine* owner = nullptr;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].mapped && (lines[i].name == "TITLE" || lines[i].name == "ORG")) {
+            company += unfolded[i] + "\r\n";
+            if (!owner || (owner->name == "TITLE" && lines[i].name == "ORG"))
+                owner = &lines[i];
+        }
+    }
+    if (owner)
+        owner->cardLines = laidOutBelowTitle(readAlone(company, true));
     // With an FN the title comes from it: N then shows nothing of its own.
     if (hasFn) {
         for (ContentLine& line : lines) {
@@ -261,8 +296,9 @@ std::string rewriteMapped(std::string_view oldVcf, std::string_view card, std::s
         for (std::size_t i = 0; i < old.size() && keep == old.size(); ++i) {
             if (used[i] || !old[i].mapped || old[i].name != line.name)
                 continue;
-            // The title decides the name: N is kept exactly when FN is.
-            if (line.name == "N" ? titleKept : old[i].cardLines == line.cardLines)
+            // The title decides the name: N is kept exactly when FN is. What
+            // shows no lines of its own (the whole card) is made again.
+            if (line.name == "N" ? titleKept : !line.cardLines.empty() && old[i].cardLines == line.cardLines)
                 keep = i;
         }
         if (keep < old.size()) {

@@ -44,9 +44,13 @@ struct ContentLine {
     /// A property the card maps: rewritten from the card when the card
     /// changes, and merged into the card when the contact changes.
     bool mapped = false;
-    /// The card lines (Windows-1252, no line ends) the property shows as
-    /// on a card of its own; empty for properties that are not mapped.
+    /// The card lines (Windows-1252, no line ends) the property owns, as an
+    /// import lays it out; empty for properties that are not mapped and for
+    /// those that own no line of their own (X-QUILLBOX-CARD; N beside an
+    /// FN; of TITLE and ORG, which share the company line, the second).
     std::vector<std::string> cardLines;
+    /// For a telephone number, the bare number: a card may hold it so.
+    std::vector<std::string> bareLines;
 };
 
 /// The content lines of the first vCard in `vcf`, BEGIN and END included;

@@ -637,16 +637,22 @@ std::string mergeContactChange(std::string_view baseCard, std::string_view baseV
     std::vector<std::string> lines = cardLinesOf(baseCard);
     const auto insertAfterKind = [&](const mapping::ContentLine& added) {
         // Lines the card already shows are not added twice.
-        if (findRun(lines, added.cardLines) < lines.size())
+        if (findRun(lines, added.cardLines) < lines.size()
+            || (!added.bareLines.empty() && findRun(lines, added.bareLines) < lines.size()))
             return;
         // After the lines of the last property of its kind, else at the end.
         std::size_t at = lines.size();
         for (const mapping::ContentLine& b : before) {
             if (b.name != added.name)
                 continue;
-            const std::size_t found = findRun(lines, b.cardLines);
+            std::size_t found = findRun(lines, b.cardLines);
+            std::size_t size = b.cardLines.size();
+            if (found == lines.size() && !b.bareLines.empty()) {
+                found = findRun(lines, b.bareLines);
+                size = b.bareLines.size();
+            }
             if (found < lines.size())
-                at = found + b.cardLines.size();
+                at = found + size;
         }
         lines.insert(
             lines.begin() + static_cast<std::ptrdiff_t>(at), added.cardLines.begin(), added.cardLines.end());
@@ -660,14 +666,23 @@ std::string mergeContactChange(std::string_view baseCard, std::string_view baseV
             if (!afterUsed[j] && after[j].key == before[i].key)
                 pair = j;
         }
-        const std::size_t at = findRun(lines, before[i].cardLines);
+        // The lines as laid out, else a bare number as a card may hold it;
+        // a replacement keeps the form found.
+        const std::vector<std::string>* owned = &before[i].cardLines;
+        std::size_t at = findRun(lines, *owned);
+        const bool bare = at == lines.size() && !before[i].bareLines.empty();
+        if (bare) {
+            owned = &before[i].bareLines;
+            at = findRun(lines, *owned);
+        }
         if (pair < after.size()) {
             afterUsed[pair] = true;
+            const std::vector<std::string>& next
+                = bare && !after[pair].bareLines.empty() ? after[pair].bareLines : after[pair].cardLines;
             if (at < lines.size()) {
                 lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at),
-                    lines.begin() + static_cast<std::ptrdiff_t>(at + before[i].cardLines.size()));
-                lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), after[pair].cardLines.begin(),
-                    after[pair].cardLines.end());
+                    lines.begin() + static_cast<std::ptrdiff_t>(at + owned->size()));
+                lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), next.begin(), next.end());
             } else {
                 insertAfterKind(after[pair]);
             }
@@ -675,7 +690,7 @@ std::string mergeContactChange(std::string_view baseCard, std::string_view baseV
             // A removed property takes its lines along; the title stays, as
             // a card always has a first line.
             lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at),
-                lines.begin() + static_cast<std::ptrdiff_t>(at + before[i].cardLines.size()));
+                lines.begin() + static_cast<std::ptrdiff_t>(at + owned->size()));
         }
     }
     for (std::size_t j = 0; j < after.size(); ++j) {

@@ -243,8 +243,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, VdirSyncChange,
                     "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:phone-1\r\nFN:Dee\r\nTEL;TYPE=CELL:0711 "
                     "223344\r\nEND:VCARD\r\n");
             },
-            {.takenNew = 1}, {Ann, Bob, Cy, "Dee\r\n0711 223344\r\n"},
-            {Ann, Bob, Cy, "Dee\r\n0711 223344\r\n"}},
+            {.takenNew = 1}, {Ann, Bob, Cy, "Dee\r\nMobile: 0711 223344\r\n"},
+            {Ann, Bob, Cy, "Dee\r\nMobile: 0711 223344\r\n"}},
         ChangeCase {"StrayAndBadFilesAreLeftAlone",
             [](VdirSync& fx) {
                 fx.write("notes.txt", "not a contact");
@@ -364,17 +364,17 @@ TEST(ContactMapping, ACardChangeRewritesOnlyWhatTheCardMaps)
           "N:\xce\x9d;;;;\r\nTEL;TYPE=CELL:555-1111\r\nPHOTO;ENCODING=b;TYPE=JPEG:AAAA\r\n BBBB\r\n"
           "X-PHONE-RING:bell\r\nEND:VCARD\r\n";
     const std::string card = mapping::cardOf(phone).text;
-    ASSERT_EQ(card, "?????\r\n555-1111\r\n");
-    const std::string out = mapping::rewriteMapped(phone, "?????\r\n555-2222\r\n", "ignored");
+    ASSERT_EQ(card, "?????\r\nMobile: 555-1111\r\n");
+    const std::string out = mapping::rewriteMapped(phone, "?????\r\nMobile: 555-2222\r\n", "ignored");
     EXPECT_NE(
         out.find("FN:\xce\x9d\xce\xaf\xce\xba\xce\xbf\xcf\x82\r\nN:\xce\x9d;;;;\r\n"), std::string::npos)
         << out;
     EXPECT_NE(out.find("PHOTO;ENCODING=b;TYPE=JPEG:AAAA\r\n BBBB\r\nX-PHONE-RING:bell\r\nEND:VCARD\r\n"),
         std::string::npos);
-    EXPECT_NE(out.find("TEL:555-2222\r\n"), std::string::npos);
+    EXPECT_NE(out.find(":555-2222\r\n"), std::string::npos) << out;
     EXPECT_EQ(out.find("555-1111"), std::string::npos);
     EXPECT_EQ(out.find("ignored"), std::string::npos);
-    EXPECT_EQ(mapping::cardOf(out).text, "?????\r\n555-2222\r\n");
+    EXPECT_EQ(mapping::cardOf(out).text, "?????\r\nMobile: 555-2222\r\n");
 }
 
 TEST(ContactMapping, AChangeInTheVdirChangesOnlyItsLine)

@@ -262,7 +262,7 @@ TEST_F(SyncEndToEnd, CardsAndContactsTravelThroughRadicale)
         auto program = std::make_unique<Program>(home(), fakes.services());
         program->showMainWindow();
         QApplication::processEvents();
-        TForm1& window = *program->app().Form1;
+        TForm1& window = *program->windows().Form1;
         window.showCardNumber(2); // Brown, as the cards are filed
         ASSERT_EQ(window.cardBox().cards().card(2), Bob);
         window.Memo1->setFocus();
@@ -291,7 +291,7 @@ TEST_F(SyncEndToEnd, CardsAndContactsTravelThroughRadicale)
         carry();
         quillboxSync();
         const auto now = cards();
-        EXPECT_NE(std::find(now.begin(), now.end(), "Evans, Eve\r\n0777 123456\r\n"), now.end())
+        EXPECT_NE(std::find(now.begin(), now.end(), "Evans, Eve\r\nMobile: 0777 123456\r\n"), now.end())
             << ::testing::PrintToString(now);
     }
 
