@@ -215,9 +215,9 @@ void addCardTransferOptions(QCommandLineParser& parser)
             "by the content. Refused while a window has the card file open. Opens no window."),
         QStringLiteral("FORMAT")});
     parser.addOption({VdirOption,
-        QStringLiteral("Sync the card file both ways with the vdir DIR (a directory of .vcf files, one per "
-                       "contact, as vdirsyncer and khard keep it; created when missing) and print what was "
-                       "done. Refused while a window has the card file open. Opens no window."),
+        CommandLine::tr("Sync the card file both ways with the vdir DIR (a directory of .vcf files, one per "
+                        "contact, as vdirsyncer and khard keep it; created when missing) and print what was "
+                        "done. Refused while a window has the card file open. Opens no window."),
         QStringLiteral("DIR")});
     parser.addPositionalArgument(QStringLiteral("FILE"),
         CommandLine::tr("The file that --export writes or --import reads."), QStringLiteral("[FILE]"));

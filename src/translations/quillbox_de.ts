@@ -98,6 +98,24 @@ Try &apos;quillbox --help&apos; for more information.
         <translation>aus %1 wurde nichts importiert: %2</translation>
     </message>
     <message>
+        <source>nothing was synced: the card file %1 is open in a Quillbox window; close the window and sync again</source>
+        <translation>nichts wurde abgeglichen: Die Kartei %1 ist in einem Quillbox-Fenster offen; schließen Sie das Fenster und gleichen Sie erneut ab</translation>
+    </message>
+    <message>
+        <source>Synced %1 with %2.
+</source>
+        <translation>%1 mit %2 abgeglichen.
+</translation>
+    </message>
+    <message>
+        <source>--vdir takes no FILE and goes with neither --export nor --import</source>
+        <translation>--vdir nimmt keine DATEI und geht weder mit --export noch mit --import</translation>
+    </message>
+    <message>
+        <source>Sync the card file both ways with the vdir DIR (a directory of .vcf files, one per contact, as vdirsyncer and khard keep it; created when missing) and print what was done. Refused while a window has the card file open. Opens no window.</source>
+        <translation>Die Kartei in beide Richtungen mit dem vdir DIR abgleichen (einem Ordner mit einer .vcf-Datei je Kontakt, wie vdirsyncer und khard ihn führen; fehlt er, wird er angelegt) und ausgeben, was getan wurde. Abgelehnt, solange ein Fenster die Kartei offen hat. Öffnet kein Fenster.</translation>
+    </message>
+    <message>
         <source>Saved %1; the previous file is kept as %2.
 </source>
         <translation>%1 gespeichert; die vorige Datei bleibt als %2 erhalten.

@@ -98,6 +98,24 @@ Essayez « quillbox --help » pour plus d’informations.
         <translation>rien n’a été importé de %1 : %2</translation>
     </message>
     <message>
+        <source>nothing was synced: the card file %1 is open in a Quillbox window; close the window and sync again</source>
+        <translation>rien n’a été synchronisé : le fichier de fiches %1 est ouvert dans une fenêtre de Quillbox ; fermez la fenêtre et synchronisez à nouveau</translation>
+    </message>
+    <message>
+        <source>Synced %1 with %2.
+</source>
+        <translation>%1 synchronisé avec %2.
+</translation>
+    </message>
+    <message>
+        <source>--vdir takes no FILE and goes with neither --export nor --import</source>
+        <translation>--vdir ne prend pas de FICHIER et ne va ni avec --export ni avec --import</translation>
+    </message>
+    <message>
+        <source>Sync the card file both ways with the vdir DIR (a directory of .vcf files, one per contact, as vdirsyncer and khard keep it; created when missing) and print what was done. Refused while a window has the card file open. Opens no window.</source>
+        <translation>Synchroniser le fichier de fiches dans les deux sens avec le vdir DIR (un dossier contenant un fichier .vcf par contact, tel que vdirsyncer et khard le tiennent ; créé s’il manque) et afficher ce qui a été fait. Refusé tant qu’une fenêtre a le fichier ouvert. N’ouvre aucune fenêtre.</translation>
+    </message>
+    <message>
         <source>Saved %1; the previous file is kept as %2.
 </source>
         <translation>%1 enregistré ; le fichier précédent est gardé sous le nom %2.
