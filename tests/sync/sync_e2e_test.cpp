@@ -265,11 +265,13 @@ TEST_F(SyncEndToEnd, CardsAndContactsTravelThroughRadicale)
         TForm1& window = *program->windows().Form1;
         window.showCardNumber(2); // Brown, as the cards are filed
         ASSERT_EQ(window.cardBox().cards().card(2), Bob);
-        window.Memo1->setFocus();
-        window.Memo1->selectAll();
-        QTest::keyClicks(window.Memo1, QStringLiteral("Brown, Bob"));
-        QTest::keyClick(window.Memo1, Qt::Key_Return);
-        QTest::keyClicks(window.Memo1, QStringLiteral("bob@new.example"));
+        CardMemo* const memo = window.findChild<CardMemo*>(QStringLiteral("Memo1"));
+        ASSERT_NE(memo, nullptr);
+        memo->setFocus();
+        memo->selectAll();
+        QTest::keyClicks(memo, QStringLiteral("Brown, Bob"));
+        QTest::keyClick(memo, Qt::Key_Return);
+        QTest::keyClicks(memo, QStringLiteral("bob@new.example"));
         window.close();
         QApplication::processEvents();
         program.reset();
