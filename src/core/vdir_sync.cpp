@@ -204,18 +204,19 @@ bool Sync::loadState()
     int e = posix::absolutePath(m_vdir, absolute);
     if (e == ENOENT) {
         if (const int made = posix::makeDirectory(m_vdir)) {
-            m_result = {false, posix::describeFailure("Cannot create the vdir", m_vdir, made), {}, {}, false};
+            m_result
+                = {false, posix::describeFailure("Cannot create the vdir", m_vdir, made), {}, {}, false, {}};
             return false;
         }
         e = posix::absolutePath(m_vdir, absolute);
     }
     if (e != 0) {
-        m_result = {false, posix::describeFailure("Cannot open the vdir", m_vdir, e), {}, {}, false};
+        m_result = {false, posix::describeFailure("Cannot open the vdir", m_vdir, e), {}, {}, false, {}};
         return false;
     }
     struct stat st { };
     if (posix::statPath(absolute, st) != 0 || !S_ISDIR(st.st_mode)) {
-        m_result = {false, "The vdir " + m_vdir + " is not a directory.", {}, {}, false};
+        m_result = {false, "The vdir " + m_vdir + " is not a directory.", {}, {}, false, {}};
         return false;
     }
     m_vdir = absolute;
@@ -239,7 +240,7 @@ bool Sync::loadState()
         "The sync state file " + m_statePath + " is not for this vdir (" + why
             + "). Nothing was synced. Sync with that vdir, or move the state file away to sync with " + m_vdir
             + " as for the first time.",
-        {}, {}, false};
+        {}, {}, false, {}};
     if (e != 0)
         m_result.error = posix::describeFailure("Cannot read the sync state file", m_statePath, e)
             + ". Nothing was synced.";
@@ -256,14 +257,14 @@ bool Sync::loadCards()
     if (!load.present && !load.error.empty()) {
         m_result
             = {false, "Cannot read " + m_file.cardFilePath() + ": " + load.error + ". Nothing was synced.",
-                {}, {}, false};
+                {}, {}, false, {}};
         return false;
     }
     if (load.damagedEnd) {
         m_result = {false,
             "The card file " + m_file.cardFilePath()
                 + " is damaged at its end; open it in the window first. Nothing was synced.",
-            {}, {}, false};
+            {}, {}, false, {}};
         return false;
     }
     m_projectedCount = m_cards.CardCount;
