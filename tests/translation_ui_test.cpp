@@ -11,6 +11,7 @@
 #include "core/card_file.h"
 #include "core/card_file_lock.h"
 #include "core/posix_file.h"
+#include "core/vdir_sync.h"
 #include "list.h"
 #include "platform/core_text.h"
 #include "platform/font_dialog.h"
@@ -155,6 +156,36 @@ TEST_P(InLanguage, LeavesNoTextOfAWindowInEnglish)
             EXPECT_NE(texts[i], source[i]) << "left in English: " << source[i].toStdString();
         }
     }
+}
+
+TEST_P(InLanguage, SyncReportAndRefusalsAreTranslated)
+{
+    // A sync's report and a refusal, as the core writes them.
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("vdir"));
+    dir.write("vdir/bad.vcf", "hello\r\n");
+    dir.write("plain", "");
+    CardFile file(dir.str());
+    const std::string report = sync::describeSync(sync::syncWithVdir(file, dir.str() + "/vdir"));
+    const std::string refused = sync::syncWithVdir(file, dir.str() + "/plain").error;
+    const std::map<std::string, QString> expected {
+        {"de",
+            QStringLiteral(
+                "An das vdir gesendet: 0 neu, 0 geändert, 0 gelöscht.\nAus dem vdir übernommen: 0 neu, "
+                "0 geändert, 0 gelöscht.\nAls Kopien aufbewahrte Konflikte: 0.\nNicht hinzugefügt "
+                "(Kartei voll oder Text zu lang): 0.\nNicht angerührt: bad.vcf: keine lesbare vCard "
+                "(Zeile 1: eine Zeile ohne Doppelpunkt)\n|Das vdir %1/plain ist kein Verzeichnis.")},
+        {"fr",
+            QStringLiteral(
+                "Envoyés au vdir : 0 nouveaux, 0 modifiés, 0 supprimés.\nRepris du vdir : 0 nouveaux, 0 "
+                "modifiés, 0 supprimés.\nConflits gardés en copie : 0.\nNon ajoutés (fichier de fiches "
+                "plein ou texte trop long) : 0.\nLaissé tel quel : bad.vcf : pas une vCard lisible "
+                "(ligne 1 : une ligne sans deux-points)\n|Le vdir %1/plain n’est pas un répertoire.")},
+    };
+    ASSERT_TRUE(setLanguage(QLatin1String(GetParam().code)));
+    EXPECT_EQ((coreText(report) + QLatin1Char('|') + coreText(refused)).toStdString(),
+        expected.at(GetParam().code).arg(QString::fromStdString(dir.str())).toStdString())
+        << report << refused;
 }
 
 TEST_P(InLanguage, FolderChooserSpeaksIt)
