@@ -7,6 +7,7 @@
 #   ./quillbox.sh fuzz [s] [card|settings|import]
 #                            build the fuzzers with clang and run one s seconds
 #   ./quillbox.sh format     check that every C++ source is formatted (clang-format)
+#                            and that every source carries its SPDX licence line
 #   ./quillbox.sh screenshot build, then take the metainfo's screenshot under Xvfb
 #   ./quillbox.sh icons      draw the PNG icons from the SVG
 #   ./quillbox.sh deb        build the Debian package into build-deb/ and check it with lintian
@@ -92,6 +93,13 @@ case "$command" in
   format)
     cd "$here"
     git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+    # Every source states its licence.
+    unlicensed=$(git ls-files '*.cpp' '*.h' '*.h.in' '*.py' '*.sh' | xargs grep -L 'SPDX-License-Identifier' || true)
+    if [ -n "$unlicensed" ]; then
+      echo "no SPDX-License-Identifier line in:" >&2
+      echo "$unlicensed" >&2
+      exit 1
+    fi
     ;;
   screenshot)
     build "$here/build"
