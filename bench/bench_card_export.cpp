@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cards in and out. Targets: exporting the 2000-card sample under 20 ms;
 // importing 2000 vCards under 50 ms.
 #include "bench_support.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving the card file, and filing cards in sorted order.
 // Targets: loading plus saving 2000 cards under 3 ms together; filing one
 // card into 1999 under 20 microseconds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card list and the search window with 2000 cards: opening the list
 // (Cards, List) and a Find First that scans every card without a hit.
 #include "Main.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmark entry: a QApplication on the offscreen platform, then every
 // registered benchmark.
 #include "platform/screen_metrics.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window with 2000 cards: start-up to the first card shown, each
 // navigation handler and a stored edit, against the floor of a bare window
 // with a text box; and the peak memory of both, measured in child processes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Print Address Book of the 2000-card sample to a PDF file, against the
 // floor of QTextDocument::print of the same 2000 texts to a PDF at the same
 // resolution; and the time from the command to the first page of its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings writes that every resize of the main window runs, and the
 // read at start. Target: the fourteen writes of writeinifile under 2 ms.
 #include "bench_support.h"

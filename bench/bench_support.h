@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the benchmarks share: the 2000-card sample, temporary directories
 // that hold it, and message boxes that answer themselves.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading vCards is linear in the input: a note of quoted-printable soft
 // line breaks, 1 to 16 MB, fed as a file would be in 64 KiB pieces. The
 // fitted complexity should come out O(N), the time per MB flat.

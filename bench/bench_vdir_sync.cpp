@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sync with a vdir, without a server. Targets: 2000 cards with nothing
 // changed under 100 ms; a first sync of 2000 cards into an empty vdir
 // under 1 s.

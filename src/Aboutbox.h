@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box: the program's name and icon (the main window's), closed
 // by OK. Modal, centred on the screen; F1 on it opens help context 6.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: one index card on a four-tab notebook, the alphabet tabs,
 // the tool buttons and the counter panel; the card box and its commands.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The label and envelope dialog: the text to print, the stock, the label's
 // row and column, the print font and the printer set-up.
 #pragma once

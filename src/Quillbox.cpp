@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: reads the whole command line before anything else, so that
 // --help, --version, --export, --import and every usage error work without a
 // display; then wires the real platform services and runs the window.

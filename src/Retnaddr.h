@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The return address dialog: four lines that envelopes carry.
 #pragma once
 

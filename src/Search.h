@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search window: finds the first and the next card holding a text.
 #pragma once
 

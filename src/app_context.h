@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state every window of one program run shares. It names no window: a
 // window that needs the main window gets the CardWindow interface, and only
 // start-up and the main window know the windows themselves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the other windows may ask of the main window: a few named operations
 // on the card it shows, never its widgets or its cards' fields.
 #pragma once

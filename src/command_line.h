@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line beyond --help and --version: --dir chooses the card
 // file's directory for the window and for the commands below; --export and
 // --import move cards in and out, and --vdir syncs them with a directory

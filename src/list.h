@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card list: the first line of every card; choosing a row shows it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contact files opened with the program (its command line, a file manager's
 // "Open with") or dropped onto the main window: one question, then the
 // cards are added through the same code as --import and saved with every

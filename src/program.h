@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's start-up sequence: records the start directory, creates
 // every window once in its order, and owns them until the end.
 #pragma once

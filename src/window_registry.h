@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows, each made once and only shown and hidden after.
 // Private to start-up, which makes them, and to the main window, which opens
 // the others; no other window includes this.

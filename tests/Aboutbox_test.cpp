@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Aboutbox.h"
 #include "platform/help_window.h"
 #include "ui_test_util.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: moving among the cards, the tab strips, editing, and the
 // new-card state, driven through the real buttons, tabs and menu entries.
 #include "Main.h"

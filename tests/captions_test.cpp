@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window's captions show whole at their places, and a screen reader
 // reads each as it is shown.
 #include "Aboutbox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One writer per card file: a second window on the same directory asks, and
 // either runs read-only or makes no window at all; the first window's edits
 // are never lost.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real executable's --export, --import and --dir, run with no display.
 #include "command_line.h"
 #include "core/card_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contact files opened with the program or dropped onto its window: one
 // question, then the cards are filed as --import files them and saved at
 // close like every change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shutdown: the windows, the card file and the settings file
 // from the first start in an empty directory to the close.
 #include "Aboutbox.h"

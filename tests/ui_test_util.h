@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for GUI tests: a whole program on a temporary directory with a
 // card file of the test's making, and clicks on the real widgets.
 #pragma once

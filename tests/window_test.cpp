@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows as a user meets them: card captions on the notebook, the
 // notebook's row of tabs, sizes and places from the settings, command keys
 // in text boxes, what a screen reader reads, and the keyboard order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tool pictures: one file per look, read the same way by every window.
 #include "window_util.h"
 

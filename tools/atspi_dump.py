@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints what a screen reader sees of a running Quillbox: every window of
 the program with each accessible object's role, name, text and description.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the program icon's hicolor PNG sizes from src/resources/quillbox.svg
 # into packaging/icons/hicolor/, where they are kept in the repository and
 # installed from. Needs rsvg-convert (Debian: librsvg2-bin). Run from anywhere:

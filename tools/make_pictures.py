@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the tool-button pictures of the main window and the label dialog's
 button pictures as 16x16 XPM files.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the main window's screenshot for the AppStream metainfo: starts the
 # built program under Xvfb in a temporary directory holding the sample card
 # file, grabs the screen with ImageMagick's import and cuts it to the window.

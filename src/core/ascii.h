@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small rules for reading text formats, shared by every reader in the core:
 // blanks at the ends, hex digits, ASCII case. Nothing here knows a code page.
 #pragma once

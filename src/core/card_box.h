@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card box's rules apart from any window: storing an edit of the shown
 // card, stepping among the cards, first lines, letters, searching, and how
 // card numbers shift when a card is filed again. A window reads its widgets,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cards in and out of the card file: export as vCard, CSV or plain text,
 // and import of vCard and CSV files made here or by phones, mail programs
 // and spreadsheets.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card file: quillbox.db, a plain sequence of records
 //   [int16 little-endian length = text length + 1][text bytes][NUL]
 // with one backup generation, quillbox.bak, in the same directory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/card_file_lock.h"
 
 #include "core/card_file.h"

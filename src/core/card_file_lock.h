@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One writer per card file: an advisory lock on the lock file
 // .quillbox.lock beside the card file's real place (after links), held by
 // the window for its whole run and by an import or a sync while it

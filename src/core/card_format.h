@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formats cards go out in and come in from, shared by the export and
 // the import readers.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-memory card box: every card text in sorted order, and the number of
 // the card the main window shows.
 #pragma once

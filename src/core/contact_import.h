@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading an import into card texts: vCard or CSV, decided by the format
 // named or by the content, read as a stream so that memory stays small
 // whatever the input, and CSV of mail programs mapped to the card layout.

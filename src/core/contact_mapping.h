@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What sync needs of the card <-> vCard mapping, and nothing more: a card
 // as a vCard, a vCard as a card, and which lines of a card each mapped
 // property of a vCard owns. The mapping itself lives in vcard and

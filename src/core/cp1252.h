@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1252, the code page of card texts, settings values and printed
 // text, and its conversions to Unicode: to UTF-16 (for the windows, through
 // platform/text_codec) and to UTF-8 (for files of other programs, through the

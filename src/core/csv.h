@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comma-separated values as RFC 4180 describes them: records end in CR LF,
 // a field holding a comma, a quote or a line break is quoted, and a quote
 // inside it is doubled.

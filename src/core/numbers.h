@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Number parsing and rounding rules shared by the settings and printing.
 #pragma once
 

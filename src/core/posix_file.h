@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one file layer of the program: whole-file reads and writes, file
 // status, unique temporary files beside a target, atomic and no-replace
 // renames, truncation, space claims, advisory locks, and one way of

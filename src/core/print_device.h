@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printer as the printing commands see it: one device for the life of
 // the program, drawing in device pixels of the printable area (origin at
 // its top-left corner). Texts are Windows-1252 bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where printed things go: the card pages of a listing or an address book,
 // a single card, envelopes and the two label stocks. Positions are device
 // pixels of the printable area. Rounding is to the nearest integer with

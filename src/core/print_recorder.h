@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A print job drawn once and kept, page by page: the print preview shows
 // it, and printing from the preview sends exactly what was shown.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profile (INI) files with the read and write semantics of the
 // private-profile functions the settings were designed around: a parsed
 // file value, and the one-key functions as thin wrappers around it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file quillbox.ini: typed keys, first-run defaults and the
 // write order the main window uses.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/sync_state.h"
 
 #include "core/posix_file.h"

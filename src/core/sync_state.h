@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What sync remembers between runs, in two files beside the card file:
 // the state file (quillbox.sync: the vdir's path, and per contact its
 // file, the file's stamp, the card text and the vCard last synced), and

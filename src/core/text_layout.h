@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word-break layout of a text in a rectangle, as the printer's DrawText
 // with word breaking does it. The device's text measurement is passed in,
 // so the same rules hold on every device and in tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one UTF-8 codec: code points to bytes and back, and well-formedness.
 // It knows no code page; cp1252 converts card texts through it.
 #pragma once

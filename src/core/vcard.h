@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vCard, the contact format of phones and mail programs: written as vCard
 // 4.0 (RFC 6350), read as 4.0, 3.0 and 2.1. Texts here are UTF-8 with lines
 // separated by LF.

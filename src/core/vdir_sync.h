@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two-way sync of the card file with a vdir: a directory of one .vcf file
 // per contact, as vdirsyncer, khard and other contact tools keep it. Each
 // contact is compared with what was last synced on both sides; a change on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card box's font between the settings' CardFont and Qt.
 #pragma once
 

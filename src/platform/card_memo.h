@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A multi-line text box with the contract of the classic edit control that
 // the program's code relies on: text as Windows-1252 bytes with CR LF line
 // breaks, positions counted in that text (a line break counts two), a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Common dialogs, behind interfaces so tests can answer them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fixed keyboard order: Tab and Shift+Tab cycle through a list of widgets
 // in the window, whatever the widgets' own order of creation or their focus
 // proxies would give.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The font dialog with colour, underline and strike-out choices.
 #pragma once
 

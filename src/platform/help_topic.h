@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help topics: the context numbers that F1 and the message boxes hand to
 // the help viewer, each with a page of its own.
 #pragma once

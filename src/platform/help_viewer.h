@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help engine's stand-in: topics by context number, and an index.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window: the program's help pages in a browser of our own.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps command keys out of text boxes: a key pressed with Alt, Ctrl or the
 // logo key never types its character into a text box, as the classic edit
 // controls never did. The key still reaches the box (Ctrl+C, Ctrl+V and the

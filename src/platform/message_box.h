@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes: the program's warnings and errors, behind an interface so
 // that tests can answer them and read what was asked.
 #pragma once

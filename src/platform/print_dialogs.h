@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print and printer set-up dialogs on the program's one printer.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print preview: a job's pages, drawn once, shown as they will print,
 // with page navigation, zoom, Print and Close. It has no page set-up of
 // its own: printer, paper and orientation stay Print Setup's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one printer: QPrinter and QPainter on the system's printers
 // through Qt's CUPS support, or PDF files when no printer is installed.
 // A job on a printer is checked with CUPS itself before it begins (the

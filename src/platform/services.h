@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The platform services the windows use. The program wires real ones; tests
 // wire fakes where a person would answer.
 #pragma once

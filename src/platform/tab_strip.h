@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tab strips that ask before they change: the handler runs before the
 // selection moves and may refuse, for clicks, arrow keys and changes made
 // from code alike. (QTabBar itself only reports after the fact.)

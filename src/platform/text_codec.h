@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one border between QString and the program's Windows-1252 bytes.
 #pragma once
 

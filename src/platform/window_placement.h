@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a stored window placement may go on the screens there are now.
 // Stored values are applied as read, with two exceptions that keep the
 // program usable: a size the window system cannot hold, and a window whose

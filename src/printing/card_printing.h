@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printing commands below the windows: Print, Print Card, Print Setup and
 // Print Address Book on the program's printer, and what a job's outcome
 // tells the user. They show cards through CardWindow and know no window

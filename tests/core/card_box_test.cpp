@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card box's rules, without a window: storing edits, stepping, tabs,
 // first lines, letters, searching and renumbering.
 #include "core/card_box.h"

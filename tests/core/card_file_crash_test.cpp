@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kills a process in the middle of saving 2000 cards, many times over, and
 // checks that the card file it leaves is always one complete save or the
 // other, the backup a complete earlier one, and that the next start leaves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves over files that could not be read, private files, links, failures
 // at every step, and what interrupted saves leave behind.
 #include "core/card_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lock that keeps one writer per card file.
 #include "core/card_file.h"
 #include "core/card_file_lock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helper for the crash test. Two card sets made the same way on every run:
 // A is the 2000-card sample (or, where the sample is not at hand, 2000 cards
 // made up alike), B is A less its first 100 cards plus 50 others.

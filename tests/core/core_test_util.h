@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers the core tests share for building and reading card collections,
 // and for making the file layer fail.
 #pragma once

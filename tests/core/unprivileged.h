@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a piece of a test as an unprivileged user, so that permission checks
 // bind even where the tests run as root (as CI does).
 #pragma once

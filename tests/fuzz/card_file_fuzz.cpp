@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the card file parser and checks what any load
 // must guarantee, whatever the file holds.
 #include "core/card_file.h"

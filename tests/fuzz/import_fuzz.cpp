@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the vCard and CSV readers, in pieces whose sizes
 // the input chooses, and to the import as the command runs it, and checks
 // that no input crashes them, that reading in pieces agrees with reading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the settings reader and the profile layer as the
 // settings file, writes settings into it, and checks that no byte of input
 // can crash either and that a read after the write returns what was written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/card_memo.h"
 #include "platform/key_guard.h"
 #include "platform/text_codec.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers for the end-to-end printing tests: command-line tools, the words
 // of a PDF with their boxes, and pages rendered to grey pixels.
 #pragma once

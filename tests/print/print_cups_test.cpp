@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing end to end through a real CUPS queue: the test starts the
 // scheduler when it is not running, adds a cups-pdf queue of its own (the
 // system's default printer is left alone), prints through it, and looks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The no-printer path end to end: with no printing system to reach, every
 // print command writes a PDF into the start directory and says where; the
 // text in those PDFs stands where the layout puts it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks any window's captions as a user and a screen reader meet them:
 // every visible label, button, check box, radio button and group box title
 // must show whole in its room, and its accessible name must be the caption

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fakes for what a person would answer: message boxes, the font and folder
 // choosers, and the help viewer. Each records what it was asked.
 #pragma once

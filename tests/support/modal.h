@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers a modal window from inside its own event loop: the action runs as
 // soon as a modal widget is up (polled, so it also works when the window is
 // opened later in the same call).

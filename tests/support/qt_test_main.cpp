@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry for every Qt test executable: one QApplication on the
 // offscreen platform for the whole run.
 #include "platform/screen_metrics.h"

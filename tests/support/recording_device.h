@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A printer that draws nothing: it records every operation, job by job and
 // page by page, and reports the device values a test chooses.
 #pragma once

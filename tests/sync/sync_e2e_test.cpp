@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sync end to end with a real CardDAV server: Radicale on 127.0.0.1 with a
 // throw-away storage, vdirsyncer carrying two vdirs to and from it (the card
 // file's, and one playing a phone), the real program for --vdir, the real

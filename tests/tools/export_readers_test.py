@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Exports card files with the real program and reads the results back with
 independent readers: the vCard export with vobject (which must parse every
 card without error, validating) and with Evolution's EBookContacts, the CSV

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every text the sources mark for translation has a finished translation:
 # the .ts file is brought up to date with the sources in a copy (so a text
 # added without its translation counts), then lrelease must report nothing
