@@ -97,6 +97,27 @@ bool writeOutput(const std::string& path, const std::string& bytes, mode_t permi
     return true;
 }
 
+/// False, having said why, when a window holds the card file. A lock that
+/// could not be taken at all is only a warning: the command goes on unguarded.
+bool mayChange(const CardFileLock& lock, const QString& refusal)
+{
+    if (lock.state() == CardFileLock::State::HeldElsewhere) {
+        complain(refusal);
+        return false;
+    }
+    if (!lock.warning().empty())
+        complain(CommandLine::tr("warning: %1").arg(coreText(lock.warning())));
+    return true;
+}
+
+/// After a save that went through: what could not be confirmed, if anything.
+void warnUnconfirmed(const std::string& unconfirmed)
+{
+    if (!unconfirmed.empty())
+        complain(CommandLine::tr("warning: the cards were saved, but this could not be confirmed: %1")
+                     .arg(coreText(unconfirmed)));
+}
+
 int exportCards(const std::string& directory, CardFormat format, const std::string& path)
 {
     CardFile file(directory);
@@ -131,15 +152,11 @@ int importCards(const std::string& directory, std::optional<CardFormat> format, 
     // Held until the save is done, so that no window starts on the old file
     // meanwhile.
     const CardFileLock lock(directory);
-    if (lock.state() == CardFileLock::State::HeldElsewhere) {
-        complain(
+    if (!mayChange(lock,
             CommandLine::tr("nothing was imported: the card file %1 is open in a Quillbox window; close the "
                             "window and import again")
-                .arg(pathText(file.cardFilePath())));
+                .arg(pathText(file.cardFilePath()))))
         return 1;
-    }
-    if (!lock.warning().empty())
-        complain(CommandLine::tr("warning: %1").arg(coreText(lock.warning())));
     struct stat status { };
     const bool hadCardFile = posix::fileStatus(file.cardFilePath(), status) == 0;
     const TransferResult result = importIntoCardFile(file, parse);
@@ -158,10 +175,7 @@ int importCards(const std::string& directory, std::optional<CardFormat> format, 
         std::cout << pathBytes(
             CommandLine::tr("Saved the new card file %1.\n").arg(pathText(file.cardFilePath())));
     std::cout.flush();
-    if (!result.unconfirmed.empty()) {
-        complain(CommandLine::tr("warning: the cards were saved, but this could not be confirmed: %1")
-                     .arg(coreText(result.unconfirmed)));
-    }
+    warnUnconfirmed(result.unconfirmed);
     return 0;
 }
 
@@ -171,15 +185,11 @@ int syncCards(const std::string& directory, const std::string& vdir)
     // Held for the whole sync: a window started meanwhile would save over
     // what sync takes in.
     const CardFileLock lock(directory);
-    if (lock.state() == CardFileLock::State::HeldElsewhere) {
-        complain(
+    if (!mayChange(lock,
             CommandLine::tr("nothing was synced: the card file %1 is open in a Quillbox window; close the "
                             "window and sync again")
-                .arg(pathText(file.cardFilePath())));
+                .arg(pathText(file.cardFilePath()))))
         return 1;
-    }
-    if (!lock.warning().empty())
-        complain(CommandLine::tr("warning: %1").arg(coreText(lock.warning())));
     const sync::SyncResult result = sync::syncWithVdir(file, vdir);
     if (!result.ok) {
         complain(coreText(result.error));
@@ -189,10 +199,7 @@ int syncCards(const std::string& directory, const std::string& vdir)
         CommandLine::tr("Synced %1 with %2.\n").arg(pathText(file.cardFilePath()), pathText(vdir)))
               << pathBytes(coreText(sync::describeSync(result)));
     std::cout.flush();
-    if (!result.unconfirmed.empty()) {
-        complain(CommandLine::tr("warning: the cards were saved, but this could not be confirmed: %1")
-                     .arg(coreText(result.unconfirmed)));
-    }
+    warnUnconfirmed(result.unconfirmed);
     return 0;
 }
 

@@ -47,10 +47,8 @@ std::string_view firstLine(std::string_view text)
 ImportParse parseOf(ImportReader& reader)
 {
     ImportParse parse;
-    if (!reader.ok()) {
-        parse.ok = false;
-        parse.errorLine = reader.errorLine();
-        parse.error = reader.error();
+    if (!reader.status().ok) {
+        static_cast<ReadStatus&>(parse) = reader.status();
         return parse;
     }
     parse.texts = reader.texts();

@@ -8,6 +8,7 @@
 #include "core/card_file.h"
 #include "core/card_format.h"
 #include "core/card_table.h"
+#include "core/read_status.h"
 
 #include <cstddef>
 #include <map>
@@ -38,11 +39,7 @@ std::string exportCards(const std::vector<std::string>& cardTexts, CardFormat fo
 /// held back beyond the box's capacity), so that an export leaves nothing out.
 std::vector<std::string> allCardTexts(const CardCollection& cards, std::vector<std::string> heldBack);
 
-struct ImportParse {
-    bool ok = true;
-    /// On failure: the line (from 1) of the input at fault, and why.
-    int errorLine = 0;
-    std::string error;
+struct ImportParse : ReadStatus {
     /// One UTF-8 text per card, LF between lines, at most MaxCards of them
     /// (see ImportReader).
     std::vector<std::string> texts;

@@ -521,13 +521,10 @@ CardFormat formatOfContent(std::string_view firstBytes)
     return asciiLower(s.substr(0, 11)) == "begin:vcard" ? CardFormat::VCard : CardFormat::Csv;
 }
 
-struct ImportReader::State {
+struct ImportReader::State : ReadStatus {
     std::optional<CardFormat> named;
     std::optional<CardFormat> format;
     std::string start; // the first bytes, until the format is known
-    bool ok = true;
-    int errorLine = 0;
-    std::string error;
 
     std::unique_ptr<vcard::Reader> vcards;
     std::unique_ptr<csv::Reader> rows;
@@ -538,15 +535,6 @@ struct ImportReader::State {
     int beyond = 0;
     int emptyCards = 0;
     std::map<std::string, int> none;
-
-    void fail(int line, std::string reason)
-    {
-        if (!ok)
-            return;
-        ok = false;
-        errorLine = line;
-        error = std::move(reason);
-    }
 
     void add(std::string text)
     {
@@ -604,10 +592,10 @@ struct ImportReader::State {
     {
         if (vcards) {
             if (!vcards->feed(bytes))
-                fail(vcards->errorLine(), vcards->error());
+                fail(vcards->status().errorLine, vcards->status().error);
         } else if (rows) {
             if (!rows->feed(bytes))
-                fail(rows->errorLine(), rows->error());
+                fail(rows->status().errorLine, rows->status().error);
         }
         return ok;
     }
@@ -646,9 +634,9 @@ struct ImportReader::State {
         if (!ok)
             return;
         if (vcards && !vcards->finish())
-            fail(vcards->errorLine(), vcards->error());
+            fail(vcards->status().errorLine, vcards->status().error);
         if (rows && !rows->finish())
-            fail(rows->errorLine(), rows->error());
+            fail(rows->status().errorLine, rows->status().error);
         if (ok && rows && !headerRead)
             fail(1, "the file is empty");
         if (!ok)
@@ -677,19 +665,9 @@ bool ImportReader::finish()
     return m->ok;
 }
 
-bool ImportReader::ok() const
+const ReadStatus& ImportReader::status() const
 {
-    return m->ok;
-}
-
-int ImportReader::errorLine() const
-{
-    return m->errorLine;
-}
-
-const std::string& ImportReader::error() const
-{
-    return m->error;
+    return *m;
 }
 
 const std::vector<std::string>& ImportReader::texts() const

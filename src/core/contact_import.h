@@ -6,6 +6,7 @@
 
 #include "core/card_format.h"
 #include "core/csv.h"
+#include "core/read_status.h"
 
 #include <cstddef>
 #include <map>
@@ -69,14 +70,12 @@ public:
     /// The next bytes of the input. False once the reading has stopped.
     bool feed(std::string_view bytes);
     /// The end of the input. False when the reading stopped: then
-    /// errorLine() and error() say where and why, and nothing is to be
+    /// status() says where and why, and nothing is to be
     /// added. Content of the other format than the one named stops it
     /// with a message naming the right one.
     bool finish();
 
-    bool ok() const;
-    int errorLine() const;
-    const std::string& error() const;
+    const ReadStatus& status() const;
 
     /// The cards read, UTF-8 with LF between lines, each cut to
     /// MaxTextBytes (on a character's boundary), at most MaxTexts of them.

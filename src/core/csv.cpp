@@ -69,11 +69,8 @@ void dropCutSequence(std::string& field)
 
 } // namespace
 
-struct Reader::State {
+struct Reader::State : ReadStatus {
     RowHandler onRow;
-    bool ok = true;
-    int errorLine = 0;
-    std::string error;
 
     Encoding encoding = Encoding::Unknown;
     std::string prefix; // the first bytes, until the encoding is known
@@ -87,15 +84,6 @@ struct Reader::State {
     int quoteOpened = 0;
     Row row;
     std::string field;
-
-    void fail(int at, std::string reason)
-    {
-        if (!ok)
-            return;
-        ok = false;
-        errorLine = at;
-        error = std::move(reason);
-    }
 
     void failEncoding() { fail(line, "the text is neither UTF-8 nor UTF-16 with its byte-order mark"); }
 
@@ -420,19 +408,9 @@ bool Reader::finish()
     return m->ok;
 }
 
-bool Reader::ok() const
+const ReadStatus& Reader::status() const
 {
-    return m->ok;
-}
-
-int Reader::errorLine() const
-{
-    return m->errorLine;
-}
-
-const std::string& Reader::error() const
-{
-    return m->error;
+    return *m;
 }
 
 ReadResult read(std::string_view text)
@@ -441,10 +419,8 @@ ReadResult read(std::string_view text)
     Reader reader([&result](Row&& row) { result.rows.push_back(std::move(row)); });
     reader.feed(text);
     reader.finish();
-    if (!reader.ok()) {
-        result.ok = false;
-        result.errorLine = reader.errorLine();
-        result.error = reader.error();
+    if (!reader.status().ok) {
+        static_cast<ReadStatus&>(result) = reader.status();
         result.rows.clear();
     }
     return result;

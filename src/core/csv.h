@@ -4,6 +4,8 @@
 // inside it is doubled.
 #pragma once
 
+#include "core/read_status.h"
+
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -49,20 +51,14 @@ public:
     /// The end of the input. False when the reading stopped.
     bool finish();
 
-    bool ok() const;
-    int errorLine() const;
-    const std::string& error() const;
+    const ReadStatus& status() const;
 
 private:
     struct State;
     std::unique_ptr<State> m;
 };
 
-struct ReadResult {
-    bool ok = true;
-    /// On failure: the line (from 1) where the fault lies and what it is.
-    int errorLine = 0;
-    std::string error;
+struct ReadResult : ReadStatus {
     std::vector<Row> rows;
 };
 

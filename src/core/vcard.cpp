@@ -401,11 +401,8 @@ std::string withoutCarriageReturns(std::string s)
 // ---------------------------------------------------------------------------
 // The reader
 
-struct Reader::State {
+struct Reader::State : ReadStatus {
     ContactHandler onContact;
-    bool ok = true;
-    int errorLine = 0;
-    std::string error;
     std::map<std::string, int> notCarried;
 
     // The physical line being read.
@@ -447,15 +444,6 @@ struct Reader::State {
                 iconv_close(cd);
         }
         converters.clear();
-    }
-
-    void fail(int line, std::string reason)
-    {
-        if (!ok)
-            return;
-        ok = false;
-        errorLine = line;
-        error = std::move(reason);
     }
 
     void startContentLine()
@@ -891,19 +879,9 @@ bool Reader::finish()
     return m->ok;
 }
 
-bool Reader::ok() const
+const ReadStatus& Reader::status() const
 {
-    return m->ok;
-}
-
-int Reader::errorLine() const
-{
-    return m->errorLine;
-}
-
-const std::string& Reader::error() const
-{
-    return m->error;
+    return *m;
 }
 
 const std::map<std::string, int>& Reader::notCarried() const
@@ -917,10 +895,8 @@ ReadResult read(std::string_view bytes)
     Reader reader([&result](Contact&& contact) { result.contacts.push_back(std::move(contact)); });
     reader.feed(bytes);
     reader.finish();
-    if (!reader.ok()) {
-        result.ok = false;
-        result.errorLine = reader.errorLine();
-        result.error = reader.error();
+    if (!reader.status().ok) {
+        static_cast<ReadStatus&>(result) = reader.status();
         result.contacts.clear();
     }
     result.notCarried = reader.notCarried();

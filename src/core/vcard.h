@@ -17,6 +17,8 @@
 //     free notes                   NOTE
 #pragma once
 
+#include "core/read_status.h"
+
 #include <cstddef>
 #include <functional>
 #include <map>
@@ -166,9 +168,7 @@ public:
     /// The end of the input. False when the reading stopped.
     bool finish();
 
-    bool ok() const;
-    int errorLine() const;
-    const std::string& error() const;
+    const ReadStatus& status() const;
     /// Properties skipped, by name ("PHOTO", "X-ANDROID-CUSTOM").
     const std::map<std::string, int>& notCarried() const;
 
@@ -177,11 +177,7 @@ private:
     std::unique_ptr<State> m;
 };
 
-struct ReadResult {
-    bool ok = true;
-    /// On failure: the line (from 1) where the fault lies and what it is.
-    int errorLine = 0;
-    std::string error;
+struct ReadResult : ReadStatus {
     std::vector<Contact> contacts;
     std::map<std::string, int> notCarried;
 };

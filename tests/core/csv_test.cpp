@@ -198,5 +198,5 @@ TEST(CsvRead, BoundsWhatItKeeps)
     fields.feed("a\n");
     const std::string commas(1 << 20, ',');
     EXPECT_FALSE(fields.feed(commas));
-    EXPECT_EQ(fields.errorLine(), 2);
+    EXPECT_EQ(fields.status().errorLine, 2);
 }

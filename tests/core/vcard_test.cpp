@@ -337,7 +337,7 @@ TEST(VCardRead, BoundsWhatItKeeps)
     for (int i = 0; i < 32; ++i)
         ASSERT_TRUE(reader.feed(piece));
     reader.feed("\r\nX-ANDROID-CUSTOM:1\r\nEND:VCARD\r\n");
-    ASSERT_TRUE(reader.finish()) << reader.error();
+    ASSERT_TRUE(reader.finish()) << reader.status().error;
     ASSERT_EQ(contacts.size(), 1u);
     EXPECT_EQ(contacts[0].note.size(), vcard::MaxValueBytes);
     EXPECT_EQ(reader.notCarried(), (std::map<std::string, int> {{"PHOTO", 1}, {"X-ANDROID-CUSTOM", 1}}));
@@ -347,8 +347,8 @@ TEST(VCardRead, BoundsWhatItKeeps)
     int fed = 0;
     while (endless.feed(piece) && fed < 64)
         ++fed;
-    EXPECT_FALSE(endless.ok());
-    EXPECT_EQ(endless.errorLine(), 2);
+    EXPECT_FALSE(endless.status().ok);
+    EXPECT_EQ(endless.status().errorLine, 2);
     EXPECT_LE(static_cast<std::size_t>(fed) * piece.size(), vcard::MaxHeadBytes);
 }
 
@@ -365,7 +365,7 @@ TEST(VCardRead, PiecesOfAnySizeReadAlike)
     vcard::Reader reader([&cards](vcard::Contact&& c) { cards.push_back(vcard::cardText(c)); });
     for (const char c : text)
         reader.feed(std::string_view(&c, 1));
-    ASSERT_TRUE(reader.finish()) << reader.error();
+    ASSERT_TRUE(reader.finish()) << reader.status().error;
     ASSERT_EQ(cards.size(), 2u);
     EXPECT_EQ(cards[0], "M\xC3\xBCller, J\xC3\xBCrgen\nMobile: 0171 2345678\nonetwo");
     EXPECT_EQ(cards[0], vcard::cardText(whole.contacts[0]));

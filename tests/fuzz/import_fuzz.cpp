@@ -54,9 +54,9 @@ void readVCards(std::string_view bytes, std::uint8_t seed)
     for (const std::string_view piece : pieces(bytes, seed))
         reader.feed(piece);
     reader.finish();
-    check(reader.ok() == whole.ok, "pieces and whole agree on success");
+    check(reader.status().ok == whole.ok, "pieces and whole agree on success");
     if (!whole.ok) {
-        check(reader.errorLine() == whole.errorLine, "pieces and whole agree on the line");
+        check(reader.status().errorLine == whole.errorLine, "pieces and whole agree on the line");
         check(whole.errorLine >= 1, "a failure names a line");
         return;
     }
@@ -77,9 +77,9 @@ void readCsv(std::string_view bytes, std::uint8_t seed)
     for (const std::string_view piece : pieces(bytes, seed))
         reader.feed(piece);
     reader.finish();
-    check(reader.ok() == whole.ok, "pieces and whole agree on success");
+    check(reader.status().ok == whole.ok, "pieces and whole agree on success");
     if (!whole.ok) {
-        check(reader.errorLine() == whole.errorLine, "pieces and whole agree on the line");
+        check(reader.status().errorLine == whole.errorLine, "pieces and whole agree on the line");
         return;
     }
     check(rows == whole.rows, "pieces and whole read the same rows");
