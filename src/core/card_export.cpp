@@ -58,6 +58,14 @@ ImportParse parseOf(ImportReader& reader)
     return parse;
 }
 
+// A read that failed before any line: the reason stands alone, with no line.
+ImportParse failedRead(std::string reason)
+{
+    ImportParse parse;
+    parse.fail(0, std::move(reason));
+    return parse;
+}
+
 } // namespace
 
 std::optional<CardFormat> cardFormatNamed(std::string_view name)
@@ -132,15 +140,14 @@ ImportParse readImportFile(const std::string& path, std::optional<CardFormat> fo
     int fd = 0; // "-": standard input
     if (path != "-") {
         if (const int e = posix::openFile(path, O_RDONLY, opened))
-            return {false, 0, posix::describeFailure("cannot open", path, e), {}, 0, 0, {}};
+            return failedRead(posix::describeFailure("cannot open", path, e));
         fd = opened.get();
     }
     ImportReader reader(format);
     std::string chunk;
     for (;;) {
         if (const int e = posix::readSome(fd, chunk, 64 * 1024))
-            return {false, 0, posix::describeFailure("cannot read", fd == 0 ? "standard input" : path, e), {},
-                0, 0, {}};
+            return failedRead(posix::describeFailure("cannot read", fd == 0 ? "standard input" : path, e));
         if (chunk.empty() || !reader.feed(chunk))
             break;
     }
