@@ -3,6 +3,7 @@
 // --help, --version, --export, --import and every usage error work without a
 // display; then wires the real platform services and runs the window.
 #include "command_line.h"
+#include "core/posix_file.h"
 #include "core/version.h"
 #include "platform/dialogs.h"
 #include "platform/font_dialog.h"
@@ -146,6 +147,7 @@ void holdStartMessages(QtMsgType type, const QMessageLogContext& context, const 
 
 int main(int argc, char** argv)
 {
+    quillbox::posix::guardStandardStreams();
     QCoreApplication::setApplicationName(QStringLiteral("quillbox"));
     QCoreApplication::setApplicationVersion(QLatin1String(quillbox::QuillboxVersion));
     QStringList arguments;

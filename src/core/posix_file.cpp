@@ -218,6 +218,19 @@ int claimSpace(int fd, off_t size)
     return e == EOPNOTSUPP || e == EINVAL ? 0 : e;
 }
 
+void guardStandardStreams()
+{
+    for (int stream = 0; stream <= 2; ++stream) {
+        if (::fcntl(stream, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        // The lowest free number is `stream` itself; a path-only descriptor
+        // can be neither read nor written.
+        const int placeholder = ::open("/dev/null", O_PATH);
+        if (placeholder != stream && placeholder >= 0)
+            ::close(placeholder);
+    }
+}
+
 int tryLock(int fd)
 {
     if (const int e = injected(Operation::Lock, {}))

@@ -66,6 +66,13 @@ private:
     int m_fd;
 };
 
+/// Fills each of standard input, output and error that the program was
+/// started without with a placeholder that fails every read and write with
+/// EBADF. Otherwise the next file opened takes its number, and cards meant
+/// for "standard output" are written into it. Call before anything opens a
+/// file.
+void guardStandardStreams();
+
 /// Opens `path` (O_CLOEXEC added, EINTR retried) into `out`.
 int openFile(const std::string& path, int flags, Fd& out, mode_t mode = 0);
 /// Reads from the current position to end of file into `out`.
