@@ -520,9 +520,10 @@ TEST_P(CommandLineStreams, FailuresAreReported)
 INSTANTIATE_TEST_SUITE_P(Table, CommandLineStreams,
     ::testing::Values(StreamCase {"FullStandardOutput", "--dir DIR --export text -", ">/dev/full",
                           "cannot write standard output: No space left on device"},
-        StreamCase {
-            "ClosedStandardOutput", "--dir DIR --export text -", ">&-", "cannot write standard output: Bad file descriptor"},
-        StreamCase {"ClosedStandardInput", "--dir DIR --import csv -", "<&-", "cannot read standard input: Bad file descriptor"},
+        StreamCase {"ClosedStandardOutput", "--dir DIR --export text -", ">&-",
+            "cannot write standard output: Bad file descriptor"},
+        StreamCase {"ClosedStandardInput", "--dir DIR --import csv -", "<&-",
+            "cannot read standard input: Bad file descriptor"},
         StreamCase {"ImportFromADirectory", "--dir DIR --import vcard DIR", "", "Is a directory"}),
     [](const auto& row) { return std::string(row.param.name); });
 
