@@ -147,7 +147,8 @@ ImportParse readImportFile(const std::string& path, std::optional<CardFormat> fo
     std::string chunk;
     for (;;) {
         if (const int e = posix::readSome(fd, chunk, 64 * 1024))
-            return failedRead(posix::describeFailure("cannot read", fd == 0 ? "standard input" : path, e));
+            return failedRead(
+                posix::describeFailure("cannot read", path == "-" ? "standard input" : path, e));
         if (chunk.empty() || !reader.feed(chunk))
             break;
     }
